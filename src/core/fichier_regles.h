@@ -1,0 +1,44 @@
+// The rules file (.RUL): reader, rule parser, ordered insertion and writer.
+#pragma once
+
+#include <string>
+
+#include "knowledge_base.h"
+
+namespace veridane {
+
+class IDialogues;
+class IProgression;
+struct TEtatCommandes;
+
+// Reads a rules file into base.Regles and base.CommentairesRegles, then
+// rebuilds the dictionary (from the file beside it when base.AvecDico is
+// set, and from the rules). Applies the command-state rows of a rules base
+// read with or without rules. Returns false when the file could not be
+// opened ("File of rules not found" was shown; the dictionary is still
+// rebuilt from the file beside it).
+bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
+              IDialogues& dialogues, IProgression& progression);
+
+// Decodes one upper-cased line of the head of a rules file: the announced
+// count, -1 for a comment, empty or NUL-only line, -2 for an error.
+int TrouveNbRegles(const std::string& ligne);
+
+// Parses one upper-cased rule text and inserts the rule by priority; false
+// after a warning naming base.NumRegle.
+bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialogues& dialogues);
+
+// Index at which a rule of this priority goes (after every rule of the same
+// or higher priority); -1 when no rules base is open.
+int TrouveRegle(const TBaseConnaissances& base, double priorite);
+
+// The text of the rules file for the base as it stands.
+std::string TexteBaseRegles(const TBaseConnaissances& base);
+
+// Writes the rules file at `chemin` (nothing when no rules base is open).
+// Clears ReglesModifiees on success; on failure warns with the file and the
+// reason, keeps the old file and the flag, and returns false.
+bool SauveBaseRegles(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues,
+                     IProgression& progression);
+
+}  // namespace veridane

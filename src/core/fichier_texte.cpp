@@ -1,0 +1,139 @@
+#include "fichier_texte.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <string>
+
+#include "proposition.h"
+
+namespace veridane {
+
+namespace {
+
+bool FichierOrdinaire(const std::string& chemin) {
+    struct stat info {};
+    return ::stat(chemin.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+std::string Erreur() { return std::strerror(errno); }
+
+bool EcritTout(int fd, const std::string& texte) {
+    const char* p = texte.data();
+    std::size_t reste = texte.size();
+    while (reste > 0) {
+        ssize_t n = ::write(fd, p, reste);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        p += n;
+        reste -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string RepertoireDe(const std::string& chemin) {
+    std::size_t barre = chemin.find_last_of('/');
+    return barre == std::string::npos ? std::string() : chemin.substr(0, barre + 1);
+}
+
+std::string NomDe(const std::string& chemin) {
+    std::size_t barre = chemin.find_last_of('/');
+    return barre == std::string::npos ? chemin : chemin.substr(barre + 1);
+}
+
+std::optional<std::string> TrouveFichier(const std::string& chemin) {
+    if (chemin.empty()) return std::nullopt;
+    if (FichierOrdinaire(chemin)) return chemin;
+    std::string repertoire = RepertoireDe(chemin);
+    std::string nom = Minuscules(NomDe(chemin));
+    DIR* dossier = ::opendir(repertoire.empty() ? "." : repertoire.c_str());
+    if (!dossier) return std::nullopt;
+    std::optional<std::string> trouve;
+    while (dirent* entree = ::readdir(dossier)) {
+        std::string candidat = entree->d_name;
+        if (Minuscules(candidat) == nom && FichierOrdinaire(repertoire + candidat)) {
+            trouve = repertoire + candidat;
+            break;
+        }
+    }
+    ::closedir(dossier);
+    return trouve;
+}
+
+bool TLecteurTexte::Ouvre(const std::string& chemin) {
+    Contenu.clear();
+    Position = Fin = 0;
+    auto trouve = TrouveFichier(chemin);
+    if (!trouve) return false;
+    int fd = ::open(trouve->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    Contenu.reserve(static_cast<std::size_t>(info.st_size));
+    char tampon[1 << 16];
+    for (;;) {
+        ssize_t n = ::read(fd, tampon, sizeof tampon);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        Contenu.append(tampon, static_cast<std::size_t>(n));
+    }
+    ::close(fd);
+    // A 0x1A byte is the end of the file.
+    std::size_t fin = Contenu.find('\x1a');
+    if (fin != std::string::npos) Contenu.resize(fin);
+    Fin = Contenu.size();
+    return true;
+}
+
+bool TLecteurTexte::LitLigne(std::string& ligne) {
+    if (Position >= Fin) return false;
+    std::size_t debut = Position;
+    std::size_t fin = Contenu.find_first_of("\r\n", debut);
+    if (fin == std::string::npos) {
+        ligne.assign(Contenu, debut, Fin - debut);
+        Position = Fin;
+        return true;
+    }
+    ligne.assign(Contenu, debut, fin - debut);
+    Position = fin + 1;
+    if (Contenu[fin] == '\r' && Position < Fin && Contenu[Position] == '\n') ++Position;
+    return true;
+}
+
+std::optional<std::string> TEcrivainTexte::Enregistre(const std::string& chemin) const {
+    struct stat info {};
+    if (::stat(chemin.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return std::string("Is a directory");
+    std::string temporaire = chemin + ".tmp-XXXXXX";
+    int fd = ::mkstemp(temporaire.data());
+    if (fd < 0) return Erreur();
+    ::fchmod(fd, 0644);
+    if (!EcritTout(fd, Contenu) || ::fsync(fd) != 0) {
+        std::string raison = Erreur();
+        ::close(fd);
+        ::unlink(temporaire.c_str());
+        return raison;
+    }
+    if (::close(fd) != 0 || ::rename(temporaire.c_str(), chemin.c_str()) != 0) {
+        std::string raison = Erreur();
+        ::unlink(temporaire.c_str());
+        return raison;
+    }
+    return std::nullopt;
+}
+
+std::string MessageEcritureImpossible(const std::string& chemin, const std::string& raison) {
+    return "Cannot write file " + chemin + ": " + raison;
+}
+
+}  // namespace veridane

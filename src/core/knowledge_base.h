@@ -1,0 +1,91 @@
+// The in-memory knowledge base: propositions, rules, the data dictionary and
+// the comment lines of the rules file. Strings hold the single-byte
+// Windows-1252 text of the files; conversion to Unicode happens at the edges.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace veridane {
+
+// Operator codes as stored in a proposition.
+inline constexpr std::uint8_t OpEgal = 0;           // "="
+inline constexpr std::uint8_t OpSuperieur = 1;      // ">"
+inline constexpr std::uint8_t OpInferieur = 2;      // "<"
+inline constexpr std::uint8_t OpSuperieurEgal = 3;  // ">="
+inline constexpr std::uint8_t OpInferieurEgal = 4;  // "<="
+inline constexpr std::uint8_t OpDifferent = 5;      // "<>"
+inline constexpr std::uint8_t OpDans = 6;           // "in"
+inline constexpr std::uint8_t OpHorsDe = 7;         // "not_in"
+inline constexpr std::uint8_t OpAucun = 8;          // no operator recognised
+
+// Value kinds.
+inline constexpr std::uint8_t TypeNumerique = 0;
+inline constexpr std::uint8_t TypeSymbolique = 1;
+inline constexpr std::uint8_t TypeEnsemble = 2;
+
+// Degree codes: every rule proposition and observation datum carries 6,
+// every dictionary entry 0.
+inline constexpr std::int32_t DegreCertain = 6;
+inline constexpr std::int32_t DegreNul = 0;
+
+// One word of a set value, or one comment line.
+struct TModalite {
+    std::string Nom;
+    bool operator==(const TModalite&) const = default;
+};
+
+struct TProposition {
+    std::int32_t Certitude = DegreNul;
+    std::int32_t Precision = DegreNul;
+    std::string Attribut;
+    std::uint8_t Operateur = OpAucun;
+    std::uint8_t TypeValeur = TypeNumerique;
+    double Reel = 0.0;
+    std::string Modalite;
+    std::vector<TModalite> Liste;  // meaningful only for TypeEnsemble
+    bool Validee = false;
+};
+
+struct TRegle {
+    std::vector<TProposition> Premisses;
+    TProposition Conclusion;
+    std::int32_t NbPremissesRestantes = 0;
+    bool Declenchee = false;
+    double Priorite = 0.0;
+};
+
+// The knowledge base proper. Regles is ordered by Priorite, highest first;
+// Dictionnaire by Attribut in byte order.
+struct TBaseConnaissances {
+    std::vector<TRegle> Regles;
+    int NbRegles = 0;
+    std::vector<TProposition> Dictionnaire;
+    int NbFaitsDico = 0;
+    std::vector<TModalite> CommentairesRegles;
+    int NumRegle = 0;
+
+    bool BaseReglesOuverte = false;
+    bool DicoCree = false;
+    bool AvecDico = true;
+    bool DicoACompiler = false;
+    bool ReglesModifiees = false;
+    bool DicoModifie = false;
+
+    // Decimal separator of the writers and displays: the user's setting.
+    char SeparateurDecimal = '.';
+
+    // Empties everything for a new project: lists cleared, counters at 0,
+    // rules base open and dictionary created.
+    void Vide();
+};
+
+// Degree of a degree code (0..6).
+double ReelCode(std::int32_t code);
+
+// Display names of degree codes: the empty text for every code.
+std::string TypeIncertitude(std::int32_t code);
+std::string TypeImprecision(std::int32_t code);
+
+}  // namespace veridane

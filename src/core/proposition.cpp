@@ -1,0 +1,230 @@
+#include "proposition.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cmath>
+
+#include "dialogues.h"
+#include "format_nombre.h"
+
+namespace veridane {
+
+namespace {
+
+bool FinDeMot(char c) { return c == ' ' || c == ';' || c == ',' || c == '{' || c == '}'; }
+bool FinDeNombre(char c) { return c == ' ' || c == '(' || c == ')' || c == '[' || c == ']'; }
+bool Chiffre(char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
+
+void SauteBlancs(const std::string& texte, std::size_t& pos) {
+    while (pos < texte.size() && texte[pos] == ' ') ++pos;
+}
+
+std::string TrouveAttribut(const std::string& texte, std::size_t& pos) {
+    std::size_t debut = pos;
+    while (pos < texte.size() && !FinDeMot(texte[pos])) ++pos;
+    return debut < texte.size() ? texte.substr(debut, pos - debut) : std::string();
+}
+
+std::uint8_t TrouveOperateur(const std::string& texte, std::size_t& pos) {
+    static const char* const jetons[] = {"=", ">", "<", ">=", "<=", "<>", "IN", "NOT_IN"};
+    std::string mot = TrouveAttribut(texte, pos);
+    for (std::uint8_t code = 0; code < 8; ++code)
+        if (mot == jetons[code]) return code;
+    return OpAucun;
+}
+
+bool CestUnReel(const std::string& texte, std::size_t pos) {
+    SauteBlancs(texte, pos);
+    if (pos >= texte.size()) return false;
+    char c = texte[pos];
+    return Chiffre(c) || c == '.' || c == ',';
+}
+
+std::optional<double> LitNombre(const std::string& brut) {
+    std::string texte = brut;
+    std::replace(texte.begin(), texte.end(), ',', '.');
+    std::size_t i = 0;
+    while (i < texte.size() && texte[i] == ' ') ++i;
+    std::size_t debut = i;
+    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+    std::size_t chiffres = 0;
+    while (i < texte.size() && Chiffre(texte[i])) ++i, ++chiffres;
+    if (i < texte.size() && texte[i] == '.') {
+        ++i;
+        while (i < texte.size() && Chiffre(texte[i])) ++i, ++chiffres;
+    }
+    if (chiffres == 0) return std::nullopt;
+    if (i < texte.size() && (texte[i] == 'E' || texte[i] == 'e')) {
+        ++i;
+        if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
+        std::size_t exposant = 0;
+        while (i < texte.size() && Chiffre(texte[i])) ++i, ++exposant;
+        if (exposant == 0) return std::nullopt;
+    }
+    if (i != texte.size()) return std::nullopt;
+    // The text is validated above, so strtod reads all of it; "C" locale
+    // parsing is guaranteed because the point is the only separator left.
+    double valeur = std::strtod(texte.c_str() + debut, nullptr);
+    if (!std::isfinite(valeur)) return std::nullopt;
+    return valeur;
+}
+
+double TrouveReel(const std::string& texte, std::size_t& pos) {
+    std::size_t debut = pos;
+    while (pos < texte.size() && !FinDeNombre(texte[pos])) ++pos;
+    if (debut >= texte.size()) return -1;
+    auto valeur = LitNombre(texte.substr(debut, pos - debut));
+    // A leading blank is not part of a number here.
+    if (!valeur || texte[debut] == ' ') return -1;
+    return *valeur;
+}
+
+void GereModalite(const std::string& texte, std::size_t& pos, std::uint8_t operateur, TProposition& p) {
+    p.Liste.clear();
+    if (operateur == OpEgal) {
+        if (CestUnReel(texte, pos)) {
+            SauteBlancs(texte, pos);
+            p.TypeValeur = TypeNumerique;
+            p.Reel = TrouveReel(texte, pos);
+        } else {
+            SauteBlancs(texte, pos);
+            p.TypeValeur = TypeSymbolique;
+            p.Modalite = TrouveAttribut(texte, pos);
+        }
+    } else if (operateur >= OpSuperieur && operateur <= OpDifferent) {
+        SauteBlancs(texte, pos);
+        p.TypeValeur = TypeNumerique;
+        p.Reel = TrouveReel(texte, pos);
+    } else if (operateur == OpDans || operateur == OpHorsDe) {
+        p.TypeValeur = TypeEnsemble;
+        SauteBlancs(texte, pos);
+        ++pos;  // the "{", not tested
+        SauteBlancs(texte, pos);
+        for (;;) {
+            SauteBlancs(texte, pos);
+            p.Liste.push_back({TrouveAttribut(texte, pos)});
+            SauteBlancs(texte, pos);
+            if (pos >= texte.size()) break;
+            if (texte[pos] == '}') {
+                ++pos;
+                break;
+            }
+            if (texte[pos] != ',') break;
+            ++pos;
+        }
+    }
+}
+
+std::string TransformeOperateur(std::uint8_t operateur) {
+    static const char* const textes[] = {"=", ">", "<", ">=", "<=", "<>", "in", "not_in"};
+    return operateur < 8 ? textes[operateur] : "";
+}
+
+bool Equivalence(const TProposition& a, const TProposition& b) {
+    if (a.Attribut != b.Attribut || a.Operateur != b.Operateur || a.TypeValeur != b.TypeValeur) return false;
+    switch (a.TypeValeur) {
+        case TypeNumerique: return a.Reel == b.Reel;
+        case TypeSymbolique: return a.Modalite == b.Modalite;
+        default: return a.Liste == b.Liste;
+    }
+}
+
+TRecherche FaitPresent(const std::vector<TProposition>& dictionnaire, const TProposition& p) {
+    // The dictionary is ordered by attribute, so an equal entry can only stand
+    // among the entries of p's attribute, and a new one goes after them.
+    auto debut = std::lower_bound(dictionnaire.begin(), dictionnaire.end(), p.Attribut,
+                                  [](const TProposition& e, const std::string& a) { return e.Attribut < a; });
+    auto it = debut;
+    for (; it != dictionnaire.end() && it->Attribut == p.Attribut; ++it)
+        if (Equivalence(*it, p)) return {true, static_cast<std::size_t>(it - dictionnaire.begin())};
+    return {false, static_cast<std::size_t>(it - dictionnaire.begin())};
+}
+
+std::string ValeurEnChaine(const TProposition& p, int chiffres, char separateur) {
+    switch (p.TypeValeur) {
+        case TypeNumerique: return FormatGeneral(p.Reel, chiffres, separateur);
+        case TypeSymbolique: return p.Modalite;
+        default: {
+            std::string texte = "{ ";
+            for (std::size_t i = 0; i < p.Liste.size(); ++i) {
+                texte += p.Liste[i].Nom;
+                texte += i + 1 < p.Liste.size() ? ", " : " }";
+            }
+            return texte;
+        }
+    }
+}
+
+std::string PropEnChaine(const TProposition& p, char separateur) {
+    return p.Attribut + " " + TransformeOperateur(p.Operateur) + " " +
+           ValeurEnChaine(p, ChiffresAffichage, separateur);
+}
+
+std::string PropEnSupChaine(const TProposition& p, char separateur) { return PropEnChaine(p, separateur); }
+
+std::string FaitNomDico(const std::string& nom) {
+    if (nom.size() < 3) return nom + "dic";
+    return nom.substr(0, nom.size() - 3) + "dic";
+}
+
+std::optional<std::int32_t> CodeReel(double degre, int numRegle, IDialogues& dialogues) {
+    if (degre < 0) {
+        dialogues.Avertit("Error in rule " + std::to_string(numRegle) + ": coefficients must been positive");
+        return std::nullopt;
+    }
+    if (degre > 1) {
+        dialogues.Avertit("Error in rule " + std::to_string(numRegle) + ": coefficients must been smaller than one");
+        return std::nullopt;
+    }
+    if (degre == 0) return 0;
+    if (degre <= 0.2) return 1;
+    if (degre <= 0.4) return 2;
+    if (degre <= 0.6) return 3;
+    if (degre <= 0.8) return 4;
+    if (degre < 1) return 5;
+    return 6;
+}
+
+std::string Majuscules(std::string texte) {
+    for (char& c : texte)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return texte;
+}
+
+std::string Minuscules(std::string texte) {
+    for (char& c : texte)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return texte;
+}
+
+static TProposition Base(std::string attribut, std::uint8_t operateur, std::uint8_t type) {
+    TProposition p;
+    p.Certitude = DegreCertain;
+    p.Precision = DegreCertain;
+    p.Attribut = std::move(attribut);
+    p.Operateur = operateur;
+    p.TypeValeur = type;
+    return p;
+}
+
+TProposition NouvelleProposition(std::string attribut, std::uint8_t operateur, double reel) {
+    TProposition p = Base(std::move(attribut), operateur, TypeNumerique);
+    p.Reel = reel;
+    return p;
+}
+
+TProposition NouvelleProposition(std::string attribut, std::uint8_t operateur, std::string modalite) {
+    TProposition p = Base(std::move(attribut), operateur, TypeSymbolique);
+    p.Modalite = std::move(modalite);
+    return p;
+}
+
+TProposition NouvelleProposition(std::string attribut, std::uint8_t operateur, std::vector<std::string> ensemble) {
+    TProposition p = Base(std::move(attribut), operateur, TypeEnsemble);
+    for (auto& mot : ensemble) p.Liste.push_back({std::move(mot)});
+    return p;
+}
+
+}  // namespace veridane
