@@ -1,0 +1,67 @@
+// The life of a project and of its data base: new, open, save, save as,
+// quit, and the management of observations. Each method is the logic of one
+// command of the main window; every question and message goes through the
+// dialog interface and every window through IFenetresProjet, so the whole
+// life of a project can be driven without windows.
+#pragma once
+
+#include <string>
+
+#include "project/etat.h"
+#include "project/fenetres_projet.h"
+
+namespace veridane {
+
+class IDialogues;
+class IProgression;
+
+// What the observations eraser must do after a removal.
+enum class TApresSuppression { ResteOuvert, Ferme };
+
+class TCycleProjet {
+public:
+    TCycleProjet(TEtatVeridane& etat, IFenetresProjet& fenetres, IDialogues& dialogues, IProgression& progression);
+
+    // "&File" menu.
+    void Newproject1Click();
+    void Openproject1Click();
+    void Saveproject1Click();
+    void Saveprojectas1Click();
+    // "E&xit" (asks first whether to quit) and the window's close box (does
+    // not); true when the program may close.
+    bool Exit1Click();
+    bool FermetureDemandee();
+
+    // Opening a known path, as "Open project" does after its file dialog
+    // (the program's command-line argument, the command-line tool).
+    void OuvreProjet(const std::string& chemin);
+    // Saving under a known path, as "Save project as..." does after its file
+    // dialog; the commentary window is asked for when `commentaire` is set.
+    void EnregistreSous(const std::string& chemin, bool commentaire);
+
+    // Steps of the commands above, used by the new-project dialog.
+    void Initialise();
+    void LanceNouveauProjet();
+    void OuvreReglesAvec();
+
+    // Data base file.
+    void SauveBaseFaits();
+    void Savedatabaseas1Click();
+
+    // Observations.
+    void NouvelleDataBase();
+    void Createanewdatabase1Click();
+    void Addanobservation1Click();
+    // Removes observation `position` (1-based) as the eraser does, after its
+    // question; tells the eraser whether to close.
+    TApresSuppression Supprime(int position);
+    TApresSuppression SupprimeLObservation(int position);
+
+private:
+    TEtatVeridane& Etat;
+    IFenetresProjet& Fenetres;
+    IDialogues& Dialogues;
+    IProgression& Progression;
+};
+
+}  // namespace veridane
