@@ -19,5 +19,9 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The program on the demo project.
+run: build
+	$(BUILD)/src/app/veridane examples/car.exp
+
 clean:
 	rm -rf $(BUILD)
