@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
+#include <QScreen>
 #include <QStringList>
 #include <QTimer>
 
@@ -18,6 +19,9 @@ int main(int argc, char* argv[]) {
     // Displays and files use the user's decimal separator; the start-up
     // state keeps it.
     menu.Etat().Base.SeparateurDecimal = QLocale().decimalPoint() == "," ? ',' : '.';
+    // Top left and as large as the screen allows, also where no window
+    // manager maximises it.
+    if (QScreen* ecran = QGuiApplication::primaryScreen()) menu.setGeometry(ecran->availableGeometry());
     menu.showMaximized();
 
     // A project named on the command line opens once the window is up, as

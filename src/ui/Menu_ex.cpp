@@ -447,7 +447,11 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 // --- Windows of the project operations ------------------------------------
 
+// The operations call these in their middle: the window first shows what
+// they have done so far.
+
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
+    Affiche();
     NewPro->Initialise();
     Execute(*NewPro);
     return NewPro->Choix();
@@ -456,11 +460,13 @@ TChoixNouveauProjet TMenuExpert::NouveauProjet() {
 void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
 
 void TMenuExpert::MontreProjet() {
+    Affiche();
     Abstracts->MontreProjet();
     Execute(*Abstracts);
 }
 
 void TMenuExpert::ChangeComment(bool base) {
+    Affiche();
     Abstracts->ChangeComment(base);
     Execute(*Abstracts);
 }

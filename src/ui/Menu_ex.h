@@ -43,6 +43,8 @@ public:
     TEtatVeridane& Etat() { return EtatProgramme; }
     TCycleProjet& Cycle() { return *CycleProjet; }
     TAide& Aide() { return *FenetreAide; }
+    // The program was allowed to close (by "E&xit" or the close box).
+    bool Quitte() const { return FermetureAccordee; }
 
     // Shows a secondary window modally and returns its result. Tests replace
     // it to drive the windows through their handlers without a modal loop.
