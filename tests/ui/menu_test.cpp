@@ -234,6 +234,11 @@ void TestMenu::ClicSurUneObservation() {
     TProjetDemo demo;
     TFenetreTest f;
     f.OuvreDemo(demo);
+    // Shown but not usable until an observation is clicked.
+    f.Menu.Etat().Commandes.SelectionObservationVisible = true;
+    f.Menu.Etat().Commandes.SelectionObservationActive = false;
+    f.Menu.Affiche();
+    QVERIFY(!Action(f.Menu, "Selectanobservation1")->isEnabled());
     f.Liste("EtatBase")->setCurrentRow(2);
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (3 / 8) "));
@@ -420,6 +425,7 @@ void TestMenu::QuestionsDeSortie() {
 
 void TestMenu::IndicationsDesBoutons() {
     TFenetreTest f;
+    f.Menu.show();
     const std::tuple<const char*, const char*, const char*> boutons[] = {
         {"SpeedButton4", "Exit", "Quit Veridane Menu"},
         {"SpeedButton1", "Open project", "Open a project with rules base and data dictionary"},
