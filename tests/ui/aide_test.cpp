@@ -5,7 +5,10 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "core/journal.h"
+#include "support/outils.h"
 #include "ui/Aide.h"
+#include "ui/Menu_ex.h"
 
 using namespace veridane;
 
@@ -27,6 +30,8 @@ private slots:
     void Recherche_data();
     void Recherche();
     void ClicSurUnResultat();
+    void AideDuProgramme_data();
+    void AideDuProgramme();
 };
 
 void TestAide::ContexteDuWidget() {
@@ -133,6 +138,54 @@ void TestAide::ClicSurUnResultat() {
     aide.RechercheClick();
     aide.findChild<QListWidget*>("Resultats")->setCurrentRow(1);
     QCOMPARE(aide.PageCourante(), QString("observations.html"));
+}
+
+// The program's own pages: F1 on the main window and on its observation
+// list, the "&Index" and "&Research" commands.
+void TestAide::AideDuProgramme_data() {
+    QTest::addColumn<QString>("geste");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("F1 on the main window") << "F1 window" << "main.html";
+    QTest::newRow("F1 on the observation list") << "F1 list" << "observations.html";
+    QTest::newRow("Index") << "Index1" << "index.html";
+    QTest::newRow("About's page from its window") << "F1 about" << "about.html";
+}
+
+void TestAide::AideDuProgramme() {
+    QFETCH(QString, geste);
+    QFETCH(QString, page);
+    TDialoguesJournal journal;
+    TMenuExpert menu(journal);
+    menu.show();
+    TProjetDemo demo;
+    journal.Fichiers.push_back(demo.Projet());
+    menu.Execute = [](QDialog& fenetre) { return fenetre.result(); };
+    Action(menu, "Openproject1")->trigger();
+    auto* liste = menu.findChild<QListWidget*>("EtatBase");
+    if (geste == "F1 window") {
+        QTest::keyClick(&menu, Qt::Key_F1);
+    } else if (geste == "F1 list") {
+        QTest::keyClick(liste, Qt::Key_F1);
+    } else if (geste == "F1 about") {
+        menu.Execute = [](QDialog& fenetre) {
+            fenetre.show();
+            QTest::keyClick(&fenetre, Qt::Key_F1);
+            fenetre.reject();
+            return fenetre.result();
+        };
+        Action(menu, "N2")->trigger();
+    } else {
+        Action(menu, qPrintable(geste))->trigger();
+    }
+    QVERIFY(menu.Aide().isVisible());
+    QCOMPARE(menu.Aide().PageCourante(), page);
+    QVERIFY(!menu.Aide().findChild<QWidget*>("PanneauRecherche")->isVisible());
+    // The key was taken by the help, the selection did not move.
+    QCOMPARE(liste->currentRow(), 0);
+
+    Action(menu, "Research1")->trigger();
+    QVERIFY(menu.Aide().findChild<QWidget*>("PanneauRecherche")->isVisible());
+    QVERIFY(!menu.Aide().Cherche("observation").isEmpty());
 }
 
 QTEST_MAIN(TestAide)
