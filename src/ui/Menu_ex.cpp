@@ -179,6 +179,7 @@ void TMenuExpert::CreeCentre() {
     EtatBase->setObjectName("EtatBase");
     EtatBase->setStatusTip("Click to select an observation of the Data Base");
     EtatBase->setProperty("contexteAide", 24);
+    EtatBase->setSpacing(1);
     connect(EtatBase, &QListWidget::currentRowChanged, this, &TMenuExpert::EtatBaseClick);
 
     TitreEtatObs = new QLabel(centre);
@@ -190,6 +191,7 @@ void TMenuExpert::CreeCentre() {
     // Display only: a click selects nothing.
     EtatObs->setSelectionMode(QAbstractItemView::NoSelection);
     EtatObs->setFocusPolicy(Qt::NoFocus);
+    EtatObs->setSpacing(1);
 
     auto* gauche = new QVBoxLayout;
     gauche->addWidget(TitreEtatBase);
@@ -322,6 +324,8 @@ void TMenuExpert::AfficheCommandes() {
 
 void TMenuExpert::AfficheListes() {
     bool visibles = EtatProgramme.Commandes.ListesVisibles && !EtatProgramme.Faits.Observations.empty();
+    // The arrow keys move through the observations as soon as they appear.
+    bool apparait = visibles && EtatBase->isHidden();
     TitreEtatBase->setVisible(visibles);
     EtatBase->setVisible(visibles);
     EtatObs->setVisible(visibles);
@@ -347,6 +351,7 @@ void TMenuExpert::AfficheListes() {
     TitreEtatObs->setText(Texte(affichage.TitreEtatObs));
     EtatObs->clear();
     for (const std::string& ligne : affichage.LignesEtatObs) EtatObs->addItem(Texte(ligne));
+    if (apparait) EtatBase->setFocus();
 }
 
 // --- Commands --------------------------------------------------------------
