@@ -193,16 +193,13 @@ std::vector<std::string> DecritRegles(const std::vector<TRegle>& regles) {
 
 // Within a level the gauge only moves forward, and a window gets a chance
 // to act at least every PasPompe rules.
-void VerifieProgression(const std::vector<int>& progressions, const std::vector<std::string>& evenements,
-                        int nbRegles, std::uint32_t numero) {
-    (void)evenements;
+void VerifieProgression(const std::vector<int>& progressions, std::uint32_t numero) {
     int precedent = -1;
     for (int indice : progressions) {
         if (indice < precedent) precedent = -1;  // a new level
         ASSERT_LE(indice - precedent, static_cast<int>(TMoteur::PasPompe)) << "case " << numero;
         precedent = indice;
     }
-    (void)nbRegles;
 }
 
 struct TResultat {
@@ -250,8 +247,7 @@ void CompareUnCas(std::uint32_t numero, TStatistiques& stats) {
         TDeclencheurArret<TMoteur> arretRapide{consigne, &rapide, false, std::nullopt};
         journalRapide.Reaction = [&](const TEvenement& e) { arretRapide(e); };
         rapide.Strategie(reglesRapides, journalRapide);
-        VerifieProgression(journalRapide.Progressions, journalRapide.Evenements,
-                           static_cast<int>(cas.Regles.size()), numero);
+        VerifieProgression(journalRapide.Progressions, numero);
 
         // A stop pressed at a rule the fast engine reported is pressed at
         // that same rule in the plain run; one that never came is not pressed.
