@@ -1,5 +1,6 @@
 #include "DialoguesQt.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -49,13 +50,20 @@ QString AvecExtension(const QString& chemin, const QString& filtre) {
 
 }  // namespace
 
+QWidget* TDialoguesQt::Proprietaire() const {
+    // Over the window in front, so a box asked by a secondary window is
+    // centred on it.
+    if (QWidget* modale = QApplication::activeModalWidget()) return modale;
+    return Parent;
+}
+
 TReponse TDialoguesQt::Message(TGenreMessage genre, const std::string& texte, TBoutons boutons) {
     if (!ReponsesSuivantes.empty()) {
         TReponse reponse = ReponsesSuivantes.front();
         ReponsesSuivantes.pop_front();
         return reponse;
     }
-    QMessageBox boite(IconeQt(genre), TitreBoites, Texte(texte), BoutonsQt(boutons), Parent);
+    QMessageBox boite(IconeQt(genre), TitreBoites, Texte(texte), BoutonsQt(boutons), Proprietaire());
     // Closing a question by its frame answers No, or Cancel when offered.
     if (boutons == TBoutons::OuiNonAnnuler)
         boite.setEscapeButton(QMessageBox::Cancel);
@@ -95,8 +103,8 @@ std::optional<std::string> TDialoguesQt::ChoisitFichier(const std::string& motif
     QStringList filtres = enregistrer ? FiltresEnregistrement() : FiltresOuverture();
     QString filtre = FiltreDuMotif(filtres, motif);
     QString chemin = enregistrer
-                         ? QFileDialog::getSaveFileName(Parent, QString(), QString(), filtres.join(";;"), &filtre)
-                         : QFileDialog::getOpenFileName(Parent, QString(), QString(), filtres.join(";;"), &filtre);
+                         ? QFileDialog::getSaveFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre)
+                         : QFileDialog::getOpenFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre);
     if (chemin.isEmpty()) return std::nullopt;
     if (enregistrer) chemin = AvecExtension(chemin, filtre);
     return Octets(chemin);

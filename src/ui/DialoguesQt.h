@@ -37,6 +37,7 @@ public:
     static QString FiltreDuMotif(const QStringList& filtres, const std::string& motif);
 
 private:
+    QWidget* Proprietaire() const;
     std::optional<std::string> ChoisitFichier(const std::string& motif, bool enregistrer);
 
     QWidget* Parent;
