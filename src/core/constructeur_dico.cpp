@@ -1,0 +1,68 @@
+#include "constructeur_dico.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "proposition.h"
+
+namespace veridane {
+
+namespace {
+
+void Melange(std::size_t& graine, std::size_t valeur) {
+    graine ^= valeur + 0x9e3779b97f4a7c15ULL + (graine << 6) + (graine >> 2);
+}
+
+}  // namespace
+
+std::size_t TConstructeurDico::Hachage::operator()(std::size_t index) const {
+    const TProposition& p = (*Entrees)[index];
+    std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
+    Melange(graine, p.Operateur);
+    Melange(graine, p.TypeValeur);
+    switch (p.TypeValeur) {
+        case TypeNumerique:
+            // 0 and -0 are equal for Equivalence, so they must hash alike.
+            Melange(graine, std::hash<double>{}(p.Reel == 0 ? 0.0 : p.Reel));
+            break;
+        case TypeSymbolique: Melange(graine, std::hash<std::string_view>{}(p.Modalite)); break;
+        default:
+            for (const TModalite& mot : p.Liste) Melange(graine, std::hash<std::string_view>{}(mot.Nom));
+            break;
+    }
+    return graine;
+}
+
+bool TConstructeurDico::Egalite::operator()(std::size_t a, std::size_t b) const {
+    return Equivalence((*Entrees)[a], (*Entrees)[b]);
+}
+
+TConstructeurDico::TConstructeurDico(std::vector<TProposition> depart)
+    : Entrees(std::move(depart)), Index(0, Hachage{&Entrees}, Egalite{&Entrees}) {
+    Index.reserve(Entrees.size());
+    for (std::size_t i = 0; i < Entrees.size(); ++i) Index.insert(i);
+}
+
+bool TConstructeurDico::Ajoute(const TProposition& p) {
+    // The candidate is placed at the end so the index can compare it with
+    // the entries held; it is taken back when an equivalent one is there.
+    TProposition& entree = Entrees.emplace_back(p);
+    entree.Certitude = DegreNul;
+    entree.Precision = DegreNul;
+    entree.Validee = false;
+    if (entree.TypeValeur != TypeEnsemble) entree.Liste.clear();
+    if (Index.insert(Entrees.size() - 1).second) return true;
+    Entrees.pop_back();
+    return false;
+}
+
+std::vector<TProposition> TConstructeurDico::Termine() {
+    Index.clear();
+    // A stable sort keeps the order of addition among entries of one
+    // attribute, which is where FaitPresent would have put each of them.
+    std::stable_sort(Entrees.begin(), Entrees.end(),
+                     [](const TProposition& a, const TProposition& b) { return a.Attribut < b.Attribut; });
+    return std::move(Entrees);
+}
+
+}  // namespace veridane

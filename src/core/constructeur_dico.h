@@ -1,0 +1,50 @@
+// Builds an ordered dictionary from many additions at once. Adding entries
+// one by one with FaitPresent costs a vector insertion each, which turns a
+// large rules file into quadratic work; this builder gives exactly the same
+// dictionary (same entries, same order, same "already there" answers) with a
+// hash of the entries held and a single stable sort at the end.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <unordered_set>
+#include <vector>
+
+#include "knowledge_base.h"
+
+namespace veridane {
+
+class TConstructeurDico {
+public:
+    // Starts from an existing dictionary (already ordered by attribute).
+    explicit TConstructeurDico(std::vector<TProposition> depart = {});
+
+    TConstructeurDico(const TConstructeurDico&) = delete;
+    TConstructeurDico& operator=(const TConstructeurDico&) = delete;
+
+    // Adds a copy of p as a dictionary entry (degree codes 0, not validated)
+    // unless an equivalent entry is held; true when it was added.
+    bool Ajoute(const TProposition& p);
+
+    // Number of entries held.
+    std::size_t Nombre() const { return Entrees.size(); }
+
+    // The dictionary: attributes in ascending byte order, entries of one
+    // attribute in the order they were added. Leaves the builder empty.
+    std::vector<TProposition> Termine();
+
+private:
+    struct Hachage {
+        const std::vector<TProposition>* Entrees;
+        std::size_t operator()(std::size_t index) const;
+    };
+    struct Egalite {
+        const std::vector<TProposition>* Entrees;
+        bool operator()(std::size_t a, std::size_t b) const;
+    };
+
+    std::vector<TProposition> Entrees;  // in order of addition
+    std::unordered_set<std::size_t, Hachage, Egalite> Index;
+};
+
+}  // namespace veridane
