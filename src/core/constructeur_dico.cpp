@@ -16,7 +16,7 @@ void Melange(std::size_t& graine, std::size_t valeur) {
 }  // namespace
 
 std::size_t TConstructeurDico::Hachage::operator()(std::size_t index) const {
-    const TProposition& p = (*Entrees)[index];
+    const TProposition& p = Constructeur->Proposition(index);
     std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
     Melange(graine, p.Operateur);
     Melange(graine, p.TypeValeur);
@@ -34,26 +34,27 @@ std::size_t TConstructeurDico::Hachage::operator()(std::size_t index) const {
 }
 
 bool TConstructeurDico::Egalite::operator()(std::size_t a, std::size_t b) const {
-    return Equivalence((*Entrees)[a], (*Entrees)[b]);
+    return Equivalence(Constructeur->Proposition(a), Constructeur->Proposition(b));
 }
 
 TConstructeurDico::TConstructeurDico(std::vector<TProposition> depart)
-    : Entrees(std::move(depart)), Index(0, Hachage{&Entrees}, Egalite{&Entrees}) {
+    : Entrees(std::move(depart)), Index(0, Hachage{this}, Egalite{this}) {
     Index.reserve(Entrees.size());
     for (std::size_t i = 0; i < Entrees.size(); ++i) Index.insert(i);
 }
 
 bool TConstructeurDico::Ajoute(const TProposition& p) {
-    // The candidate is placed at the end so the index can compare it with
-    // the entries held; it is taken back when an equivalent one is there.
+    Cherche = &p;
+    const bool present = Index.find(Candidat) != Index.end();
+    Cherche = nullptr;
+    if (present) return false;
     TProposition& entree = Entrees.emplace_back(p);
     entree.Certitude = DegreNul;
     entree.Precision = DegreNul;
     entree.Validee = false;
     if (entree.TypeValeur != TypeEnsemble) entree.Liste.clear();
-    if (Index.insert(Entrees.size() - 1).second) return true;
-    Entrees.pop_back();
-    return false;
+    Index.insert(Entrees.size() - 1);
+    return true;
 }
 
 std::vector<TProposition> TConstructeurDico::Termine() {

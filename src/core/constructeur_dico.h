@@ -34,16 +34,23 @@ public:
     std::vector<TProposition> Termine();
 
 private:
+    // The index holds positions in Entrees; the position Candidat stands for
+    // the proposition being looked up, so a lookup copies nothing.
+    static constexpr std::size_t Candidat = static_cast<std::size_t>(-1);
+    const TProposition& Proposition(std::size_t index) const {
+        return index == Candidat ? *Cherche : Entrees[index];
+    }
     struct Hachage {
-        const std::vector<TProposition>* Entrees;
+        const TConstructeurDico* Constructeur;
         std::size_t operator()(std::size_t index) const;
     };
     struct Egalite {
-        const std::vector<TProposition>* Entrees;
+        const TConstructeurDico* Constructeur;
         bool operator()(std::size_t a, std::size_t b) const;
     };
 
     std::vector<TProposition> Entrees;  // in order of addition
+    const TProposition* Cherche = nullptr;
     std::unordered_set<std::size_t, Hachage, Egalite> Index;
 };
 
