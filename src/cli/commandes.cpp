@@ -1,5 +1,7 @@
 #include "cli/commandes.h"
 
+#include <clocale>
+
 #include "core/fichier_texte.h"
 #include "core/proposition.h"
 
@@ -20,6 +22,16 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"check", ".RUL", VerifieRegles, "check FILE.RUL"},
     };
     return table;
+}
+
+char SeparateurDecimalDuSysteme() {
+    char separateur = '.';
+    if (std::setlocale(LC_NUMERIC, "")) {
+        const char* point = std::localeconv()->decimal_point;
+        if (point && *point == ',') separateur = ',';
+    }
+    std::setlocale(LC_NUMERIC, "C");
+    return separateur;
 }
 
 std::string ExtensionDe(const std::string& chemin) {

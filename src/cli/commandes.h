@@ -40,6 +40,11 @@ int VerifieRegles(const std::vector<std::string>& arguments, TContexteCli& conte
 int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                char separateurDecimal = '.');
 
+// The decimal separator of the user's number settings (LC_NUMERIC). The
+// process stays in the "C" numeric locale, which the file readers and the
+// number format rely on.
+char SeparateurDecimalDuSysteme();
+
 // Upper-cased extension of a path with its point; "" when it has none.
 std::string ExtensionDe(const std::string& chemin);
 

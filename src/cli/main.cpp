@@ -1,5 +1,4 @@
 // veridane-cli: checks and runs Veridane knowledge bases without windows.
-#include <clocale>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -7,10 +6,7 @@
 #include "cli/commandes.h"
 
 int main(int argc, char** argv) {
-    // Numbers are written with the decimal separator of the user's settings.
-    std::setlocale(LC_NUMERIC, "");
-    const char* point = std::localeconv()->decimal_point;
-    const char separateur = point && *point == ',' ? ',' : '.';
+    const char separateur = veridane::SeparateurDecimalDuSysteme();
     std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     return veridane::ExecuteCli(arguments, std::cout, std::cerr, separateur);
 }

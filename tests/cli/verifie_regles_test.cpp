@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -127,6 +129,13 @@ TEST(DialoguesConsoleTest, PrintsOneUtf8LinePerBox) {
     EXPECT_EQ(sortie.str(), "warning: Temp\xC3\xA9rature \xE2\x82\xAC \ninformation: done\nquestion: Save ?\n");
     EXPECT_EQ(dialogues.NbAvertissements(), 1);
     EXPECT_FALSE(dialogues.ChoisitFichierAOuvrir("*.rul"));
+}
+
+TEST(SeparateurDecimalTest, LeavesNumbersReadTheCWay) {
+    const char separateur = SeparateurDecimalDuSysteme();
+    EXPECT_TRUE(separateur == '.' || separateur == ',');
+    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
+    EXPECT_EQ(std::strtod("0.5", nullptr), 0.5);
 }
 
 TEST(ExtensionDeTest, TakesTheLastPointOfTheName) {
