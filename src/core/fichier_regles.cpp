@@ -140,9 +140,9 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
         ++base.NumRegle;
         auto regle = AnalyseRegle(texte, base.NumRegle, dialogues);
         texte.clear();
+        progression.Avance();
         if (!regle) break;
         regles.push_back(std::move(*regle));
-        progression.Avance();
     }
     return regles;
 }
