@@ -17,8 +17,10 @@ namespace fs = std::filesystem;
 class VerifieReglesTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Dossier = fs::temp_directory_path() /
-                  ("veridane_cli_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::string nom = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        for (char& c : nom)
+            if (c == '/') c = '_';
+        Dossier = fs::temp_directory_path() / ("veridane_cli_" + nom);
         fs::remove_all(Dossier);
         fs::create_directories(Dossier);
     }
