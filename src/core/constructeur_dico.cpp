@@ -15,8 +15,7 @@ void Melange(std::size_t& graine, std::size_t valeur) {
 
 }  // namespace
 
-std::size_t TConstructeurDico::Hachage::operator()(std::size_t index) const {
-    const TProposition& p = Constructeur->Proposition(index);
+std::size_t TConstructeurDico::Hacher(const TProposition& p) {
     std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
     Melange(graine, p.Operateur);
     Melange(graine, p.TypeValeur);
@@ -33,19 +32,21 @@ std::size_t TConstructeurDico::Hachage::operator()(std::size_t index) const {
     return graine;
 }
 
-bool TConstructeurDico::Egalite::operator()(std::size_t a, std::size_t b) const {
-    return Equivalence(Constructeur->Proposition(a), Constructeur->Proposition(b));
+bool TConstructeurDico::Egalite::operator()(const Cle& a, const Cle& b) const {
+    return a.Hache == b.Hache &&
+           Equivalence(Constructeur->Proposition(a.Position), Constructeur->Proposition(b.Position));
 }
 
 TConstructeurDico::TConstructeurDico(std::vector<TProposition> depart)
-    : Entrees(std::move(depart)), Index(0, Hachage{this}, Egalite{this}) {
+    : Entrees(std::move(depart)), Index(0, Hachage{}, Egalite{this}) {
     Index.reserve(Entrees.size());
-    for (std::size_t i = 0; i < Entrees.size(); ++i) Index.insert(i);
+    for (std::size_t i = 0; i < Entrees.size(); ++i) Index.insert({i, Hacher(Entrees[i])});
 }
 
 bool TConstructeurDico::Ajoute(const TProposition& p) {
+    const std::size_t hache = Hacher(p);
     Cherche = &p;
-    const bool present = Index.find(Candidat) != Index.end();
+    const bool present = Index.find({Candidat, hache}) != Index.end();
     Cherche = nullptr;
     if (present) return false;
     TProposition& entree = Entrees.emplace_back(p);
@@ -53,7 +54,7 @@ bool TConstructeurDico::Ajoute(const TProposition& p) {
     entree.Precision = DegreNul;
     entree.Validee = false;
     if (entree.TypeValeur != TypeEnsemble) entree.Liste.clear();
-    Index.insert(Entrees.size() - 1);
+    Index.insert({Entrees.size() - 1, hache});
     return true;
 }
 

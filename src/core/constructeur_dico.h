@@ -34,24 +34,29 @@ public:
     std::vector<TProposition> Termine();
 
 private:
-    // The index holds positions in Entrees; the position Candidat stands for
-    // the proposition being looked up, so a lookup copies nothing.
+    // The index holds positions in Entrees with their hash, kept so that a
+    // lookup never hashes the entries again; the position Candidat stands
+    // for the proposition being looked up, so a lookup copies nothing.
     static constexpr std::size_t Candidat = static_cast<std::size_t>(-1);
-    const TProposition& Proposition(std::size_t index) const {
-        return index == Candidat ? *Cherche : Entrees[index];
+    struct Cle {
+        std::size_t Position;
+        std::size_t Hache;
+    };
+    const TProposition& Proposition(std::size_t position) const {
+        return position == Candidat ? *Cherche : Entrees[position];
     }
+    static std::size_t Hacher(const TProposition& p);
     struct Hachage {
-        const TConstructeurDico* Constructeur;
-        std::size_t operator()(std::size_t index) const;
+        std::size_t operator()(const Cle& cle) const { return cle.Hache; }
     };
     struct Egalite {
         const TConstructeurDico* Constructeur;
-        bool operator()(std::size_t a, std::size_t b) const;
+        bool operator()(const Cle& a, const Cle& b) const;
     };
 
     std::vector<TProposition> Entrees;  // in order of addition
     const TProposition* Cherche = nullptr;
-    std::unordered_set<std::size_t, Hachage, Egalite> Index;
+    std::unordered_set<Cle, Hachage, Egalite> Index;
 };
 
 }  // namespace veridane

@@ -149,9 +149,17 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
 
 // Orders rules read in file order as inserting them one by one with
 // TrouveRegle would: highest priority first, equal priorities in file order.
+// Positions are sorted rather than the rules themselves, so each rule is
+// moved once.
 void OrdonneParPriorite(std::vector<TRegle>& regles) {
-    std::stable_sort(regles.begin(), regles.end(),
-                     [](const TRegle& a, const TRegle& b) { return a.Priorite > b.Priorite; });
+    std::vector<std::size_t> ordre(regles.size());
+    for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
+    std::stable_sort(ordre.begin(), ordre.end(),
+                     [&](std::size_t a, std::size_t b) { return regles[a].Priorite > regles[b].Priorite; });
+    std::vector<TRegle> ordonnees;
+    ordonnees.reserve(regles.size());
+    for (std::size_t i : ordre) ordonnees.push_back(std::move(regles[i]));
+    regles = std::move(ordonnees);
 }
 
 // Reads the rules proper from an opened file; the dialogs say what went wrong.
