@@ -149,16 +149,18 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
 
 // Orders rules read in file order as inserting them one by one with
 // TrouveRegle would: highest priority first, equal priorities in file order.
-// Positions are sorted rather than the rules themselves, so each rule is
-// moved once.
+// (priority, position) pairs are sorted rather than the rules themselves, so
+// each rule is moved once; the position breaks ties, which keeps file order.
 void OrdonneParPriorite(std::vector<TRegle>& regles) {
-    std::vector<std::size_t> ordre(regles.size());
-    for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;
-    std::stable_sort(ordre.begin(), ordre.end(),
-                     [&](std::size_t a, std::size_t b) { return regles[a].Priorite > regles[b].Priorite; });
+    std::vector<std::pair<double, std::size_t>> ordre;
+    ordre.reserve(regles.size());
+    for (std::size_t i = 0; i < regles.size(); ++i) ordre.emplace_back(regles[i].Priorite, i);
+    std::sort(ordre.begin(), ordre.end(), [](const auto& a, const auto& b) {
+        return a.first > b.first || (a.first == b.first && a.second < b.second);
+    });
     std::vector<TRegle> ordonnees;
     ordonnees.reserve(regles.size());
-    for (std::size_t i : ordre) ordonnees.push_back(std::move(regles[i]));
+    for (const auto& [priorite, i] : ordre) ordonnees.push_back(std::move(regles[i]));
     regles = std::move(ordonnees);
 }
 
