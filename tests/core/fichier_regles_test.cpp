@@ -187,6 +187,7 @@ const std::string SansIf = AvecTete("A = 1 Then B = 2 [0.5];");
 const std::string SansAttributPremisse = AvecTete("If , X = 1 Then B = 2 [0.5];");
 const std::string SansAttributSecondePremisse = AvecTete("If A = 1 And { X } Then B = 2 [0.5];");
 const std::string OperateurPremisse = AvecTete("If A B Then B = 2 [0.5];");
+const std::string OperateurAvantEt = AvecTete("If A B And C = 1 Then B = 2 [0.5];");
 const std::string OperateurMinuscule = AvecTete("If A in_ { X } Then B = 2 [0.5];");
 const std::string SansThen = AvecTete("If A = 1 B = 2 [0.5];");
 const std::string SansAttributConclusion = AvecTete("If A = 1 Then , [0.5];");
@@ -209,6 +210,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "1 rules extracted, 2 expected rules"},
                    UneRegle, DicoUneRegle},
         CasLecture{"AntecedentOperator", OperateurPremisse.c_str(), nullptr,
+                   {"Error in rule 2: incorrect operator in antecedent", "1 rules extracted, 2 expected rules"},
+                   UneRegle, DicoUneRegle},
+        CasLecture{"AntecedentOperatorBeforeAnd", OperateurAvantEt.c_str(), nullptr,
                    {"Error in rule 2: incorrect operator in antecedent", "1 rules extracted, 2 expected rules"},
                    UneRegle, DicoUneRegle},
         CasLecture{"UnknownOperatorThenMissingThen", OperateurMinuscule.c_str(), nullptr,
