@@ -10,11 +10,28 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/proposition.h"
+#include "core/etat_commandes.h"
 #include "project/fenetres_projet.h"
+
+namespace veridane {
+
+// Readable failures for the command state.
+inline void PrintTo(const TEtatCommandes& c, std::ostream* os) {
+    *os << "{save " << c.SauverProjet << c.SauverProjetSous << c.BoutonSauver << " menus " << c.MenuRegles
+        << c.MenuBaseFaits << c.MenuDico << c.MenuInference << " rules " << c.VoirRegles << c.SupprimerRegles
+        << c.ModifierRegles << c.BoutonRegles << " base " << c.SelectionObservationVisible
+        << c.SelectionObservationActive << c.VoirDonneesBase << c.AjouterDonneesBase << c.BoutonBaseFaits << " dico "
+        << c.VoirDonneesDico << c.AjouterDonneesDico << c.BoutonDico << " lists " << c.ListesVisibles << " \""
+        << c.LegendeMenuBase << "\" \"" << c.LegendeVoirDonnees << "\" \"" << c.LegendeAjouterDonnees << "\" \""
+        << c.Titre << "\"}";
+}
+
+}  // namespace veridane
 
 namespace veridane::test {
 
