@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "Conversion.h"
+#include "project/resume.h"
 
 namespace veridane {
 
@@ -21,50 +22,6 @@ QLabel* Valeur(QWidget* parent, const char* nom) {
     valeur->setTextInteractionFlags(Qt::TextSelectableByMouse);
     valeur->setMinimumWidth(280);
     return valeur;
-}
-
-struct TNomsAbstract {
-    std::string Projet, Repertoire, Regles, Base;
-};
-
-// The names shown above the commentary, with their stand-ins when a file has
-// not been named yet.
-TNomsAbstract NomsAbstract(const TEtatVeridane& etat) {
-    const TProjet& p = etat.Projet;
-    return {p.NomProjet.empty() ? "noname.exp" : p.NomProjet,
-            p.RepertoireProjet.empty() ? "current directory" : p.RepertoireProjet,
-            p.FichRulNomme && !p.NomFichRul.empty() ? p.NomFichRul : "(none)",
-            p.FichDatNomme && !p.NomFichDat.empty() ? p.NomFichDat : "(none)"};
-}
-
-// The project's abstract; the rules file comments stand in when the project
-// has no comment list.
-const std::vector<TModalite>& AbstractDuProjet(const TEtatVeridane& etat) {
-    return etat.Projet.CommentairesProjet ? *etat.Projet.CommentairesProjet : etat.Base.CommentairesRegles;
-}
-
-std::string TexteCommentaire(const std::vector<TModalite>& lignes) {
-    std::string texte;
-    for (std::size_t i = 0; i < lignes.size(); ++i) {
-        if (i > 0) texte += '\n';
-        texte += lignes[i].Nom;
-    }
-    return texte;
-}
-
-// One comment line per text line, empty lines included; an empty text is no
-// commentary at all.
-std::vector<TModalite> CommentaireDuTexte(const std::string& texte) {
-    std::vector<TModalite> lignes;
-    if (texte.empty()) return lignes;
-    std::size_t debut = 0;
-    for (;;) {
-        std::size_t fin = texte.find('\n', debut);
-        lignes.push_back({texte.substr(debut, fin == std::string::npos ? std::string::npos : fin - debut)});
-        if (fin == std::string::npos) break;
-        debut = fin + 1;
-    }
-    return lignes;
 }
 
 }  // namespace
@@ -116,14 +73,16 @@ TAbstracts::TAbstracts(TEtatVeridane& etat, IDialogues&, QWidget* parent) : QDia
     resize(560, 420);
 }
 
-void TAbstracts::RemplitTexte(const std::vector<TModalite>& lignes) {
-    Commentaire->setPlainText(Texte(TexteCommentaire(lignes)));
+void TAbstracts::RemplitTexte(const std::vector<std::string>& lignes) {
+    QStringList texte;
+    for (const std::string& ligne : lignes) texte.append(Texte(ligne));
+    Commentaire->setPlainText(texte.join('\n'));
 }
 
 void TAbstracts::MontreProjet() {
-    setWindowTitle("Abstract of the project");
+    setWindowTitle(TitreResumeProjet);
     EnAttente = false;
-    RemplitTexte(AbstractDuProjet(Etat));
+    RemplitTexte(LignesMontreProjet(Etat));
     Commentaire->setReadOnly(true);
     Visualise();
 }
@@ -132,32 +91,23 @@ void TAbstracts::ChangeComment(bool base) {
     Commentaire->setReadOnly(false);
     CibleBase = base;
     EnAttente = true;
-    if (base) {
-        setWindowTitle("Change commentary of the data base");
-        RemplitTexte(Etat.Faits.CommentairesBase);
-    } else {
-        setWindowTitle("Change commentary of the project");
-        RemplitTexte(Etat.Projet.CommentairesProjet.value_or(std::vector<TModalite>{}));
-    }
+    setWindowTitle(base ? TitreCommentaireBase : TitreCommentaireProjet);
+    RemplitTexte(LignesChangeComment(Etat, base));
     Visualise();
 }
 
 void TAbstracts::Visualise() {
-    TNomsAbstract noms = NomsAbstract(Etat);
-    NomProjet->setText(Texte(noms.Projet));
+    TEtiquettesResume noms = EtiquettesResume(Etat.Projet);
+    NomProjet->setText(Texte(noms.NomProjet));
     Repertoire->setText(Texte(noms.Repertoire));
-    FichierRegles->setText(Texte(noms.Regles));
-    FichierBase->setText(Texte(noms.Base));
+    FichierRegles->setText(Texte(noms.FichierRegles));
+    FichierBase->setText(Texte(noms.FichierBase));
 }
 
 void TAbstracts::OKAbstractClick() {
     if (EnAttente) {
         EnAttente = false;
-        auto lignes = CommentaireDuTexte(Octets(Commentaire->toPlainText()));
-        if (CibleBase)
-            Etat.Faits.CommentairesBase = std::move(lignes);
-        else
-            Etat.Projet.CommentairesProjet = std::move(lignes);
+        veridane::OKAbstractClick(Etat, CibleBase, DecoupeLignes(Octets(Commentaire->toPlainText())));
     }
     accept();
 }

@@ -31,7 +31,7 @@ public slots:
     void OKAbstractClick();
 
 private:
-    void RemplitTexte(const std::vector<TModalite>& lignes);
+    void RemplitTexte(const std::vector<std::string>& lignes);
 
     TEtatVeridane& Etat;
     bool EnAttente = false;  // an edit waits for "OK"
