@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWindow>
 
 namespace veridane {
 
@@ -32,6 +33,15 @@ QString TitreDe(const QString& html, const QString& parDefaut) {
                                                                         QRegularExpression::DotMatchesEverythingOption);
     auto trouve = titre.match(html);
     return trouve.hasMatch() ? trouve.captured(1).trimmed() : parDefaut;
+}
+
+// The top-level widget shown in a window of the windowing system: key
+// events reach that window before any widget.
+QWidget* WidgetDeLaFenetre(const QWindow* fenetre) {
+    if (fenetre == nullptr) return nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->windowHandle() == fenetre) return widget;
+    return nullptr;
 }
 
 }  // namespace
@@ -188,8 +198,9 @@ int ContexteAide(const QWidget* widget) {
 
 bool TFiltreAide::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1) {
-        auto* widget = qobject_cast<QWidget*>(objet);
-        if (widget == nullptr) widget = QApplication::focusWidget();
+        QWidget* widget = QApplication::focusWidget();
+        if (widget == nullptr) widget = qobject_cast<QWidget*>(objet);
+        if (widget == nullptr) widget = WidgetDeLaFenetre(qobject_cast<QWindow*>(objet));
         if (widget == nullptr) widget = QApplication::activeWindow();
         Aide.OuvreContexte(ContexteAide(widget));
         return true;
