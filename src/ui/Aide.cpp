@@ -198,9 +198,12 @@ int ContexteAide(const QWidget* widget) {
 
 bool TFiltreAide::eventFilter(QObject* objet, QEvent* evenement) {
     if (evenement->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(evenement)->key() == Qt::Key_F1) {
-        QWidget* widget = QApplication::focusWidget();
-        if (widget == nullptr) widget = qobject_cast<QWidget*>(objet);
-        if (widget == nullptr) widget = WidgetDeLaFenetre(qobject_cast<QWindow*>(objet));
+        // The key reaches the window of the windowing system first, then
+        // its focused widget.
+        auto* widget = qobject_cast<QWidget*>(objet);
+        if (QWidget* haut = WidgetDeLaFenetre(qobject_cast<QWindow*>(objet)); widget == nullptr && haut != nullptr)
+            widget = haut->focusWidget() != nullptr ? haut->focusWidget() : haut;
+        if (widget == nullptr) widget = QApplication::focusWidget();
         if (widget == nullptr) widget = QApplication::activeWindow();
         Aide.OuvreContexte(ContexteAide(widget));
         return true;
