@@ -1,5 +1,6 @@
 #include "ui/Man_dat.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -20,7 +21,7 @@ namespace veridane {
 
 namespace {
 
-constexpr int TaillePicture = 56;
+constexpr int TailleImage = 56;
 constexpr int PremierDelai = 1000;  // ms before the first step of the first move
 constexpr int DelaiPas = 200;       // ms between steps
 constexpr int DernierPas = 5;
@@ -29,9 +30,9 @@ constexpr int DernierPas = 5;
 // square of the same size, so the layout and the drop target stay in place.
 QLabel* NouvelleImage(QLabel* image, const QString& nom, const QString& chemin) {
     image->setObjectName(nom);
-    image->setFixedSize(TaillePicture, TaillePicture);
+    image->setFixedSize(TailleImage, TailleImage);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(QIcon(chemin).pixmap(TaillePicture - 8, TaillePicture - 8));
+    if (QFile::exists(chemin)) image->setPixmap(QIcon(chemin).pixmap(TailleImage - 8, TailleImage - 8));
     return image;
 }
 

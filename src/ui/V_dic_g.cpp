@@ -1,5 +1,6 @@
 #include "ui/V_dic_g.h"
 
+#include <QFile>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
@@ -26,7 +27,8 @@ TViewDicGlob::TViewDicGlob(TEtatVeridane& etat, IDialogues&, QWidget* parent) : 
     image->setObjectName("ImageDico");
     image->setFixedSize(56, 56);
     image->setAlignment(Qt::AlignCenter);
-    image->setPixmap(QIcon(":/pictures/dictionary.svg").pixmap(48, 48));
+    const QString chemin = ":/pictures/dictionary.svg";
+    if (QFile::exists(chemin)) image->setPixmap(QIcon(chemin).pixmap(48, 48));
     LabelNombre = new QLabel("0 data", this);
     LabelNombre->setObjectName("LabelNombre");
     QFont gras = LabelNombre->font();
