@@ -234,6 +234,44 @@ private slots:
         QCOMPARE(etat.Faits.Observations[0].size(), 2u);  // a drop only opens the prompt
     }
 
+    void pressingALineShowsOrHidesTheTrashCan() {
+        TEtatVeridane etat = Etat({2});
+        TDialoguesJournal journal;
+        TGereFaits fenetre(etat, journal);
+        fenetre.Initialise();
+        fenetre.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
+        auto* corbeille = Controle<QLabel>(fenetre, "Corbeille");
+        auto* observation = Controle<QListWidget>(fenetre, "ListeObservation");
+        auto* dico = Controle<QListWidget>(fenetre, "ListeDico");
+        QVERIFY(corbeille->isHidden());
+        QTest::mousePress(observation->viewport(), Qt::LeftButton, {},
+                          observation->visualItemRect(observation->item(1)).center());
+        QVERIFY(!corbeille->isHidden());
+        QCOMPARE(observation->currentRow(), 1);
+        QTest::mouseRelease(observation->viewport(), Qt::LeftButton, {},
+                            observation->visualItemRect(observation->item(1)).center());
+        QTest::mousePress(dico->viewport(), Qt::LeftButton, {}, dico->visualItemRect(dico->item(2)).center());
+        QVERIFY(corbeille->isHidden());
+        QCOMPARE(dico->currentRow(), 2);
+        QTest::mouseRelease(dico->viewport(), Qt::LeftButton, {}, dico->visualItemRect(dico->item(2)).center());
+    }
+
+    void draggedDataNameTheirListAndLine() {
+        std::unique_ptr<QMimeData> donnees(NouvelleLigneGlissee("ListeDico", 4));
+        const auto ligne = LigneGlissee(donnees.get());
+        QVERIFY(ligne.has_value());
+        QCOMPARE(ligne->Source, QString("ListeDico"));
+        QCOMPARE(ligne->Ligne, 4);
+        QMimeData texte;
+        texte.setText("ListeDico");
+        QVERIFY(!LigneGlissee(&texte).has_value());
+        QMimeData abime;
+        abime.setData(MimeLigneGlissee, "ListeDico\nx");
+        QVERIFY(!LigneGlissee(&abime).has_value());
+        QVERIFY(!LigneGlissee(nullptr).has_value());
+    }
+
     void droppedDatumIsTheOneConfirmed() {
         TEtatVeridane etat = Etat({0});
         TDialoguesJournal journal;
