@@ -110,6 +110,8 @@ void TGereFaits::Construit() {
     BoutonAjout->setObjectName("BoutonAjout");
     BoutonRetrait = new QPushButton("Remove", this);
     BoutonRetrait->setObjectName("BoutonRetrait");
+    BoutonAjout->setToolTip("Add the selected dictionary entry to the observation (Insert)");
+    BoutonRetrait->setToolTip("Remove the selected datum from the observation (Delete)");
     connect(BoutonAjout, &QPushButton::clicked, this, &TGereFaits::AddClick);
     connect(BoutonRetrait, &QPushButton::clicked, this, &TGereFaits::RemoveClick);
     auto* boutons = new QVBoxLayout;
@@ -340,6 +342,16 @@ void TGereFaits::keyPressEvent(QKeyEvent* event) {
     // Escape first withdraws an open prompt, then closes the window.
     if (event->key() == Qt::Key_Escape && InvitationOuverte()) {
         OnCancelAddClick();
+        return;
+    }
+    // Insert and Delete ask for the move of the selected line, as the two
+    // buttons do.
+    if (event->key() == Qt::Key_Insert && BoutonAjout->isEnabled()) {
+        AddClick();
+        return;
+    }
+    if (event->key() == Qt::Key_Delete && BoutonRetrait->isEnabled()) {
+        RemoveClick();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -364,6 +364,25 @@ private slots:
         QVERIFY(!fenetre.isVisible());
     }
 
+    void insertAndDeleteKeysAskForAMove() {
+        TEtatVeridane etat = Etat({1});
+        TDialoguesJournal journal;
+        TGereFaits fenetre(etat, journal);
+        fenetre.Initialise();
+        fenetre.show();
+        auto* dico = Controle<QListWidget>(fenetre, "ListeDico");
+        dico->setCurrentRow(2);
+        QTest::keyClick(dico, Qt::Key_Insert);
+        QCOMPARE(Controle<QPushButton>(fenetre, "BoutonOK")->text(), QString("Add data"));
+        fenetre.OnCancelAddClick();
+        auto* observation = Controle<QListWidget>(fenetre, "ListeObservation");
+        observation->setCurrentRow(0);
+        QTest::keyClick(observation, Qt::Key_Delete);
+        QCOMPARE(Controle<QPushButton>(fenetre, "BoutonOK")->text(), QString("Remove data"));
+        QTest::keyClick(observation, Qt::Key_Delete);  // the buttons are off while the prompt is open
+        QCOMPARE(fenetre.Choix(), 0);
+    }
+
     void reopeningForgetsTheOldPrompt() {
         TEtatVeridane etat = Etat({1});
         TDialoguesJournal journal;
