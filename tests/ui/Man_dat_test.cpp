@@ -8,12 +8,14 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "core/journal.h"
 #include "core/proposition.h"
+#include "project/cycle_projet.h"
 #include "ui/GlisserDeposer.h"
 #include "ui/Man_dat.h"
 
@@ -71,6 +73,55 @@ bool Depose(QWidget* cible, const QString& source, int ligne) {
     QDropEvent depot(QPointF(milieu), Qt::CopyAction, donnees.get(), Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(cible, &depot);
     return depot.isAccepted();
+}
+
+// The project's other windows, never needed by these tests.
+class TFenetresMuettes : public IFenetresProjet {
+public:
+    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
+    void GestionnaireDico() override {}
+    void MontreProjet() override {}
+    void ChangeComment(bool) override {}
+};
+
+// Adds the dictionary entries at `lignes` as a user does: select, "Add ->",
+// OK, the animation to its end; then "Close".
+void AjouteParLaFenetre(TEtatVeridane& etat, const std::vector<int>& lignes) {
+    TDialoguesJournal journal;
+    TGereFaits fenetre(etat, journal);
+    fenetre.Initialise();
+    for (int ligne : lignes) {
+        fenetre.findChild<QListWidget*>("ListeDico")->setCurrentRow(ligne);
+        fenetre.AddClick();
+        fenetre.OKAddClick();
+        while (fenetre.Anime()) fenetre.Timer1Timer();
+    }
+    fenetre.Close1Click();
+}
+
+// A new project: empty rules base, the three-entry dictionary, a new data
+// base of one empty observation.
+TEtatVeridane NouveauProjet() {
+    TEtatVeridane etat = Etat({0});
+    etat.Base.Regles.clear();
+    etat.Base.NbRegles = 0;
+    etat.Base.BaseReglesOuverte = true;
+    etat.Base.DicoModifie = true;
+    etat.Faits.BaseFaitsOuverte = true;
+    etat.Faits.BaseFaitsSansNom = true;
+    etat.Faits.BaseFaitsModifiee = true;
+    return etat;
+}
+
+// The data of the first observation of the project at `chemin`, read into a
+// fresh state; warnings shown on the way go to `journal`.
+TObservation Relit(const std::string& chemin, TDialoguesJournal& journal) {
+    TEtatVeridane relu;
+    TFenetresMuettes fenetres;
+    TProgressionMuette progression;
+    if (!TCycleProjet(relu, fenetres, journal, progression).OuvreProjet(chemin) || relu.Faits.Observations.empty())
+        return {};
+    return relu.Faits.Observations[0];
 }
 
 }  // namespace
@@ -397,6 +448,51 @@ private slots:
         QVERIFY(Controle<QPushButton>(fenetre, "BoutonRetrait")->isEnabled());
         QCOMPARE(Controle<QLabel>(fenetre, "LabelObservation")->text(), QString("Data base of observation 2: 0 data"));
         QCOMPARE(Controle<QListWidget>(fenetre, "ListeObservation")->count(), 0);
+    }
+
+    void addedDataSurviveSaveAsAndReopening() {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        TEtatVeridane etat = NouveauProjet();
+        AjouteParLaFenetre(etat, {1, 2, 1});
+        TDialoguesJournal journal;
+        TFenetresMuettes fenetres;
+        TProgressionMuette progression;
+        const std::string chemin = dossier.filePath("demo.exp").toStdString();
+        QVERIFY(TCycleProjet(etat, fenetres, journal, progression).EnregistreSous(chemin, false));
+
+        const TObservation relue = Relit(chemin, journal);
+        QCOMPARE(journal.Textes(), std::vector<std::string>{});
+        QCOMPARE(relue.size(), 3u);
+        for (std::size_t i = 0; i < relue.size(); ++i) QVERIFY(Equivalence(relue[i], etat.Faits.Observations[0][i]));
+        QCOMPARE(relue[1].Liste, (std::vector<TModalite>{{"FEVER"}, {"RASH"}}));
+        QCOMPARE(relue[0].Reel, 3.14159);
+    }
+
+    void dataAddedToABaseReadEmptyAreWrittenByTheNextSave() {
+        QTemporaryDir dossier;
+        QVERIFY(dossier.isValid());
+        TDialoguesJournal journal;
+        TFenetresMuettes fenetres;
+        TProgressionMuette progression;
+        const std::string chemin = dossier.filePath("empty.exp").toStdString();
+        TEtatVeridane vide = NouveauProjet();
+        QVERIFY(TCycleProjet(vide, fenetres, journal, progression).EnregistreSous(chemin, false));
+
+        TEtatVeridane etat;
+        TCycleProjet cycle(etat, fenetres, journal, progression);
+        QVERIFY(cycle.OuvreProjet(chemin));
+        QVERIFY(!etat.Faits.BaseFaitsOuverte);  // read with no data
+        AjouteParLaFenetre(etat, {0});
+        QVERIFY(etat.Faits.BaseFaitsModifiee);
+        QVERIFY(cycle.Saveproject1Click());
+
+        journal.Messages.clear();
+        const TObservation relue = Relit(chemin, journal);
+        QCOMPARE(journal.Textes(), std::vector<std::string>{});
+        QCOMPARE(relue.size(), 1u);
+        QCOMPARE(relue[0].Attribut, std::string("COUGH"));
+        QCOMPARE(relue[0].Modalite, std::string("YES"));
     }
 
     void withoutDictionaryTheListingIsEmpty() {
