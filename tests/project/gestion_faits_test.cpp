@@ -1,4 +1,5 @@
 #include "project/gestion_faits.h"
+#include "project/vues_donnees.h"
 
 #include <gtest/gtest.h>
 
@@ -104,20 +105,6 @@ TEST(GestionFaitsTest, NewDatumIsADeepCopyWithFullDegrees) {
     EXPECT_FALSE(fait.Validee);
 }
 
-TEST(GestionFaitsTest, SameEntryAddedTwiceGivesTwoEqualData) {
-    TBaseFaits faits = Base({0, 1}, 0);
-    faits.BaseFaitsModifiee = false;
-    const TProposition entree = Entree(NouvelleProposition("T", OpSuperieur, 38.5));
-    AjouteFait(faits, entree);
-    AjouteFait(faits, entree);
-
-    ASSERT_EQ(faits.Observations[0].size(), 2u);
-    EXPECT_TRUE(Equivalence(faits.Observations[0][0], faits.Observations[0][1]));
-    EXPECT_EQ(faits.Observations[1].size(), 1u);
-    EXPECT_EQ(faits.NbFaits, 3);
-    EXPECT_TRUE(faits.BaseFaitsModifiee);
-}
-
 TEST(GestionFaitsTest, AddingToAClosedOrMissingDataBaseOpensIt) {
     const TProposition entree = Entree(NouvelleProposition("A", OpEgal, std::string("B")));
     TBaseFaits fermee = Base({0}, 0, false);
@@ -182,6 +169,21 @@ TEST(GestionFaitsTest, ClosingSetsTheInferenceMenuFromDataAndRules) {
         EXPECT_EQ(etat.Commandes.VoirDonneesBase, c.voirDonnees);
         EXPECT_EQ(etat.Commandes.BoutonBaseFaits, c.voirDonnees);
     }
+}
+
+TEST(VuesDonneesTest, ViewerTextsOfUnusualStates) {
+    TBaseConnaissances base;
+    base.SeparateurDecimal = ',';
+    base.Dictionnaire = {NouvelleProposition("A", OpSuperieur, 3.14159)};
+    EXPECT_EQ(LignesVueGlobale(base), std::vector<std::string>{"A > 3,14159"});
+    EXPECT_EQ(CompteVueGlobale(TBaseConnaissances{}), "0 data");
+    EXPECT_EQ(NombreVueDico(TBaseConnaissances{}), 1);
+
+    TBaseFaits faits = Base({1, 2}, 2);  // an index past the last observation
+    EXPECT_EQ(ObservationVue(faits), nullptr);
+    EXPECT_EQ(TitreVueBase(faits), "Data base Viewer of observation 3: no data");
+    faits.NumObservation = 1;
+    EXPECT_EQ(TitreVueBase(faits), "Data base Viewer of observation 2: 2 data");
 }
 
 }  // namespace

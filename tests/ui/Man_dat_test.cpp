@@ -494,16 +494,6 @@ private slots:
         QCOMPARE(relue[0].Attribut, std::string("COUGH"));
         QCOMPARE(relue[0].Modalite, std::string("YES"));
     }
-
-    void withoutDictionaryTheListingIsEmpty() {
-        TEtatVeridane etat = Etat({1});
-        etat.Base.DicoCree = false;
-        TDialoguesJournal journal;
-        TGereFaits fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(Controle<QLabel>(fenetre, "LabelDico")->text(), QString("Data dictionary: no data"));
-        QCOMPARE(Controle<QListWidget>(fenetre, "ListeDico")->count(), 0);
-    }
 };
 
 QTEST_MAIN(GereFaitsTest)
