@@ -21,8 +21,12 @@
 #include "DialoguesQt.h"
 #include "Fenetre_commande.h"
 #include "New_pro.h"
+#include "Man_dat.h"
 #include "ProgressionQt.h"
 #include "Resume.h"
+#include "V_dic_g.h"
+#include "View_dat.h"
+#include "View_dic.h"
 #include "project/affichage_base.h"
 
 namespace veridane {
@@ -224,10 +228,10 @@ void TMenuExpert::CreeFenetres() {
         return Fenetre(new TFenetreCommande(etat, Dialogues, titre, contexte, this));
     };
     ViewRul = commande("Rules base Viewer", 17);
-    GereFaits = commande("Data base Manager", 25);
+    GereFaits = Fenetre(new TGereFaits(etat, Dialogues, this));
     Abstracts = new TAbstracts(etat, Dialogues, this);
-    ViewDic = commande("Dictionary Viewer", 20);
-    ViewDat = commande("Data base Viewer", 18);
+    ViewDic = Fenetre(new TViewDic(etat, Dialogues, this));
+    ViewDat = Fenetre(new TViewDat(etat, Dialogues, this));
     AboutBox = new TAboutBox(etat, Dialogues, this);
     AjoutRegles = commande("Rules Editor", 21);
     RemovRul = commande("Rules  Eraser", 22);
@@ -237,7 +241,7 @@ void TMenuExpert::CreeFenetres() {
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     SelChain = commande("Select an observation for the inference", 32);
     ModiConf = commande("", 34);
-    ViewDicGlob = commande("Global view of the Data Dictionary", 39);
+    ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
 }
 

@@ -301,7 +301,9 @@ void TestMenu::FenetresDesCommandes() {
     TFenetreTest f;
     f.OuvreDemo(demo);
     f.Declenche(qPrintable(commande));
-    QCOMPARE(f.Pilote.Titres, QStringList{titre});
+    QCOMPARE(f.Pilote.Titres.size(), 1);
+    // Windows that count what they show add the count after the title.
+    QCOMPARE(f.Pilote.Titres.front().left(titre.size()), titre);
     QCOMPARE(f.Menu.Etat().Faits.Observations.size(), std::size_t{8});
 }
 
