@@ -61,7 +61,6 @@ int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
-    EtatProgramme.Base.SeparateurDecimal = '.';
     CreeActions();
     CreeMenus();
     CreeBarreOutils();
