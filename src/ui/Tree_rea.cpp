@@ -51,7 +51,7 @@ TTree::TTree(TEtatVeridane& etat, IDialogues& dialogues, const TMoteur& moteur, 
     connect(fermer, &QAction::triggered, this, &TTree::Close1Click);
 
     auto* outils = new QToolBar(this);
-    outils->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    outils->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     outils->setIconSize(QSize(24, 24));
     auto* sortie = outils->addAction(QIcon(":/icons/exit.svg"), "Exit");
     sortie->setObjectName("SpeedButton2");
