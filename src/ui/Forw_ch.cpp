@@ -25,9 +25,14 @@ namespace veridane {
 
 namespace {
 
+// A counter changes its text at every firing: a fixed size keeps each change
+// from laying out the whole window again.
 QLabel* Compteur(QWidget* parent, const char* nom) {
     auto* etiquette = new QLabel(parent);
     etiquette->setObjectName(nom);
+    const QFontMetrics mesures(etiquette->font());
+    etiquette->setFixedSize(mesures.horizontalAdvance("Triggered rules: 0000000000 rules") + 8,
+                            mesures.height() + 4);
     return etiquette;
 }
 
@@ -247,10 +252,13 @@ void TForwChain::PompeEvenements() {
         deduits_->scrollToBottom();
         PeintureSuspendue(false);
     }
-    QCoreApplication::processEvents();
-    if (peindre) {
+    if (!peindre) {
         // Between two paintings the clicks and keys are still handled; what
-        // they change is drawn at the next painting.
+        // they change is drawn at the next painting. Timers wait too: the
+        // lists lay out all their lines again on a timer after each addition.
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    } else {
+        QCoreApplication::processEvents();
         if (enCours_) PeintureSuspendue(true);
         depuisPeinture_.restart();
     }
