@@ -67,8 +67,8 @@ struct TMoteur::TIndex {
             for (const auto& premisse : regles[i].Premisses) {
                 auto [it, nouveau] = Attributs.try_emplace(premisse.Attribut, Attributs.size());
                 if (nouveau) ReglesParAttribut.emplace_back();
-                auto& regles_ = ReglesParAttribut[it->second];
-                if (regles_.empty() || regles_.back() != i) regles_.push_back(i);
+                auto& liste = ReglesParAttribut[it->second];
+                if (liste.empty() || liste.back() != i) liste.push_back(i);
                 AttributPremisse[i].push_back(it->second);
             }
         }
