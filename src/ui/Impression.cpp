@@ -27,7 +27,12 @@ void ImprimeLignes(IImprimante& imprimante, const std::vector<TLigneImprimee>& l
 
 TImprimanteQt::TImprimanteQt(const QString& fichierPdf) : fichierPdf_(fichierPdf) {
     if (fichierPdf.isEmpty()) {
-        imprimante_ = std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+        // A machine with printers but none marked as default prints on the
+        // first one.
+        QPrinterInfo choisie = QPrinterInfo::defaultPrinter();
+        if (choisie.isNull() && !QPrinterInfo::availablePrinters().isEmpty())
+            choisie = QPrinterInfo::availablePrinters().first();
+        imprimante_ = std::make_unique<QPrinter>(choisie, QPrinter::HighResolution);
     } else {
         imprimante_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         imprimante_->setOutputFormat(QPrinter::PdfFormat);
