@@ -88,18 +88,20 @@ void TTree::Print1Click() {
     if (dialogues_.Message(TGenreMessage::Information, QuestionImpression, TBoutons::OuiNon) != TReponse::Oui) return;
     auto imprimante = choisit_();
     if (!imprimante) return;
+    // A file that could not be written is named in the warning.
+    const std::string destination = imprimante->Destination();
+    const std::string echec = MessageNonImprime + (destination.empty() ? "" : " in the file " + destination);
     if (!imprimante->Commence()) {
-        dialogues_.Avertit(MessageNonImprime);
+        dialogues_.Avertit(echec);
         return;
     }
     ImprimeLignes(*imprimante, LignesImpression(etat_.Projet.NomProjet, moteur_.NumObservationInference(),
                                                 moteur_.Raisonnement(), etat_.Base.Regles,
                                                 etat_.Base.SeparateurDecimal));
     if (!imprimante->Termine()) {
-        dialogues_.Avertit(MessageNonImprime);
+        dialogues_.Avertit(echec);
         return;
     }
-    const std::string destination = imprimante->Destination();
     dialogues_.Informe(destination.empty() ? std::string(MessageImprime) : MessageImprimeDans + destination);
 }
 

@@ -129,6 +129,7 @@ private slots:
     void sautsDePage();
     void impressionPdf();
     void pdfRefuse();
+    void pdfImpossible();
     void pdfSurPlusieursPages();
     void commandes();
 };
@@ -350,6 +351,20 @@ void TreeTest::pdfRefuse() {
     arbre.Print1Click();
     QCOMPARE(banc.journal.Textes().size(), std::size_t{4});
     QCOMPARE(banc.journal.Motifs, std::vector<std::string>{"*.pdf"});
+}
+
+void TreeTest::pdfImpossible() {
+    TBanc banc;
+    ProjetGrippe(banc.etat);
+    banc.Infere(0);
+    QTemporaryDir dossier;
+    TTree arbre(banc.etat, banc.journal, banc.moteur);
+    arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
+    const std::string chemin = dossier.filePath("missing/reasoning.pdf").toStdString();
+    banc.journal.Fichiers = {chemin};
+    arbre.Print1Click();
+    QCOMPARE(banc.journal.Textes().back(), "The reasoning could not be printed in the file " + chemin);
+    QCOMPARE(banc.journal.Messages.back().Genre, TGenreMessage::Avertissement);
 }
 
 void TreeTest::pdfSurPlusieursPages() {
