@@ -248,8 +248,9 @@ void TForwChain::PompeEvenements() {
     const bool peindre = !depuisPeinture_.isValid() || depuisPeinture_.elapsed() >= IntervallePeinture;
     if (peindre) {
         jauge_->setValue(positionJauge_);
-        declenchees_->scrollToBottom();
-        deduits_->scrollToBottom();
+        // The lists follow the run unless the user is looking at a line.
+        for (QListWidget* liste : {declenchees_, deduits_})
+            if (liste->selectedItems().isEmpty()) liste->scrollToBottom();
         PeintureSuspendue(false);
     }
     if (!peindre) {
