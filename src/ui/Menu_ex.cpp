@@ -20,13 +20,18 @@
 #include "Dest_obs.h"
 #include "DialoguesQt.h"
 #include "Fenetre_commande.h"
+#include "Forw_ch.h"
 #include "New_pro.h"
 #include "Man_dat.h"
+#include "Mod_conf.h"
 #include "ProgressionQt.h"
 #include "Resume.h"
+#include "Sel_chai.h"
+#include "Tree_rea.h"
 #include "V_dic_g.h"
 #include "View_dat.h"
 #include "View_dic.h"
+#include "inference/moteur.h"
 #include "project/affichage_base.h"
 
 namespace veridane {
@@ -67,6 +72,7 @@ void TMenuExpert::Construit() {
     CreeCentre();
     Progression = std::make_unique<TProgressionQt>(*statusBar(), *Gauge1);
     CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression);
+    Moteur = std::make_unique<TMoteur>();
     FenetreAide = new TAide(":/help/", this);
     FiltreAide = new TFiltreAide(*FenetreAide, this);
     qApp->installEventFilter(FiltreAide);
@@ -236,12 +242,20 @@ void TMenuExpert::CreeFenetres() {
     RemovRul = commande("Rules  Eraser", 22);
     SelectRul = commande("Rules base Editor", 23);
     AjoutFaitsDico = commande("Data dictionary Manager", 30);
+    auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
+    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
-    SelChain = commande("Select an observation for the inference", 32);
-    ModiConf = commande("", 34);
+    auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
+    SelChain = Fenetre(selection);
+    ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
+    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
+    // Choosing the observation runs the inference, whose window leads to
+    // the reasoning tree.
+    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
+    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
 }
 
 void TMenuExpert::RelieCommandes() {

@@ -29,6 +29,7 @@ class TDestroyObs;
 class TDialoguesQt;
 class TFiltreAide;
 class TNewPro;
+class TMoteur;
 class TProgressionQt;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
@@ -133,6 +134,7 @@ private:
     TEtatVeridane EtatProgramme;
     std::unique_ptr<TProgressionQt> Progression;
     std::unique_ptr<TCycleProjet> CycleProjet;
+    std::unique_ptr<TMoteur> Moteur;  // the inference, shared by its three windows
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
@@ -162,8 +164,8 @@ private:
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.
-    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, SelChain,
-        ModiConf, ViewDicGlob;
+    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
+        SelChain, ModiConf, Tree, ViewDicGlob;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;

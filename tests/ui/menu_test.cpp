@@ -5,13 +5,16 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QStatusBar>
 #include <QToolButton>
 #include <QtTest>
 
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "support/outils.h"
+#include "ui/Forw_ch.h"
 #include "ui/Menu_ex.h"
+#include "ui/Sel_chai.h"
 
 using namespace veridane;
 
@@ -65,6 +68,7 @@ private slots:
     void ObservationVide();
     void FenetresDesCommandes_data();
     void FenetresDesCommandes();
+    void InferenceJusquALArbre();
     void NouveauProjetSurProjetChange_data();
     void NouveauProjetSurProjetChange();
     void EnregistrerSousEcritLesQuatreFichiers();
@@ -305,6 +309,35 @@ void TestMenu::FenetresDesCommandes() {
     // Windows that count what they show add the count after the title.
     QCOMPARE(f.Pilote.Titres.front().left(titre.size()), titre);
     QCOMPARE(f.Menu.Etat().Faits.Observations.size(), std::size_t{8});
+}
+
+// "&Forward chaining": the choice of the observation leads to the run, whose
+// window leads to the tree, each shown by the main window.
+void TestMenu::InferenceJusquALArbre() {
+    TProjetDemo demo;
+    TFenetreTest f;
+    f.OuvreDemo(demo);
+    QString declenchees;
+    f.Pilote.Actions = {
+        [](QDialog& fenetre) {
+            dynamic_cast<TSelChain&>(fenetre).BitBtn1Click();
+            fenetre.reject();
+            return 0;
+        },
+        [&](QDialog& fenetre) {
+            auto& chainage = dynamic_cast<TForwChain&>(fenetre);
+            chainage.Lance();
+            declenchees = chainage.findChild<QLabel*>("NbTriggered")->text();
+            chainage.ViewTreeClick();
+            chainage.reject();
+            return 0;
+        },
+    };
+    f.Declenche("Forwardchaining1");
+    QCOMPARE(f.Pilote.Titres,
+             (QStringList{"Select an observation for the inference", "Forward Chaining", "Tree of reasoning"}));
+    QCOMPARE(declenchees, QString("Triggered rule: 9"));
+    QVERIFY(f.Menu.statusBar()->currentMessage().isEmpty());
 }
 
 void TestMenu::NouveauProjetSurProjetChange_data() {
