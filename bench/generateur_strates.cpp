@@ -65,7 +65,9 @@ struct TRegleGeneree {
 };
 
 std::string NomAttribut(int couche, long long attribut) {
-    return "L" + std::to_string(couche) + "X" + std::to_string(attribut);
+    std::string nom(1, 'L');
+    nom.append(std::to_string(couche)).push_back('X');
+    return nom.append(std::to_string(attribut));
 }
 
 const char* Valeur(bool vrai) { return vrai ? "ON" : "OFF"; }

@@ -169,7 +169,7 @@ TEST_F(CommandeSave, CopyReadsBackAsTheOriginal) {
         EXPECT_TRUE(fs::exists(Dossier / nom)) << nom;
     // The project's own abstract is kept, non-ASCII letters included.
     EXPECT_EQ(Lit(Dossier / "copy.exp"),
-              "#Small test project\r\n#Second line, \xE9t\xE9\r\n\r\nRules file: COPY.RUL\r\nData base: COPY.DTA\r\n");
+              "#Small test project\r\n#Second line, \xE9t\xE9\r\n\r\nRules file: Copy.RUL\r\nData base: Copy.DTA\r\n");
 
     for (const std::vector<std::string>& commande :
          {std::vector<std::string>{"check"}, {"run", "--all"}, {"run", "--all", "--json", "--critical", "0.8"}}) {
@@ -185,7 +185,7 @@ TEST_F(CommandeSave, CopyReadsBackAsTheOriginal) {
 TEST_F(CommandeSave, ProjectWithoutAbstractTakesTheRulesComments) {
     TResultat r = Lance({"save", Donnees + "single.exp", (Dossier / "other.exp").string()});
     EXPECT_EQ(r.Statut, SortieSucces);
-    EXPECT_EQ(Lit(Dossier / "other.exp"), "#Tiny rules\r\n\r\nRules file: OTHER.RUL\r\nData base: OTHER.DTA\r\n");
+    EXPECT_EQ(Lit(Dossier / "other.exp"), "#Tiny rules\r\n\r\nRules file: other.RUL\r\nData base: other.DTA\r\n");
     // The data base read with no datum is written as an empty base, so the
     // copy opens without a "not found".
     EXPECT_EQ(Lance({"check", (Dossier / "other.exp").string()}).Sortie,
