@@ -33,33 +33,41 @@ std::string TexteDuree(const char* quoi, double secondes) {
     return texte;
 }
 
-// The observations to run, 0-based; nothing after a message when the one
-// asked for cannot be used.
-std::optional<std::vector<std::size_t>> ObservationsChoisies(const TOptionsInference& options,
-                                                              const TBaseFaits& faits, TContexteCli& contexte,
-                                                              IDialogues& dialogues) {
+// The observations to run, 0-based, or the exit status when the one asked
+// for cannot be used (after its message).
+struct TChoixObservations {
+    std::vector<std::size_t> Observations;
+    int Refus = SortieSucces;
+};
+
+TChoixObservations ObservationsChoisies(const TOptionsInference& options, const TBaseFaits& faits,
+                                        TContexteCli& contexte, IDialogues& dialogues) {
     const auto& observations = faits.Observations;
-    std::vector<std::size_t> choisies;
+    TChoixObservations choix;
     if (options.Toutes) {
         for (std::size_t k = 0; k < observations.size(); ++k)
-            if (!observations[k].empty()) choisies.push_back(k);
-        return choisies;
+            if (!observations[k].empty()) choix.Observations.push_back(k);
+        return choix;
     }
     const auto numero = static_cast<std::size_t>(options.Observation);
     if (numero > observations.size()) {
         contexte.Erreurs << "error: observation " << numero << " does not exist: the data base holds "
                          << observations.size() << " observation(s)\n";
-        return std::nullopt;
+        // No data base at all is the project's fault, a number too large the
+        // command line's.
+        choix.Refus = observations.empty() ? SortieAvertissement : SortieUsage;
+        return choix;
     }
     // As the selection window: with a single observation there is no choice
     // and no check; with several an empty one is refused.
     if (observations.size() > 1 && observations[numero - 1].empty()) {
         dialogues.Avertit("Observation n\xB0" + std::to_string(numero) +
                           " is empty. Select an other observation for inference");
-        return std::nullopt;
+        choix.Refus = SortieAvertissement;
+        return choix;
     }
-    choisies.push_back(numero - 1);
-    return choisies;
+    choix.Observations.push_back(numero - 1);
+    return choix;
 }
 
 void Lance(TEtatVeridane& etat, std::size_t observation, const TOptionsInference& options, bool premiere,
@@ -113,11 +121,10 @@ int LanceInference(const std::vector<std::string>& arguments, TContexteCli& cont
     // as the parameters dialog would.
     etat.ValeurCritique = *critique;
 
-    const auto observations = ObservationsChoisies(*options, etat.Faits, contexte, dialogues);
-    if (!observations) return etat.Faits.Observations.empty() || dialogues.NbAvertissements() > 0
-                                  ? SortieAvertissement
-                                  : SortieUsage;
-    for (std::size_t i = 0; i < observations->size(); ++i) Lance(etat, (*observations)[i], *options, i == 0, contexte);
+    const auto choix = ObservationsChoisies(*options, etat.Faits, contexte, dialogues);
+    if (choix.Refus != SortieSucces) return choix.Refus;
+    for (std::size_t i = 0; i < choix.Observations.size(); ++i)
+        Lance(etat, choix.Observations[i], *options, i == 0, contexte);
     return dialogues.NbAvertissements() > 0 ? SortieAvertissement : SortieSucces;
 }
 
