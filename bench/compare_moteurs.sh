@@ -89,19 +89,6 @@ echo "Model held after opening the $largest-rule project:"
 "$MEM" "$WORK/$largest/strates.exp"
 
 if [ -n "$PLOT" ]; then
-    gnuplot <<GNUPLOT
-set terminal pngcairo size 800,520 font "DejaVu Sans,10"
-set output "$PLOT"
-set title "Load and forward chaining, whole process (stratified rules, one observation)"
-set xlabel "rules"
-set ylabel "wall time (s)"
-set logscale xy
-set grid
-set key top left
-set datafile missing "-"
-plot "$RESULTS" using 1:2 skip 1 with linespoints lw 2 title "Veridane", \
-     "$RESULTS" using 1:4 skip 1 with linespoints lw 2 title "CLIPS 6.30", \
-     "$RESULTS" using 1:6 skip 1 with linespoints lw 2 title "plain reference engine"
-GNUPLOT
+    bash "$(dirname "$0")/trace_performance.sh" "$RESULTS" "$PLOT"
     echo "Plot: $PLOT"
 fi
