@@ -52,7 +52,10 @@ std::vector<std::string> LignesInference(const TMoteur& moteur, const std::vecto
     for (auto& ligne : LignesNiveaux(moteur.Raisonnement(), regles, separateur)) lignes.push_back(std::move(ligne));
     lignes.push_back(TexteReglesDeclenchees(moteur.NbReglesDeclenchees()));
     lignes.push_back(TexteFaitsDeduits(moteur.NbFaitsDeduits()));
-    for (const auto& fait : moteur.FaitsDeduits()) lignes.push_back(" " + PropEnChaine(fait, separateur));
+    for (const auto& fait : moteur.FaitsDeduits()) {
+        std::string& ligne = lignes.emplace_back(1, ' ');
+        ligne += PropEnChaine(fait, separateur);
+    }
     return lignes;
 }
 
