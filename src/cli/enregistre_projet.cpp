@@ -19,9 +19,11 @@ int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& co
     TFenetresConsole fenetres;
     TProgressionMuette progression;
     TCycleProjet cycle(etat, fenetres, dialogues, progression);
-    // A project that did not open is not saved: there would be nothing of it
-    // to write but empty bases.
+    // A project that did not open is not saved.
     if (!cycle.OuvreProjet(arguments[0])) return SortieAvertissement;
+    // Neither a rules base nor a data base came out of it (the program is back
+    // in its start-up state): a copy would hold nothing of the project.
+    if (!etat.Base.BaseReglesOuverte && etat.Faits.Observations.empty()) return SortieAvertissement;
     cycle.EnregistreSous(arguments[1], false);
     return dialogues.NbAvertissements() > 0 ? SortieAvertissement : SortieSucces;
 }

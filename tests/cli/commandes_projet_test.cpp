@@ -207,6 +207,13 @@ TEST_F(CommandeSave, UnreadableProjectIsNotSaved) {
     EXPECT_TRUE(fs::is_empty(Dossier));
 }
 
+TEST_F(CommandeSave, ProjectWithNeitherFileReadableIsNotSaved) {
+    TResultat r = Lance({"save", Donnees + "missing.exp", (Dossier / "copy.exp").string()});
+    EXPECT_EQ(r.Statut, SortieAvertissement);
+    EXPECT_EQ(r.Sortie, "warning: File of rules not found\nwarning: File of data base not found\n");
+    EXPECT_TRUE(fs::is_empty(Dossier));
+}
+
 // The demo project: the rules fired at each level of each observation, as
 // its guide tells them.
 TEST(CommandesRun, DemoProjectReachesItsDiagnoses) {
