@@ -14,12 +14,11 @@
 #include "core/encodage.h"
 #include "core/journal.h"
 #include "inference/parametres.h"
+#include "inference/textes_inference.h"
 #include "project/cycle_projet.h"
 
 namespace veridane {
 namespace {
-
-const char* const MessageValeurIncorrecte = "Error: critical value of priority degree incorrect";
 
 using THorloge = std::chrono::steady_clock;
 
@@ -61,8 +60,7 @@ TChoixObservations ObservationsChoisies(const TOptionsInference& options, const 
     // As the selection window: with a single observation there is no choice
     // and no check; with several an empty one is refused.
     if (observations.size() > 1 && observations[numero - 1].empty()) {
-        dialogues.Avertit("Observation n\xB0" + std::to_string(numero) +
-                          " is empty. Select an other observation for inference");
+        dialogues.Avertit(MessageObservationVide(static_cast<int>(numero)));
         choix.Refus = SortieAvertissement;
         return choix;
     }
@@ -105,7 +103,7 @@ int LanceInference(const std::vector<std::string>& arguments, TContexteCli& cont
     std::optional<double> critique = 0.0;
     if (options->Critique) critique = LitDegre(*options->Critique);
     if (!critique) {
-        dialogues.Avertit(MessageValeurIncorrecte);
+        dialogues.Avertit(MessageValeurCritiqueIncorrecte);
         return SortieUsage;
     }
 
