@@ -50,8 +50,9 @@ std::vector<std::string> LignesInference(const TMoteur& moteur, const std::vecto
     for (auto& ligne : LignesNiveauZero(moteur.ObservationInference(), baseFaitsOuverte, separateur))
         lignes.push_back(std::move(ligne));
     for (auto& ligne : LignesNiveaux(moteur.Raisonnement(), regles, separateur)) lignes.push_back(std::move(ligne));
-    lignes.push_back(TexteReglesDeclenchees(moteur.NbReglesDeclenchees()));
-    lignes.push_back(TexteFaitsDeduits(moteur.NbFaitsDeduits()));
+    // The final counts, bare: a script reads the number at the end of the line.
+    lignes.push_back("Triggered rules: " + std::to_string(moteur.NbReglesDeclenchees()));
+    lignes.push_back("Deduced data: " + std::to_string(moteur.NbFaitsDeduits()));
     for (const auto& fait : moteur.FaitsDeduits()) {
         std::string& ligne = lignes.emplace_back(1, ' ');
         ligne += PropEnChaine(fait, separateur);

@@ -57,8 +57,8 @@ TEST_P(CommandesFichiers, PrintExactlyAndExitWithTheirStatus) {
 
 const char* const SortieTiny1 =
     "Observation 1\nLevel 0\n COLOUR = RED\n SIZE = 3.5\nLevel 1\n  Rule 1 -> WARM = YES\nLevel 2\n"
-    "  Rule 2 -> KIND = BIG_WARM\nLevel 3\n  Rule 4 -> LABEL = \"A\\B\"\nTriggered rules: 3 rules\n"
-    "Deduced data: 3 data\n WARM = YES\n KIND = BIG_WARM\n LABEL = \"A\\B\"\n";
+    "  Rule 2 -> KIND = BIG_WARM\nLevel 3\n  Rule 4 -> LABEL = \"A\\B\"\nTriggered rules: 3\n"
+    "Deduced data: 3\n WARM = YES\n KIND = BIG_WARM\n LABEL = \"A\\B\"\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandesFichiers,
@@ -75,19 +75,19 @@ INSTANTIATE_TEST_SUITE_P(
         TCas{"RunFirstObservation", {"run", "tiny.exp"}, 0, SortieTiny1, ""},
         TCas{"RunNamedObservation", {"run", "tiny.exp", "--observation", "3"}, 0,
              "Observation 3\nLevel 0\n COLOUR = GREEN\n SIZE = 1\nLevel 1\n  Rule 3 -> KIND = SMALL\n"
-             "Triggered rules: 1 rule\nDeduced data: 1 data\n KIND = SMALL\n", ""},
+             "Triggered rules: 1\nDeduced data: 1\n KIND = SMALL\n", ""},
         TCas{"RunEmptyObservationRefused", {"run", "tiny.exp", "--observation", "2"}, 1, "",
              "warning: Observation n\xC2\xB0" "2 is empty. Select an other observation for inference\n"},
         TCas{"RunSingleEmptyObservation", {"run", "single.exp"}, 0,
-             "Observation 1\nLevel 0\nTriggered rules: 0 rule\nDeduced data: 0 data\n", ""},
+             "Observation 1\nLevel 0\nTriggered rules: 0\nDeduced data: 0\n", ""},
         TCas{"RunAllSkipsEmptyObservations", {"run", "tiny.exp", "--all", "--critical", "0,9"}, 0,
              "Observation 1\nLevel 0\n COLOUR = RED\n SIZE = 3.5\nLevel 1\n  Rule 1 -> WARM = YES\n"
-             "Triggered rules: 1 rule\nDeduced data: 1 data\n WARM = YES\n\n"
-             "Observation 3\nLevel 0\n COLOUR = GREEN\n SIZE = 1\nTriggered rules: 0 rule\nDeduced data: 0 data\n",
+             "Triggered rules: 1\nDeduced data: 1\n WARM = YES\n\n"
+             "Observation 3\nLevel 0\n COLOUR = GREEN\n SIZE = 1\nTriggered rules: 0\nDeduced data: 0\n",
              ""},
         TCas{"RunCriticalValueOneKeepsOnlyPriorityOne", {"run", "tiny.exp", "--critical", "1"}, 0,
              "Observation 1\nLevel 0\n COLOUR = RED\n SIZE = 3.5\nLevel 1\n  Rule 1 -> WARM = YES\n"
-             "Triggered rules: 1 rule\nDeduced data: 1 data\n WARM = YES\n", ""},
+             "Triggered rules: 1\nDeduced data: 1\n WARM = YES\n", ""},
         TCas{"RunCriticalValueRefused", {"run", "tiny.exp", "--critical", "1.01"}, 2, "",
              "warning: Error: critical value of priority degree incorrect\n"},
         TCas{"RunCriticalValueNotANumber", {"run", "tiny.exp", "--critical", "abc"}, 2, "",
