@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "core/edition_regles.h"
@@ -20,11 +21,14 @@ namespace veridane {
 
 namespace {
 
-QAction* Commande(QMenuBar* menu, const char* texte, const char* nom, const char* icone) {
+// One command, in the menu by its caption and on the tool bar by its icon.
+void Commande(QMenuBar* menu, QToolBar* outils, const char* texte, const char* nom, const char* icone,
+              TNavigateurRegles* fenetre, void (TNavigateurRegles::*gestionnaire)()) {
     QAction* action = menu->addAction(texte);
     action->setObjectName(nom);
-    action->setIcon(QIcon(icone));
-    return action;
+    QObject::connect(action, &QAction::triggered, fenetre, gestionnaire);
+    QAction* bouton = outils->addAction(QIcon(icone), QString(texte).remove('&'));
+    QObject::connect(bouton, &QAction::triggered, fenetre, gestionnaire);
 }
 
 }  // namespace
@@ -36,16 +40,14 @@ TNavigateurRegles::TNavigateurRegles(TEtatVeridane& etat, IDialogues& dialogues,
     setProperty("contexteAide", Genre.ContexteAide);
 
     auto* menu = new QMenuBar(this);
-    connect(Commande(menu, "&Close", "Close1", ":/icons/close.svg"), &QAction::triggered, this,
-            &TNavigateurRegles::Close1Click);
-    connect(Commande(menu, "&First", "First1", ":/icons/first.svg"), &QAction::triggered, this,
-            &TNavigateurRegles::First1Click);
-    connect(Commande(menu, "&Last", "Last1", ":/icons/last.svg"), &QAction::triggered, this,
-            &TNavigateurRegles::Last1Click);
-    connect(Commande(menu, "&Next", "Next1", ":/icons/next.svg"), &QAction::triggered, this,
-            &TNavigateurRegles::Next1Click);
-    connect(Commande(menu, "&Previous", "Previous1", ":/icons/previous.svg"), &QAction::triggered, this,
-            &TNavigateurRegles::Previous1Click);
+    auto* outils = new QToolBar(this);
+    outils->setIconSize(QSize(20, 20));
+    Commande(menu, outils, "&Close", "Close1", ":/icons/close.svg", this, &TNavigateurRegles::Close1Click);
+    outils->addSeparator();
+    Commande(menu, outils, "&First", "First1", ":/icons/first.svg", this, &TNavigateurRegles::First1Click);
+    Commande(menu, outils, "&Last", "Last1", ":/icons/last.svg", this, &TNavigateurRegles::Last1Click);
+    Commande(menu, outils, "&Next", "Next1", ":/icons/next.svg", this, &TNavigateurRegles::Next1Click);
+    Commande(menu, outils, "&Previous", "Previous1", ":/icons/previous.svg", this, &TNavigateurRegles::Previous1Click);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");
@@ -74,6 +76,7 @@ TNavigateurRegles::TNavigateurRegles(TEtatVeridane& etat, IDialogues& dialogues,
 
     auto* colonne = new QVBoxLayout(this);
     colonne->setMenuBar(menu);
+    colonne->addWidget(outils);
     colonne->addWidget(Memo1, 1);
     colonne->addWidget(ScrollBar1);
     colonne->addLayout(bas);
