@@ -70,6 +70,8 @@ TAjoutFaitsDico::TAjoutFaitsDico(TEtatVeridane& etat, IDialogues& dialogues, QWi
     connect(&Timer1, &QTimer::timeout, this, &TAjoutFaitsDico::Timer1Timer);
     Construit();
     ConstruitEtiquettes();
+    // Enter in a field must not press a button by surprise.
+    for (QPushButton* bouton : findChildren<QPushButton*>()) bouton->setAutoDefault(false);
     MontreControlesEnsemble(false);
     BoutonRetrait->setEnabled(false);
     AffFait();
@@ -162,6 +164,10 @@ QWidget* TAjoutFaitsDico::ConstruitComposition() {
     connect(EditValeur, &QLineEdit::textChanged, this, &TAjoutFaitsDico::ValeurChange);
     connect(BoutonAjouteValeur, &QPushButton::clicked, this, &TAjoutFaitsDico::AjouteValeurClick);
     connect(BoutonRetireValeur, &QPushButton::clicked, this, &TAjoutFaitsDico::RetireValeurClick);
+    // Enter in the value field adds the value to a set being typed.
+    connect(EditValeur, &QLineEdit::returnPressed, this, [this] {
+        if (!BoutonAjouteValeur->isHidden()) AjouteValeurClick();
+    });
     connect(ComboValeurs, &QComboBox::activated, this, &TAjoutFaitsDico::ActiveAjout);
     for (QWidget* w : {static_cast<QWidget*>(EditAttribut), static_cast<QWidget*>(ComboOperateur),
                        static_cast<QWidget*>(EditValeur), static_cast<QWidget*>(ComboValeurs),

@@ -31,6 +31,9 @@ TAjoutRegles::TAjoutRegles(TEtatVeridane& etat, IDialogues& dialogues, QWidget* 
         return DialogueDegre->Resultat();
     };
     Construit();
+    // Enter in a field must not press a button by surprise.
+    for (QPushButton* bouton : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
+        bouton->setAutoDefault(false);
 }
 
 void TAjoutRegles::Construit() {

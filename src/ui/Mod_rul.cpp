@@ -32,6 +32,8 @@ TModifRule::TModifRule(TEtatVeridane& etat, IDialogues& dialogues, QWidget* pare
     setWindowTitle("Modification of rule");
     setProperty("contexteAide", 23);
     Construit();
+    // Enter in a field must not press a button by surprise.
+    for (QPushButton* bouton : findChildren<QPushButton*>()) bouton->setAutoDefault(false);
 }
 
 void TModifRule::Construit() {

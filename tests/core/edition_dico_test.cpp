@@ -241,21 +241,6 @@ TEST(FaitUtiliseTest, RemovalRefusedWithTheRuleNumber) {
     EXPECT_EQ(journal.Messages.size(), 1u);
 }
 
-TEST(DictionnaireEditionTest, InsertAndRemoveKeepCountAndFlag) {
-    TBaseConnaissances base = BaseAvecRegles();
-    InsereAuDico(base, Entree("B", OpEgal, 3.0), 3);
-    EXPECT_EQ(base.NbFaitsDico, 5);
-    EXPECT_TRUE(base.DicoModifie);
-    EXPECT_EQ(PropEnChaine(base.Dictionnaire[3]), "B = 3");
-    base.DicoModifie = false;
-    RetireDuDico(base, 0);
-    EXPECT_EQ(base.NbFaitsDico, 4);
-    EXPECT_TRUE(base.DicoModifie);
-    EXPECT_EQ(base.Dictionnaire[0].Attribut, "B");
-    RetireDuDico(base, 10);
-    EXPECT_EQ(base.NbFaitsDico, 4);
-}
-
 TEST(DictionnaireEditionTest, AttributesOnceAndTitles) {
     TBaseConnaissances base = BaseAvecRegles();
     EXPECT_EQ(TrouveLesAttributs(base), (std::vector<std::string>{"A", "B", "COLOUR"}));

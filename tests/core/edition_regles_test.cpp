@@ -131,16 +131,6 @@ TEST(AjouteRegleTest, PlacedAfterEqualAndHigherPriorities) {
     }
 }
 
-TEST(AjouteRegleTest, FirstRuleOfAProjectWithoutRulesBase) {
-    TBaseConnaissances base;
-    base.BaseReglesOuverte = false;
-    AjouteRegle(base, RegleDePriorite(0.6));
-    EXPECT_TRUE(base.BaseReglesOuverte);
-    EXPECT_EQ(base.NbRegles, 1);
-    EXPECT_EQ(base.Regles.size(), 1u);
-    EXPECT_TRUE(base.ReglesModifiees);
-}
-
 TEST(TexteRegleTest, HeaderAndLines) {
     TBaseConnaissances base = BaseDePriorites({0.9, 0.8});
     base.Regles.push_back(RegleDePriorite(0.75));
@@ -157,12 +147,6 @@ TEST(TexteRegleTest, HeaderAndLines) {
     EXPECT_EQ(TexteRegle(base, 0, "Belief degree")[0], "Rule number 1: Belief degree = 12,5%");
 }
 
-TEST(TexteRegleTest, TitlesCountRules) {
-    EXPECT_EQ(TitreAvecNombre("Rules Editor: ", 0), "Rules Editor: 0 rule");
-    EXPECT_EQ(TitreAvecNombre("Rules Editor: ", 1), "Rules Editor: 1 rule");
-    EXPECT_EQ(TitreAvecNombre("Rules Eraser: ", 2), "Rules Eraser: 2 rules");
-}
-
 TEST(ModificationTest, PresenceOfAnEntry) {
     TRegle regle = RegleDePriorite(0.5);
     regle.Premisses.push_back(NouvelleProposition("Z", OpEgal, 2.0));
@@ -175,35 +159,6 @@ TEST(ModificationTest, PresenceOfAnEntry) {
     EXPECT_EQ(Presence(regle, entree(NouvelleProposition("Z", OpEgal, 2.0))), 1);
     EXPECT_EQ(Presence(regle, entree(NouvelleProposition("Y", OpEgal, 0.5))), -1);
     EXPECT_EQ(Presence(regle, entree(NouvelleProposition("Y", OpEgal, 0.6))), -2);
-}
-
-TEST(ModificationTest, AddingPremises) {
-    TRegle regle = RegleDePriorite(0.5);
-    TDialoguesJournal journal;
-    const auto dico = Dico();
-    EXPECT_TRUE(AjoutePremisseModif(regle, dico[2], journal));
-    EXPECT_EQ(regle.Premisses.size(), 2u);
-    EXPECT_EQ(regle.NbPremissesRestantes, 2);
-    EXPECT_EQ(regle.Premisses[1].Certitude, DegreCertain);
-    EXPECT_FALSE(AjoutePremisseModif(regle, dico[2], journal));
-    TProposition conclusion = regle.Conclusion;
-    conclusion.Certitude = DegreNul;
-    EXPECT_FALSE(AjoutePremisseModif(regle, conclusion, journal));
-    EXPECT_EQ(regle.Premisses.size(), 2u);
-    EXPECT_EQ(journal.Messages, (std::vector<TMessageJournal>{Info("Antecedent already used in premise 2"),
-                                                              Info("Antecedent already used in conclusion")}));
-}
-
-TEST(ModificationTest, ARuleKeepsOnePremise) {
-    TRegle regle = RegleDePriorite(0.5);
-    regle.Premisses.push_back(NouvelleProposition("Z", OpEgal, 2.0));
-    regle.NbPremissesRestantes = 2;
-    EXPECT_FALSE(RetirePremisseModif(regle, 2));
-    EXPECT_TRUE(RetirePremisseModif(regle, 0));
-    EXPECT_EQ(regle.Premisses[0].Attribut, "Z");
-    EXPECT_EQ(regle.NbPremissesRestantes, 1);
-    EXPECT_FALSE(RetirePremisseModif(regle, 0));
-    EXPECT_EQ(regle.Premisses.size(), 1u);
 }
 
 TEST(ModificationTest, TypedDegrees) {
@@ -220,16 +175,6 @@ TEST(ModificationTest, TypedDegrees) {
         EXPECT_EQ(ChangeDegre(regle, c.Texte), c.Accepte) << c.Texte;
         EXPECT_DOUBLE_EQ(regle.Priorite, c.Priorite) << c.Texte;
     }
-}
-
-TEST(RetireRegleTest, RemovesAndCounts) {
-    TBaseConnaissances base = BaseDePriorites({0.9, 0.5, 0.3});
-    RetireRegle(base, 1);
-    EXPECT_EQ(base.NbRegles, 2);
-    EXPECT_TRUE(base.ReglesModifiees);
-    EXPECT_DOUBLE_EQ(base.Regles[1].Priorite, 0.3);
-    RetireRegle(base, 7);
-    EXPECT_EQ(base.NbRegles, 2);
 }
 
 }  // namespace
