@@ -393,12 +393,9 @@ void TAjoutFaitsDico::Timer1Timer() {
     ++Compteur;
 }
 
-void TAjoutFaitsDico::MontreEtiquette(std::array<QLabel*, 4>& etiquettes, int etape, QWidget* depart,
-                                      QWidget* arrivee) {
+void TAjoutFaitsDico::MontreEtiquette(std::array<QLabel*, 4>& etiquettes, int etape, QPoint a, QPoint b) {
     CacheEtiquettes();
     QLabel* label = etiquettes[static_cast<std::size_t>(etape - 1)];
-    const QPoint a = Centre(this, depart);
-    const QPoint b = Centre(this, arrivee);
     const QPoint point = a + (b - a) * (etape / 5.0);
     label->adjustSize();
     label->move(point - QPoint(label->width() / 2, label->height() / 2));
@@ -413,7 +410,9 @@ void TAjoutFaitsDico::CacheEtiquettes() {
 
 void TAjoutFaitsDico::DeplaceAdd() {
     if (Compteur >= 1 && Compteur <= 4) {
-        MontreEtiquette(EtiquettesAjout, Compteur, LigneAntecedent, ImageDico);
+        // From just above the end of the antecedent line to the dictionary.
+        const QPoint depart = LigneAntecedent->mapTo(this, QPoint(LigneAntecedent->width(), -LigneAntecedent->height()));
+        MontreEtiquette(EtiquettesAjout, Compteur, depart, Centre(this, ImageDico));
         return;
     }
     if (Compteur != 5) return;
@@ -431,7 +430,7 @@ void TAjoutFaitsDico::DeplaceAdd() {
 void TAjoutFaitsDico::DeplaceRemove() {
     if (Compteur >= 1 && Compteur <= 4) {
         ImagePoubelle->show();
-        MontreEtiquette(EtiquettesRetrait, Compteur, ImageDico, ImagePoubelle);
+        MontreEtiquette(EtiquettesRetrait, Compteur, Centre(this, ImageDico), Centre(this, ImagePoubelle));
         return;
     }
     if (Compteur != 5) return;

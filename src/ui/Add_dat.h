@@ -73,8 +73,8 @@ private:
     void DeplaceAdd();
     void DeplaceRemove();
     // Puts the gliding label of this step (1..4) on the path between two
-    // widgets and shows it alone.
-    void MontreEtiquette(std::array<QLabel*, 4>& etiquettes, int etape, QWidget* depart, QWidget* arrivee);
+    // points and shows it alone.
+    void MontreEtiquette(std::array<QLabel*, 4>& etiquettes, int etape, QPoint depart, QPoint arrivee);
     void CacheEtiquettes();
     void AppliqueFermeture();
 
