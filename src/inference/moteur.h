@@ -1,0 +1,144 @@
+// The forward-chaining engine: level by level, every open rule is tested
+// against the data of the previous level (at level 1 the observation's data);
+// every rule whose premises have all become satisfied fires and its
+// conclusion, when not already known, becomes a deduced datum. The run ends
+// with the first level that deduces nothing, or at the end of the level in
+// which a stop was requested.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "core/knowledge_base.h"
+
+namespace veridane {
+
+// In a fired-rule record: the rule number (1-based) and degree codes 6.
+// In a premise record: the premise index (0-based) and the degree codes of the
+// last datum that satisfied it (0 until then).
+struct TNumeroDeRegle {
+    std::int32_t Numero = 0;
+    std::int32_t Certitude = 0;
+    std::int32_t Precision = 0;
+    bool operator==(const TNumeroDeRegle&) const = default;
+};
+
+// One level of the reasoning: the rules fired in it, in firing order.
+struct TRaisonnement {
+    std::uint8_t Marque = 0;
+    std::vector<TNumeroDeRegle> ReglesDeclenchees;
+    bool operator==(const TRaisonnement&) const = default;
+};
+
+// What the engine tells the window showing the run. PompeEvenements is where
+// the window lets the person act (repaint, click "Stop Induction"): it may
+// call TMoteur::StopClick.
+class INotificationsMoteur {
+public:
+    virtual ~INotificationsMoteur() = default;
+    virtual void DebutNiveau(int niveau) = 0;
+    // The gauge: position indice in 0 .. nbRegles - 1.
+    virtual void ProgressionRegle(int indice, int nbRegles) = 0;
+    virtual void RegleDeclenchee(int numero, int nbDeclenchees) = 0;
+    virtual void FaitDeduit(const TProposition& fait, int nbDeduits, int total) = 0;
+    // The gauge is hidden.
+    virtual void FinNiveau() = 0;
+    virtual void FinInference() = 0;
+    virtual void PompeEvenements() = 0;
+};
+
+// For runs nobody watches (command line, batch).
+class TNotificationsMuettes : public INotificationsMoteur {
+public:
+    void DebutNiveau(int) override {}
+    void ProgressionRegle(int, int) override {}
+    void RegleDeclenchee(int, int) override {}
+    void FaitDeduit(const TProposition&, int, int) override {}
+    void FinNiveau() override {}
+    void FinInference() override {}
+    void PompeEvenements() override {}
+};
+
+class TMoteur {
+public:
+    // Rules a window lets go by without letting the person act, at most.
+    static constexpr std::size_t PasPompe = 256;
+
+    // The observation to reason on (its data are copied) and its 0-based index.
+    void ChoisitObservation(const std::vector<TProposition>& donnees, int numero);
+
+    // The counters at the start of a run: rules count from the base,
+    // triggered 0, initial = data of the observation, deduced 0.
+    void InitialiseCompteurs(const std::vector<TRegle>& regles);
+
+    // Rules below the critical value are set aside (Declenchee); the others
+    // are opened: all premises unsatisfied.
+    void InitialiseRegles(std::vector<TRegle>& regles, double valeurCritique) const;
+
+    // Runs the whole inference on the prepared rules. The rules must not be
+    // added or removed while it runs.
+    void Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
+
+    // A stop request: the run ends at the end of the current level, whose
+    // record and data are kept.
+    void StopClick();
+
+    // The conclusion is known: equivalent to an initial datum or to the
+    // conclusion of a rule recorded in a completed level.
+    bool FaitPresent(const TProposition& conclusion) const;
+
+    // Registers one deduced datum: counters, deduced data list, notification.
+    void AjouteFait(TProposition fait, INotificationsMoteur& notifications);
+
+    // The rule number of record k, counting the records of the completed
+    // levels in order from 0; nothing when there is no such record yet.
+    std::optional<int> NumeroRegleDuRecord(std::size_t k) const;
+
+    // The engine state, for the windows and the reasoning tree.
+    const std::vector<TProposition>& ObservationInference() const { return ObservationInference_; }
+    int NumObservationInference() const { return NumObservationInference_; }
+    const std::vector<TRaisonnement>& Raisonnement() const { return Raisonnement_; }
+    const std::vector<TProposition>& FaitsCourants() const { return FaitsCourants_; }
+    const std::vector<TProposition>& NouveauxFaits() const { return NouveauxFaits_; }
+    const std::vector<std::vector<TNumeroDeRegle>>& EtatPremisses() const { return EtatPremisses_; }
+    // Deduced data in the order deduced, across levels.
+    const std::vector<TProposition>& FaitsDeduits() const { return FaitsDeduits_; }
+    bool ContinueInference() const { return ContinueInference_; }
+    int NbReglesDeclenchees() const { return NbReglesDeclenchees_; }
+    int NbFaitsInitiaux() const { return NbFaitsInitiaux_; }
+    int NbFaitsDeduits() const { return NbFaitsDeduits_; }
+    int NbRegles() const { return NbRegles_; }
+
+private:
+    struct TIndex;
+
+    void DebutRun(const std::vector<TRegle>& regles);
+    void Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
+    void TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
+                    std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications);
+    void Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
+                   INotificationsMoteur& notifications);
+    void Connais(const TProposition& fait);
+
+    std::vector<TProposition> ObservationInference_;
+    int NumObservationInference_ = 0;
+    std::vector<TProposition> FaitsCourants_;
+    std::vector<TProposition> NouveauxFaits_;
+    std::vector<std::vector<TNumeroDeRegle>> EtatPremisses_;
+    std::vector<TRaisonnement> Raisonnement_;
+    std::vector<TProposition> FaitsDeduits_;
+    bool ContinueInference_ = false;
+    bool ArretDemande_ = false;
+    int NbReglesDeclenchees_ = 0;
+    int NbFaitsInitiaux_ = 0;
+    int NbFaitsDeduits_ = 0;
+    int NbRegles_ = 0;
+    // Keys of the known data (initial data and recorded conclusions).
+    std::unordered_set<std::string> Connus_;
+};
+
+}  // namespace veridane
