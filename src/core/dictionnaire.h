@@ -11,10 +11,16 @@ namespace veridane {
 class IDialogues;
 class IProgression;
 struct TEtatCommandes;
+class TLecteurTexte;
 
 // Reads the dictionary file into base.Dictionnaire (entries added in order,
 // duplicates skipped); stops at the first rejected entry.
+// Nothing happens when the file cannot be opened. Enables the dictionary
+// commands once the file is open; NbFaitsDico ends as the number of entries.
 void ChargeDicoFaits(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
+                     IDialogues& dialogues);
+// The same, from a file already opened.
+void ChargeDicoFaits(TBaseConnaissances& base, TLecteurTexte& lecteur, TEtatCommandes& commandes,
                      IDialogues& dialogues);
 
 // Parses one upper-cased entry text; false after a warning naming

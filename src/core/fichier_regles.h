@@ -13,10 +13,13 @@ struct TEtatCommandes;
 
 // Reads a rules file into base.Regles and base.CommentairesRegles, then
 // rebuilds the dictionary (from the file beside it when base.AvecDico is
-// set, and from the rules). Applies the command-state rows of a rules base
-// read with or without rules. Returns false when the file could not be
-// opened ("File of rules not found" was shown; the dictionary is still
-// rebuilt from the file beside it).
+// set, and from the rules). Every message goes through `dialogues`, the
+// progress texts and gauge through `progression`; the command-state rows of
+// a rules base read with or without rules (and of a dictionary holding
+// entries) are applied to `commandes`. A file that cannot be read leaves no
+// rule ("File of rules not found"; the dictionary is still rebuilt from the
+// file beside it). Returns whether the rules file could be opened, so the
+// caller can name it in the project or mark it missing.
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
               IDialogues& dialogues, IProgression& progression);
 
@@ -25,7 +28,8 @@ bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommande
 int TrouveNbRegles(const std::string& ligne);
 
 // Parses one upper-cased rule text and inserts the rule by priority; false
-// after a warning naming base.NumRegle.
+// after a warning naming base.NumRegle. A closed rules base keeps no rule:
+// the text is still checked, and false is returned.
 bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialogues& dialogues);
 
 // Index at which a rule of this priority goes (after every rule of the same

@@ -1,7 +1,7 @@
 #include "format_nombre.h"
 
 #include <cmath>
-#include <cstdio>
+#include <charconv>
 #include <string>
 
 namespace veridane {
@@ -11,11 +11,12 @@ namespace {
 // Decimal digits of |valeur| rounded half away from zero to `chiffres`
 // significant digits, and the decimal exponent of the first one.
 void ChiffresArrondis(double valeur, int chiffres, std::string& digits, int& exposant) {
-    // glibc prints the exact binary value, so 30 digits are enough to round
-    // the way a person would (12345 to 4 digits is 1235, not 1234).
+    // to_chars gives the exact binary value whatever the C locale, so 30
+    // digits are enough to round the way a person would (12345 to 4 digits
+    // is 1235, not 1234).
     char tampon[64];
-    std::snprintf(tampon, sizeof tampon, "%.30e", std::fabs(valeur));
-    std::string texte(tampon);
+    auto fin = std::to_chars(tampon, tampon + sizeof tampon, std::fabs(valeur), std::chars_format::scientific, 30).ptr;
+    std::string texte(tampon, fin);
     std::size_t e = texte.find('e');
     exposant = std::stoi(texte.substr(e + 1));
     std::string tous = texte.substr(0, 1) + texte.substr(2, e - 2);

@@ -1,7 +1,9 @@
 #include "proposition.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdlib>
+#include <system_error>
 #include <cmath>
 
 #include "dialogues.h"
@@ -64,10 +66,12 @@ std::optional<double> LitNombre(const std::string& brut) {
         if (exposant == 0) return std::nullopt;
     }
     if (i != texte.size()) return std::nullopt;
-    // The text is validated above, so strtod reads all of it; "C" locale
-    // parsing is guaranteed because the point is the only separator left.
-    double valeur = std::strtod(texte.c_str() + debut, nullptr);
-    if (!std::isfinite(valeur)) return std::nullopt;
+    // from_chars ignores the C locale (the windows may run under one with a
+    // decimal comma) and takes no "+" sign, so step over it.
+    if (texte[debut] == '+') ++debut;
+    double valeur = 0;
+    auto [fin, erreur] = std::from_chars(texte.data() + debut, texte.data() + texte.size(), valeur);
+    if (erreur != std::errc() || fin != texte.data() + texte.size() || !std::isfinite(valeur)) return std::nullopt;
     return valeur;
 }
 

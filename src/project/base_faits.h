@@ -24,7 +24,15 @@ bool DecortiqueFait(TBaseFaits& faits, const std::string& texte, IDialogues& dia
 // could not be opened ("File of data base not found" was shown).
 bool OuvrirFF(TEtatVeridane& etat, const std::string& chemin, IDialogues& dialogues, IProgression& progression);
 
-// The text of the data base file.
+// The text of the data base file; the gauge advances once per observation.
 std::string TexteBaseFaits(const TBaseFaits& faits, char separateur);
+std::string TexteBaseFaits(const TBaseFaits& faits, char separateur, IProgression& progression);
+
+// Writes the data base file at `chemin` whatever its flags say (the naming
+// and the choice of what to save belong to TCycleProjet::SauveBaseFaits).
+// Clears BaseFaitsModifiee on success; on failure warns with the file and the
+// reason, keeps the old file and the flag, and returns false.
+bool EcritBaseFaits(TBaseFaits& faits, const std::string& chemin, char separateur, IDialogues& dialogues,
+                    IProgression& progression);
 
 }  // namespace veridane

@@ -3,20 +3,22 @@
 // command of the main window; every question and message goes through the
 // dialog interface and every window through IFenetresProjet, so the whole
 // life of a project can be driven without windows.
+//
+// The saving commands answer whether everything asked for was written: false
+// when a file dialog was cancelled or a file could not be written (a warning
+// said so and the dirty flags are still set). A quit goes on only then.
 #pragma once
 
 #include <string>
 
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
+#include "project/observations.h"
 
 namespace veridane {
 
 class IDialogues;
 class IProgression;
-
-// What the observations eraser must do after a removal.
-enum class TApresSuppression { ResteOuvert, Ferme };
 
 class TCycleProjet {
 public:
@@ -25,19 +27,20 @@ public:
     // "&File" menu.
     void Newproject1Click();
     void Openproject1Click();
-    void Saveproject1Click();
-    void Saveprojectas1Click();
+    bool Saveproject1Click();
+    bool Saveprojectas1Click();
     // "E&xit" (asks first whether to quit) and the window's close box (does
     // not); true when the program may close.
     bool Exit1Click();
     bool FermetureDemandee();
 
     // Opening a known path, as "Open project" does after its file dialog
-    // (the program's command-line argument, the command-line tool).
-    void OuvreProjet(const std::string& chemin);
+    // (the program's command-line argument, the command-line tool). False
+    // when the project file could not be used; nothing changed then.
+    bool OuvreProjet(const std::string& chemin);
     // Saving under a known path, as "Save project as..." does after its file
     // dialog; the commentary window is asked for when `commentaire` is set.
-    void EnregistreSous(const std::string& chemin, bool commentaire);
+    bool EnregistreSous(const std::string& chemin, bool commentaire);
 
     // Steps of the commands above, used by the new-project dialog.
     void Initialise();
@@ -45,10 +48,10 @@ public:
     void OuvreReglesAvec();
 
     // Data base file.
-    void SauveBaseFaits();
-    void Savedatabaseas1Click();
+    bool SauveBaseFaits();
+    bool Savedatabaseas1Click();
 
-    // Observations.
+    // Observations (see observations.h).
     void NouvelleDataBase();
     void Createanewdatabase1Click();
     void Addanobservation1Click();
@@ -58,6 +61,12 @@ public:
     TApresSuppression SupprimeLObservation(int position);
 
 private:
+    bool QuestionsAvantDeQuitter();
+    bool SauveRegles();
+    bool SauveDictionnaire();
+    void OuvreFichiers(const std::string& cheminRegles, const std::string& cheminBase);
+    void OuvreBasesVides();
+
     TEtatVeridane& Etat;
     IFenetresProjet& Fenetres;
     IDialogues& Dialogues;

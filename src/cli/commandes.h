@@ -1,0 +1,51 @@
+// The commands of veridane-cli. Each command is one entry of a table (verb,
+// file extension, function, usage line); a new command is written in its own
+// file and listed in TableCommandes.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace veridane {
+
+// Exit statuses shared by every command.
+inline constexpr int SortieSucces = 0;        // nothing to report
+inline constexpr int SortieAvertissement = 1; // at least one warning shown
+inline constexpr int SortieUsage = 2;         // the command line was wrong
+
+struct TContexteCli {
+    std::ostream& Sortie;   // messages and results, UTF-8
+    std::ostream& Erreurs;  // usage text
+    char SeparateurDecimal; // of the user's number settings
+};
+
+// A command receives the arguments after its verb.
+using TFonctionCommande = int (*)(const std::vector<std::string>& arguments, TContexteCli& contexte);
+
+struct TCommandeCli {
+    const char* Verbe;      // "check"
+    const char* Extension;  // upper case with its point (".RUL"); "" for any argument
+    TFonctionCommande Fonction;
+    const char* Usage;      // "check FILE.RUL"
+};
+
+const std::vector<TCommandeCli>& TableCommandes();
+
+// The commands themselves.
+int VerifieRegles(const std::vector<std::string>& arguments, TContexteCli& contexte);
+
+// Runs the command named by arguments[0] (the program name excluded);
+// returns the exit status.
+int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
+               char separateurDecimal = '.');
+
+// The decimal separator of the user's number settings (LC_NUMERIC). The
+// process stays in the "C" numeric locale, which the file readers and the
+// number format rely on.
+char SeparateurDecimalDuSysteme();
+
+// Upper-cased extension of a path with its point; "" when it has none.
+std::string ExtensionDe(const std::string& chemin);
+
+}  // namespace veridane

@@ -1,0 +1,41 @@
+#include "encodage.h"
+
+namespace veridane {
+
+namespace {
+
+// 0x80..0x9F of Windows-1252; 0 marks the undefined bytes.
+constexpr char32_t Plage80[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+void AjouteUtf8(std::string& sortie, char32_t code) {
+    if (code < 0x80) {
+        sortie += static_cast<char>(code);
+    } else if (code < 0x800) {
+        sortie += static_cast<char>(0xC0 | (code >> 6));
+        sortie += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        // Every character of Windows-1252 lies in the basic plane.
+        sortie += static_cast<char>(0xE0 | (code >> 12));
+        sortie += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        sortie += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}
+
+}  // namespace
+
+std::string Utf8DepuisWindows1252(const std::string& octets) {
+    std::string sortie;
+    sortie.reserve(octets.size());
+    for (char brut : octets) {
+        auto c = static_cast<unsigned char>(brut);
+        char32_t code = c;
+        if (c >= 0x80 && c <= 0x9F && Plage80[c - 0x80] != 0) code = Plage80[c - 0x80];
+        AjouteUtf8(sortie, code);
+    }
+    return sortie;
+}
+
+}  // namespace veridane

@@ -1,0 +1,14 @@
+// The files and the model hold single-byte Windows-1252 text; a terminal
+// wants UTF-8. This is the crossing for programs without windows.
+#pragma once
+
+#include <string>
+
+namespace veridane {
+
+// Each byte becomes its Windows-1252 character in UTF-8. The five bytes that
+// Windows-1252 leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the C1
+// control of the same code, as in the windows, so nothing is lost.
+std::string Utf8DepuisWindows1252(const std::string& octets);
+
+}  // namespace veridane
