@@ -60,7 +60,7 @@ fuzz: fuzz-build
 	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
 	  $(FUZZ_BUILD)/fuzz/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t tests/data/fuzz/$$t \
 	    -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=20 -rss_limit_mb=4096 \
-	    -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t/ -print_final_stats=1 > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; \
+	    -dict=fuzz/$$t.dict -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t/ -print_final_stats=1 > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; \
 	  rc=$$?; \
 	  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ_BUILD)/fuzz_$$t.log; \
 	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \

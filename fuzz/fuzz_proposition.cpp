@@ -13,9 +13,11 @@
 //   ("ATTR op value"), whose value the format can carry, written as the
 //   files write it and read again is the same proposition (numbers rounded
 //   to 7 significant digits).
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <set>
 
 #include "outils_fuzz.h"
 
@@ -42,20 +44,20 @@ void VerifieNombre(double valeur) {
     }
 }
 
-void Balaye(const std::string& texte, std::size_t depart) {
+void Balaye(const std::string& texte, std::size_t depart, std::set<double>& nombres) {
     std::size_t pos = depart;
     TrouveAttribut(texte, pos);
     Verifie(pos >= depart && pos <= std::max(depart, texte.size()), "TrouveAttribut left the text");
     pos = depart;
     double nombre = TrouveReel(texte, pos);
     Verifie(pos >= depart && pos <= std::max(depart, texte.size()), "TrouveReel left the text");
-    VerifieNombre(nombre);
+    nombres.insert(nombre);
     for (std::uint8_t code = 0; code <= OpAucun; ++code) {
         pos = depart;
         TProposition p;
         GereModalite(texte, pos, code, p);
         Verifie(pos >= depart && pos <= std::max(depart, texte.size()) + 1, "GereModalite left the text");
-        if (p.TypeValeur == TypeNumerique) VerifieNombre(p.Reel);
+        if (p.TypeValeur == TypeNumerique) nombres.insert(p.Reel);
         if (code == OpDans || code == OpHorsDe)
             Verifie(p.TypeValeur == TypeEnsemble && !p.Liste.empty(), "a set was read without a word");
     }
@@ -78,9 +80,14 @@ std::optional<TProposition> Proposition(const std::string& texte) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    if (taille > 512) return 0;
+    if (taille > 256) return 0;
     const std::string texte = Majuscules(std::string(reinterpret_cast<const char*>(donnees), taille));
-    for (std::size_t depart = 0; depart <= texte.size() + 1; ++depart) Balaye(texte, depart);
+    // The first positions, and the end of the text and past it.
+    std::set<double> nombres;
+    for (std::size_t depart = 0; depart <= std::min<std::size_t>(texte.size(), 24); ++depart)
+        Balaye(texte, depart, nombres);
+    Balaye(texte, texte.size() + 1, nombres);
+    for (double nombre : nombres) VerifieNombre(nombre);
 
     auto p = Proposition(texte);
     if (!p || !Representable(*p)) return 0;

@@ -7,7 +7,8 @@
 // written by the writers and read again gives, with no message at all, the
 // same comments, the same rules in the same order and the same dictionary,
 // where every number is the value rounded to the writers' 7 significant
-// digits and dictionary entries that this rounding made equal are held once.
+// digits (a priority degree that would round to -1 is kept whole) and
+// dictionary entries that this rounding made equal are held once.
 // It is required of every base whose values the format can carry (see
 // Representable), under both decimal separators.
 #include <cstddef>
@@ -60,7 +61,9 @@ void AllerRetour(TBaseConnaissances lue, char separateur) {
         TRegle attendue = lue.Regles[i];
         for (TProposition& p : attendue.Premisses) Arrondit(p);
         Arrondit(attendue.Conclusion);
-        attendue.Priorite = Arrondi(attendue.Priorite);
+        // A degree that would round to -1 (the reader's mark of a malformed
+        // one) is written whole.
+        if (Arrondi(attendue.Priorite) != -1) attendue.Priorite = Arrondi(attendue.Priorite);
         Verifie(Identiques(relue.Regles[i], attendue), "a rule differs after writing and reading",
                 "rule " + std::to_string(i + 1) + " separator " + sep);
     }

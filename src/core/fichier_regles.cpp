@@ -199,6 +199,16 @@ std::string LignePremisse(const char* debut, const TProposition& p, char separat
     return debut + p.Attribut + " " + TransformeOperateur(p.Operateur) + " " + ValeurRegle(p, separateur);
 }
 
+// The priority degree as the conclusion line ends with it. The reader takes
+// a degree of -1 for a malformed one and rejects the rule, so a degree that
+// 7 digits would round to -1 (-0.99999999) is written with all its digits,
+// and the rule survives the save.
+std::string TextePriorite(double priorite, char separateur) {
+    std::string texte = FormatGeneral(priorite, ChiffresAffichage, separateur);
+    if (priorite != -1 && LitNombre(texte) == -1.0) texte = FormatGeneral(priorite, 17, separateur);
+    return texte;
+}
+
 void EcritRegles(const TBaseConnaissances& base, TEcrivainTexte& ecrivain, IProgression* progression) {
     const char sep = base.SeparateurDecimal;
     for (const TModalite& commentaire : base.CommentairesRegles) ecrivain.Ligne("#" + commentaire.Nom);
@@ -211,7 +221,7 @@ void EcritRegles(const TBaseConnaissances& base, TEcrivainTexte& ecrivain, IProg
         for (std::size_t i = 0; i < regle.Premisses.size(); ++i)
             ecrivain.Ligne(LignePremisse(i == 0 ? "If " : "And ", regle.Premisses[i], sep));
         ecrivain.Ligne(LignePremisse("Then ", regle.Conclusion, sep) + "[" +
-                       FormatGeneral(regle.Priorite, ChiffresAffichage, sep) + "];");
+                       TextePriorite(regle.Priorite, sep) + "];");
         ecrivain.Ligne("");
         if (progression) progression->Avance();
     }

@@ -1,5 +1,7 @@
 #include "fichier_projet.h"
 
+#include <algorithm>
+
 #include "core/dialogues.h"
 #include "core/fichier_texte.h"
 #include "core/proposition.h"
@@ -51,7 +53,12 @@ std::optional<TContenuProjet> LitProjet(const std::string& chemin) {
 }
 
 bool NomFichierSimple(const std::string& nom) {
-    return !nom.empty() && nom.find_first_of("/\\:") == std::string::npos && nom.find("..") == std::string::npos;
+    // "." names the directory itself, and a control byte (a NUL above all,
+    // which ends the name the system sees) makes the file opened differ
+    // from the file named.
+    bool controle = std::any_of(nom.begin(), nom.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !nom.empty() && nom != "." && !controle && nom.find_first_of("/\\:") == std::string::npos &&
+           nom.find("..") == std::string::npos;
 }
 
 std::string TexteProjet(const TProjet& projet) {

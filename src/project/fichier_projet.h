@@ -32,7 +32,8 @@ TContenuProjet DecortiqueProjet(const std::vector<std::string>& lignes);
 // Reads the project file at `chemin`; nothing when it cannot be opened.
 std::optional<TContenuProjet> LitProjet(const std::string& chemin);
 
-// A plain file name: not empty, no "/" or "\", no drive (":"), no "..".
+// A plain file name: not empty, not ".", no "/" or "\", no drive (":"), no
+// "..", no control byte.
 // Only such names are taken from a project file, so that no save can write
 // outside the project directory.
 bool NomFichierSimple(const std::string& nom);
