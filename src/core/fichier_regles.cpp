@@ -309,12 +309,12 @@ std::string TexteBaseRegles(const TBaseConnaissances& base) {
 }
 
 bool SauveBaseRegles(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues,
-                     IProgression& progression) {
+                     IProgression& progression, const TSystemeFichiers& systeme) {
     if (!base.BaseReglesOuverte) return true;
     TEcrivainTexte ecrivain;
     progression.Montre(static_cast<int>(base.Regles.size()));
     EcritRegles(base, ecrivain, &progression);
-    auto erreur = ecrivain.Enregistre(chemin);
+    auto erreur = ecrivain.Enregistre(chemin, systeme);
     progression.Cache();
     if (erreur) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *erreur));

@@ -96,11 +96,11 @@ void FormeNomFichDat(TProjet& projet, const std::string& chemin) {
     projet.FichDatNomme = true;
 }
 
-bool EcritProjet(const TProjet& projet, IDialogues& dialogues) {
+bool EcritProjet(const TProjet& projet, IDialogues& dialogues, const TSystemeFichiers& systeme) {
     TEcrivainTexte ecrivain;
     ecrivain.Contenu = TexteProjet(projet);
     std::string chemin = CheminFichier(projet, projet.NomProjet);
-    if (auto raison = ecrivain.Enregistre(chemin)) {
+    if (auto raison = ecrivain.Enregistre(chemin, systeme)) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *raison));
         return false;
     }

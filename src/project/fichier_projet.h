@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fichier_texte.h"
 #include "project/etat.h"
 
 namespace veridane {
@@ -59,6 +60,6 @@ std::string ChangeExtension(const std::string& nom, const std::string& extension
 
 // Writes the project file. On failure warns with the file and the reason,
 // keeps the old file and returns false.
-bool EcritProjet(const TProjet& projet, IDialogues& dialogues);
+bool EcritProjet(const TProjet& projet, IDialogues& dialogues, const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
 }  // namespace veridane
