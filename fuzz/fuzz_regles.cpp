@@ -7,7 +7,7 @@
 // written by the writers and read again gives, with no message at all, the
 // same comments, the same rules in the same order and the same dictionary,
 // where every number is the value rounded to the writers' 7 significant
-// digits (a priority degree that would round to -1 is kept whole) and
+// digits (a priority degree that would round to -1 takes more digits) and
 // dictionary entries that this rounding made equal are held once.
 // It is required of every base whose values the format can carry (see
 // Representable), under both decimal separators.
@@ -31,6 +31,18 @@ TBaseConnaissances Lit(const std::string& nomRegles, TDialoguesJournal& journal)
     TProgressionMuette progression;
     OuvrirFR(base, (Dossier() / nomRegles).string(), commandes, journal, progression);
     return base;
+}
+
+// A degree is rounded to 7 digits, unless that gives -1 (the reader's mark
+// of a malformed degree): then it takes the fewest more digits that keep it
+// apart from -1.
+double PrioriteRelue(double priorite) {
+    for (int chiffres = ChiffresAffichage; chiffres <= 17; ++chiffres) {
+        auto relue = LitNombre(FormatGeneral(priorite, chiffres, '.'));
+        Verifie(relue.has_value(), "a priority degree written does not read back");
+        if (*relue != -1) return *relue;
+    }
+    return priorite;
 }
 
 bool BaseRepresentable(const TBaseConnaissances& base) {
@@ -61,9 +73,7 @@ void AllerRetour(TBaseConnaissances lue, char separateur) {
         TRegle attendue = lue.Regles[i];
         for (TProposition& p : attendue.Premisses) Arrondit(p);
         Arrondit(attendue.Conclusion);
-        // A degree that would round to -1 (the reader's mark of a malformed
-        // one) is written whole.
-        if (Arrondi(attendue.Priorite) != -1) attendue.Priorite = Arrondi(attendue.Priorite);
+        attendue.Priorite = PrioriteRelue(attendue.Priorite);
         Verifie(Identiques(relue.Regles[i], attendue), "a rule differs after writing and reading",
                 "rule " + std::to_string(i + 1) + " separator " + sep);
     }

@@ -201,11 +201,12 @@ std::string LignePremisse(const char* debut, const TProposition& p, char separat
 
 // The priority degree as the conclusion line ends with it. The reader takes
 // a degree of -1 for a malformed one and rejects the rule, so a degree that
-// 7 digits would round to -1 (-0.99999999) is written with all its digits,
-// and the rule survives the save.
+// 7 digits would round to -1 (-0.99999999) is written with the fewest more
+// digits that keep it apart from -1, and the rule survives the save.
 std::string TextePriorite(double priorite, char separateur) {
     std::string texte = FormatGeneral(priorite, ChiffresAffichage, separateur);
-    if (priorite != -1 && LitNombre(texte) == -1.0) texte = FormatGeneral(priorite, 17, separateur);
+    for (int chiffres = ChiffresAffichage + 1; priorite != -1 && LitNombre(texte) == -1.0 && chiffres <= 17; ++chiffres)
+        texte = FormatGeneral(priorite, chiffres, separateur);
     return texte;
 }
 
