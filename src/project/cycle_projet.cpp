@@ -134,9 +134,12 @@ bool TCycleProjet::EnregistreSous(const std::string& chemin, bool commentaire) {
     TProjet& projet = Etat.Projet;
     FormeNomProjet(Etat, chemin);
     projet.FichRulNomme = projet.FichDatNomme = true;
-    projet.NomFichRul = ChangeExtension(projet.NomProjet, ".RUL");
-    projet.NomFichDic = ChangeExtension(projet.NomProjet, ".DIC");
-    projet.NomFichDat = ChangeExtension(projet.NomProjet, ".DTA");
+    // The project file names the other files: they take names it can carry
+    // back ("My flu.exp" names My_flu.RUL, which opens again).
+    const std::string nom = NomPortable(projet.NomProjet);
+    projet.NomFichRul = ChangeExtension(nom, ".RUL");
+    projet.NomFichDic = ChangeExtension(nom, ".DIC");
+    projet.NomFichDat = ChangeExtension(nom, ".DTA");
     Etat.Faits.BaseFaitsSansNom = false;
     projet.ProjetSansNom = false;
     if (SansCommentaireProjet(projet)) projet.CommentairesProjet = Etat.Base.CommentairesRegles;

@@ -75,6 +75,11 @@ std::string CheminFichier(const TProjet& projet, const std::string& nom) {
     return projet.RepertoireProjet + Minuscules(nom);
 }
 
+std::string NomPortable(std::string nom) {
+    std::replace_if(nom.begin(), nom.end(), [](char c) { return c == ' ' || c == '#'; }, '_');
+    return nom;
+}
+
 std::string ChangeExtension(const std::string& nom, const std::string& extension) {
     std::size_t point = nom.find_last_of('.');
     return (point == std::string::npos ? nom : nom.substr(0, point)) + extension;

@@ -54,6 +54,10 @@ void FormeNomProjet(TEtatVeridane& etat, const std::string& chemin);
 void FormeNomFichRul(TProjet& projet, const std::string& chemin);
 void FormeNomFichDat(TProjet& projet, const std::string& chemin);
 
+// A file name as a project file can carry it: the reader ends a name at a
+// blank and takes a line holding "#" for a comment, so each becomes "_".
+std::string NomPortable(std::string nom);
+
 // `nom` with its extension (from the last ".") replaced by `extension`, or
 // with `extension` added when it has none.
 std::string ChangeExtension(const std::string& nom, const std::string& extension);

@@ -114,6 +114,25 @@ TEST_F(HostileProjet, NamesThatLeaveTheProjectAreRefused) {
     }
 }
 
+// A project saved under a name with blanks or "#" names its files so that
+// the project file can name them back, and opens again as saved.
+TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
+    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
+    const std::size_t regles = Etat.Base.Regles.size(), observations = Etat.Faits.Observations.size();
+    std::filesystem::create_directories(Repertoire / "My work");
+    ASSERT_TRUE(Cycle.EnregistreSous(Repertoire / "My work/My flu #2.exp", false));
+    EXPECT_EQ(Fichiers(Repertoire / "My work"),
+              (std::vector<std::string>{"my flu #2.exp", "my_flu__2.dic", "my_flu__2.dta", "my_flu__2.rul"}));
+    EXPECT_NE(LitFichier(Repertoire / "My work/my flu #2.exp").find("\r\nRules file: My_flu__2.RUL\r\n"), std::string::npos);
+
+    Etat = TEtatVeridane{};
+    Dialogues.Messages.clear();
+    ASSERT_TRUE(Cycle.OuvreProjet(Repertoire / "My work/my flu #2.exp"));
+    EXPECT_TRUE(Dialogues.Messages.empty()) << Dialogues.Textes()[0];
+    EXPECT_EQ(Etat.Base.Regles.size(), regles);
+    EXPECT_EQ(Etat.Faits.Observations.size(), observations);
+}
+
 TEST_F(HostileProjet, DevicesAndPipesAreNotProjectFiles) {
     std::filesystem::create_directories(Repertoire / "Work");
     ASSERT_EQ(::mkfifo((Repertoire / "Work/fifo.exp").c_str(), 0644), 0);
