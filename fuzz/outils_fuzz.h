@@ -108,8 +108,11 @@ inline std::vector<TProposition> DictionnaireRelu(std::vector<TProposition> dico
     std::vector<TProposition> resultat;
     for (TProposition& p : dico) {
         Arrondit(p);
+        // The list is ordered by attribute: entries of p's attribute are the
+        // last ones kept.
         bool deja = false;
-        for (const TProposition& q : resultat) deja = deja || Equivalence(p, q);
+        for (auto q = resultat.rbegin(); !deja && q != resultat.rend() && q->Attribut == p.Attribut; ++q)
+            deja = Equivalence(p, *q);
         if (!deja) resultat.push_back(std::move(p));
     }
     return resultat;
