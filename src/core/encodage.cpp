@@ -26,15 +26,23 @@ void AjouteUtf8(std::string& sortie, char32_t code) {
 
 }  // namespace
 
+char32_t CaractereWindows1252(unsigned char c) {
+    if (c >= 0x80 && c <= 0x9F && Plage80[c - 0x80] != 0) return Plage80[c - 0x80];
+    return c;
+}
+
+char OctetWindows1252(char32_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+    if (code <= 0x9F && Plage80[code - 0x80] == 0) return static_cast<char>(code);
+    for (int i = 0; i < 32; ++i)
+        if (Plage80[i] == code) return static_cast<char>(0x80 + i);
+    return '?';
+}
+
 std::string Utf8DepuisWindows1252(const std::string& octets) {
     std::string sortie;
     sortie.reserve(octets.size());
-    for (char brut : octets) {
-        auto c = static_cast<unsigned char>(brut);
-        char32_t code = c;
-        if (c >= 0x80 && c <= 0x9F && Plage80[c - 0x80] != 0) code = Plage80[c - 0x80];
-        AjouteUtf8(sortie, code);
-    }
+    for (char brut : octets) AjouteUtf8(sortie, CaractereWindows1252(static_cast<unsigned char>(brut)));
     return sortie;
 }
 

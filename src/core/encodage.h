@@ -11,4 +11,9 @@ namespace veridane {
 // control of the same code, as in the windows, so nothing is lost.
 std::string Utf8DepuisWindows1252(const std::string& octets);
 
+// The Unicode character of one Windows-1252 byte (undefined bytes as C1
+// controls), and the byte of a character; '?' when Windows-1252 has none.
+char32_t CaractereWindows1252(unsigned char octet);
+char OctetWindows1252(char32_t caractere);
+
 }  // namespace veridane

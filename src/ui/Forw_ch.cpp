@@ -1,0 +1,343 @@
+#include "Forw_ch.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/proposition.h"
+#include "inference/textes_inference.h"
+#include "project/etat.h"
+#include "ui/Conversion.h"
+#include "ui/Tree_rea.h"
+
+namespace veridane {
+
+namespace {
+
+// A counter changes its text at every firing: a fixed size keeps each change
+// from laying out the whole window again.
+QLabel* Compteur(QWidget* parent, const char* nom) {
+    auto* etiquette = new QLabel(parent);
+    etiquette->setObjectName(nom);
+    const QFontMetrics mesures(etiquette->font());
+    etiquette->setFixedSize(mesures.horizontalAdvance("Triggered rules: 0000000000 rules") + 8,
+                            mesures.height() + 4);
+    return etiquette;
+}
+
+// A hint "short| long": the short part as tool tip, the long part for the
+// status line.
+void Indication(QWidget* controle, const std::string& indication) {
+    auto barre = indication.find('|');
+    controle->setToolTip(Texte(indication.substr(0, barre)));
+    controle->setStatusTip(barre == std::string::npos ? QString() : Texte(indication.substr(barre + 1)));
+}
+
+QListWidget* Liste(QWidget* parent, const char* nom) {
+    auto* liste = new QListWidget(parent);
+    liste->setObjectName(nom);
+    liste->setUniformItemSizes(true);  // keeps long runs cheap to lay out
+    return liste;
+}
+
+}  // namespace
+
+TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur, QWidget* parent)
+    : QDialog(parent), etat_(etat), dialogues_(dialogues), moteur_(moteur) {
+    setObjectName("ForwChain");
+    setWindowTitle("Forward Chaining");
+    setProperty("contexteAide", 32);
+    boiteDetails_ = [this](const std::string& titre, const std::string& texte) { MontreDetailsParDefaut(titre, texte); };
+    ouvreArbre_ = [this] { OuvreArbreParDefaut(); };
+
+    auto* barre = new QMenuBar(this);
+    auto* fermer = barre->addAction("&Close");
+    fermer->setObjectName("Close1");
+    connect(fermer, &QAction::triggered, this, &TForwChain::Close1Click);
+
+    auto* titre = new QLabel("Knowledge Base", this);
+    titre->setObjectName("Label1");
+    QFont gras = titre->font();
+    gras.setBold(true);
+    gras.setPointSizeF(gras.pointSizeF() * 1.3);
+    titre->setFont(gras);
+
+    compteurRegles_ = Compteur(this, "NbRules");
+    compteurBase_ = Compteur(this, "NbData");
+    compteurDeclenchees_ = Compteur(this, "NbTriggered");
+    compteurInitiaux_ = Compteur(this, "NbInitial");
+    compteurDeduits_ = Compteur(this, "NbDeduced");
+
+    declenchees_ = Liste(this, "TriggeredRules");
+    Indication(declenchees_, "| Select a triggered rule to view it in details");
+    initiaux_ = Liste(this, "InitialData");
+    deduits_ = Liste(this, "DeducedData");
+    Indication(deduits_, "| Select a deduced data to view the rule used in details");
+    connect(declenchees_, &QListWidget::itemClicked, this, &TForwChain::TriggeredRulesClick);
+    connect(deduits_, &QListWidget::itemClicked, this, &TForwChain::DeducedDataClick);
+    connect(initiaux_, &QListWidget::itemClicked, this, &TForwChain::InitialDataClick);
+    // Enter or a double click on a line shows its rule at once.
+    connect(declenchees_, &QListWidget::itemActivated, this, [this] {
+        TriggeredRulesClick();
+        ViewRuleClick();
+    });
+    connect(deduits_, &QListWidget::itemActivated, this, [this] {
+        DeducedDataClick();
+        ViewRuleClick();
+    });
+
+    stop_ = new QPushButton("Stop Induction", this);
+    stop_->setObjectName("StopButton");
+    arbre_ = new QPushButton("View tree of reasoning", this);
+    arbre_->setObjectName("TreeButton");
+    details_ = new QPushButton("View rule in detail", this);
+    details_->setObjectName("RuleButton");
+    for (auto* bouton : {stop_, arbre_, details_}) bouton->setAutoDefault(false);
+    connect(stop_, &QPushButton::clicked, this, &TForwChain::StopClick);
+    connect(arbre_, &QPushButton::clicked, this, &TForwChain::ViewTreeClick);
+    connect(details_, &QPushButton::clicked, this, &TForwChain::ViewRuleClick);
+
+    auto* statut = new QStatusBar(this);
+    statut->setSizeGripEnabled(false);
+    texteStatut_ = new QLabel(this);
+    texteStatut_->setObjectName("StatusText");
+    jauge_ = new QProgressBar(this);
+    jauge_->setObjectName("Gauge1");
+    jauge_->setTextVisible(false);
+    jauge_->setMaximumWidth(320);
+    jauge_->setStyleSheet("QProgressBar { border: 1px solid #7a7a7a; background: white; }"
+                          "QProgressBar::chunk { background: #1c4fc4; }");
+    statut->addWidget(texteStatut_, 1);
+    statut->addPermanentWidget(jauge_, 1);
+
+    auto* compteursHaut = new QHBoxLayout;
+    compteursHaut->addWidget(compteurRegles_);
+    compteursHaut->addSpacing(40);
+    compteursHaut->addWidget(compteurBase_);
+    compteursHaut->addStretch(1);
+
+    auto* grille = new QGridLayout;
+    grille->addWidget(compteurDeclenchees_, 0, 0);
+    grille->addWidget(compteurInitiaux_, 0, 1);
+    grille->addWidget(compteurDeduits_, 0, 2);
+    grille->addWidget(declenchees_, 1, 0);
+    grille->addWidget(initiaux_, 1, 1);
+    grille->addWidget(deduits_, 1, 2);
+    grille->setColumnStretch(0, 2);
+    grille->setColumnStretch(1, 3);
+    grille->setColumnStretch(2, 3);
+    grille->setRowStretch(1, 1);
+
+    auto* boutons = new QHBoxLayout;
+    boutons->addWidget(stop_);
+    boutons->addWidget(arbre_);
+    boutons->addWidget(details_);
+    boutons->addStretch(1);
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->setMenuBar(barre);
+    disposition->addWidget(titre);
+    disposition->addLayout(compteursHaut);
+    disposition->addLayout(grille, 1);
+    disposition->addLayout(boutons);
+    disposition->addWidget(statut);
+    resize(1000, 640);
+
+    jauge_->hide();
+    arbre_->hide();
+    details_->hide();
+}
+
+void TForwChain::Initialise() {
+    declenchees_->clear();
+    initiaux_->clear();
+    deduits_->clear();
+    stop_->show();
+    arbre_->hide();
+    details_->hide();
+    jauge_->hide();
+    Statut("");
+    fermerApres_ = false;
+}
+
+int TForwChain::Ouvre() {
+    Initialise();
+    QTimer::singleShot(0, this, &TForwChain::Lance);
+    setWindowState(windowState() | Qt::WindowMaximized);
+    return exec();
+}
+
+void TForwChain::Lance() {
+    if (enCours_) return;
+    Initialise();
+    moteur_.InitialiseCompteurs(etat_.Base.Regles);
+    if (etat_.Faits.BaseFaitsOuverte)
+        for (const TProposition& fait : moteur_.ObservationInference())
+            initiaux_->addItem(Texte(PropEnChaine(fait, etat_.Base.SeparateurDecimal)));
+    EcritCompteurs();
+    moteur_.InitialiseRegles(etat_.Base.Regles, etat_.ValeurCritique);
+    if (isVisible()) repaint();
+
+    enCours_ = true;
+    dureePompeNs_ = 0;
+    depuisPeinture_.invalidate();
+    moteur_.Strategie(etat_.Base.Regles, *this);
+    enCours_ = false;
+    PeintureSuspendue(false);
+    if (fermerApres_) QDialog::reject();
+}
+
+void TForwChain::EcritCompteurs() {
+    const int initiaux = moteur_.NbFaitsInitiaux();
+    const int deduits = moteur_.NbFaitsDeduits();
+    compteurRegles_->setText(Texte(TexteReglesBase(moteur_.NbRegles())));
+    compteurDeclenchees_->setText(Texte(TexteReglesDeclenchees(moteur_.NbReglesDeclenchees())));
+    compteurBase_->setText(Texte(TexteBaseFaits(initiaux + deduits)));
+    compteurInitiaux_->setText(Texte(TexteFaitsInitiaux(initiaux)));
+    compteurDeduits_->setText(Texte(TexteFaitsDeduits(deduits)));
+}
+
+void TForwChain::Statut(const std::string& texte) {
+    statut_ = Texte(texte);
+    texteStatut_->setText(statut_);
+}
+
+void TForwChain::DebutNiveau(int niveau) { Statut(TexteNiveauEnCours(niveau)); }
+
+void TForwChain::ProgressionRegle(int indice, int nbRegles) {
+    // The gauge is moved when the window paints: a progress bar repaints
+    // itself at once on every change of value.
+    positionJauge_ = indice;
+    if (jauge_->maximum() != nbRegles - 1) jauge_->setRange(0, std::max(0, nbRegles - 1));
+    if (jauge_->isHidden()) jauge_->show();
+}
+
+void TForwChain::RegleDeclenchee(int numero, int nbDeclenchees) {
+    compteurDeclenchees_->setText(Texte(TexteRegleDeclencheeEnCours(nbDeclenchees)));
+    declenchees_->addItem(Texte(LigneRegleDeclenchee(numero)));
+}
+
+void TForwChain::FaitDeduit(const TProposition& fait, int nbDeduits, int total) {
+    compteurDeduits_->setText(Texte(TexteFaitsDeduitsEnCours(nbDeduits)));
+    compteurBase_->setText(Texte(TexteBaseFaitsEnCours(total)));
+    deduits_->addItem(Texte(PropEnChaine(fait, etat_.Base.SeparateurDecimal)));
+}
+
+void TForwChain::FinNiveau() { jauge_->hide(); }
+
+void TForwChain::FinInference() {
+    Statut(TexteFinInference);
+    stop_->hide();
+    arbre_->show();
+}
+
+void TForwChain::PompeEvenements() {
+    QElapsedTimer mesure;
+    mesure.start();
+    const bool peindre = !depuisPeinture_.isValid() || depuisPeinture_.elapsed() >= IntervallePeinture;
+    if (peindre) {
+        jauge_->setValue(positionJauge_);
+        // The lists follow the run unless the user is looking at a line.
+        for (QListWidget* liste : {declenchees_, deduits_})
+            if (liste->selectedItems().isEmpty()) liste->scrollToBottom();
+        PeintureSuspendue(false);
+    }
+    if (!peindre) {
+        // Between two paintings the clicks and keys are still handled; what
+        // they change is drawn at the next painting. Timers wait too: the
+        // lists lay out all their lines again on a timer after each addition.
+        QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
+    } else {
+        QCoreApplication::processEvents();
+        if (enCours_) PeintureSuspendue(true);
+        depuisPeinture_.restart();
+    }
+    dureePompeNs_ += mesure.nsecsElapsed();
+}
+
+void TForwChain::PeintureSuspendue(bool suspendue) {
+    if (updatesEnabled() == !suspendue) return;
+    setUpdatesEnabled(!suspendue);
+}
+
+void TForwChain::StopClick() { moteur_.StopClick(); }
+
+void TForwChain::ViewTreeClick() { ouvreArbre_(); }
+
+void TForwChain::ViewRuleClick() {
+    QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
+    const int ligne = liste->currentRow();
+    if (ligne < 0 || !liste->currentItem()->isSelected()) return;
+    const auto numero = moteur_.NumeroRegleDuRecord(static_cast<std::size_t>(ligne));
+    if (!numero) return;  // its level is still running
+    const TRegle& regle = etat_.Base.Regles.at(static_cast<std::size_t>(*numero - 1));
+    boiteDetails_(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
+}
+
+void TForwChain::TriggeredRulesClick() {
+    details_->show();
+    sourceDeduits_ = false;
+}
+
+void TForwChain::DeducedDataClick() {
+    details_->show();
+    sourceDeduits_ = true;
+}
+
+void TForwChain::InitialDataClick() { details_->hide(); }
+
+void TForwChain::Close1Click() { reject(); }
+
+void TForwChain::reject() {
+    if (enCours_) {
+        // The run is inside this window's handler: stop it and close when
+        // it has returned.
+        fermerApres_ = true;
+        moteur_.StopClick();
+        return;
+    }
+    QDialog::reject();
+}
+
+bool TForwChain::event(QEvent* evenement) {
+    if (evenement->type() == QEvent::StatusTip) {
+        const QString tip = static_cast<QStatusTipEvent*>(evenement)->tip();
+        texteStatut_->setText(tip.isEmpty() ? statut_ : tip);
+        return true;
+    }
+    return QDialog::event(evenement);
+}
+
+void TForwChain::mousePressEvent(QMouseEvent* evenement) {
+    InitialDataClick();
+    QDialog::mousePressEvent(evenement);
+}
+
+void TForwChain::OuvreArbreParDefaut() {
+    TTree arbre(etat_, dialogues_, moteur_, this);
+    arbre.Ouvre();
+}
+
+void TForwChain::MontreDetailsParDefaut(const std::string& titre, const std::string& texte) {
+    // The box is modal: let the window paint behind it even mid-run.
+    const bool suspendue = !updatesEnabled();
+    PeintureSuspendue(false);
+    QString lignes = Texte(texte);
+    lignes.replace("\r\n", "\n");
+    QMessageBox boite(QMessageBox::NoIcon, Texte(titre), lignes, QMessageBox::Ok, this);
+    boite.exec();
+    PeintureSuspendue(suspendue);
+}
+
+}  // namespace veridane

@@ -1,0 +1,80 @@
+#include "Mod_conf.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/dialogues.h"
+#include "core/format_nombre.h"
+#include "inference/parametres.h"
+#include "project/etat.h"
+#include "ui/Conversion.h"
+
+namespace veridane {
+
+TModiConf::TModiConf(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent)
+    : QDialog(parent), etat_(etat), dialogues_(dialogues) {
+    setObjectName("ModiConf");
+    setProperty("contexteAide", 34);
+    // The dialog has no title of its own.
+    setWindowTitle(" ");
+
+    auto* texte1 = new QLabel("Enter the critical value of the confidence degree", this);
+    auto* texte2 = new QLabel("belonging to [0 = worst ; 1 = best] :", this);
+    champ_ = new QLineEdit(this);
+    champ_->setObjectName("Edit1");
+    ok_ = new QPushButton("OK", this);
+    ok_->setObjectName("BitBtn1");
+    ok_->setDefault(true);
+    annuler_ = new QPushButton("Cancel", this);
+    annuler_->setObjectName("BitBtn2");
+    auto* aide = new QLabel("Press [F1] to get Help context", this);
+
+    auto* boutons = new QDialogButtonBox(this);
+    boutons->addButton(ok_, QDialogButtonBox::AcceptRole);
+    boutons->addButton(annuler_, QDialogButtonBox::RejectRole);
+
+    auto* disposition = new QVBoxLayout(this);
+    disposition->addWidget(texte1);
+    disposition->addWidget(texte2);
+    disposition->addWidget(champ_);
+    disposition->addSpacing(8);
+    disposition->addWidget(boutons);
+    disposition->addWidget(aide);
+    disposition->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The buttons call the handlers directly: the dialog box roles would
+    // close the dialog even when the value is refused.
+    connect(ok_, &QPushButton::clicked, this, &TModiConf::BitBtn1Click);
+    connect(annuler_, &QPushButton::clicked, this, &TModiConf::BitBtn2Click);
+}
+
+void TModiConf::Initialise() {
+    champ_->clear();
+    champ_->setFocus();
+}
+
+int TModiConf::Ouvre() {
+    Initialise();
+    return exec();
+}
+
+void TModiConf::BitBtn1Click() {
+    auto valeur = LitDegre(Octets(champ_->text()));
+    if (!valeur) {
+        dialogues_.Avertit("Error: critical value of priority degree incorrect");
+        champ_->clear();
+        champ_->setFocus();
+        return;
+    }
+    dialogues_.Avertit("Critical value of priority degree = " +
+                       FormatGeneral(*valeur * 100.0, ChiffresAffichage, etat_.Base.SeparateurDecimal) + "%");
+    etat_.ValeurCritique = *valeur;
+    accept();
+}
+
+void TModiConf::BitBtn2Click() { reject(); }
+
+}  // namespace veridane

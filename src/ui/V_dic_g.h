@@ -1,0 +1,34 @@
+// The global view of the data dictionary: every entry in one list.
+#pragma once
+
+#include <QDialog>
+
+#include "project/etat.h"
+
+class QLabel;
+class QListWidget;
+
+namespace veridane {
+
+class IDialogues;
+
+class TViewDicGlob : public QDialog {
+    Q_OBJECT
+public:
+    TViewDicGlob(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
+
+    // What the window does each time it is opened.
+    void Initialise();
+    int Ouvre();
+
+public slots:
+    void FormActivate();
+    void Close1Click();
+
+private:
+    TEtatVeridane& Etat;
+    QLabel* LabelNombre = nullptr;
+    QListWidget* ListeDico = nullptr;
+};
+
+}  // namespace veridane
