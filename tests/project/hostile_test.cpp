@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "cycle_test_outils.h"
+#include "core/fichier_regles.h"
 #include "project/base_faits.h"
 #include "project/fichier_projet.h"
 
@@ -131,6 +132,25 @@ TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
     EXPECT_TRUE(Dialogues.Messages.empty()) << Dialogues.Textes()[0];
     EXPECT_EQ(Etat.Base.Regles.size(), regles);
     EXPECT_EQ(Etat.Faits.Observations.size(), observations);
+}
+
+// A project file that is a symbolic link to a file elsewhere is read
+// through the link, but a save replaces the link: nothing outside the
+// project directory is ever written.
+TEST_F(HostileProjet, ASaveReplacesALinkAndNeverWritesThroughIt) {
+    const std::string projet = PrepareGrippe();
+    std::filesystem::create_directories(Repertoire / "Elsewhere");
+    std::filesystem::rename(Repertoire / "Work/flu.rul", Repertoire / "Elsewhere/flu.rul");
+    std::filesystem::create_symlink(Repertoire / "Elsewhere/flu.rul", Repertoire / "Work/flu.rul");
+    ASSERT_TRUE(Cycle.OuvreProjet(projet));
+    ASSERT_EQ(Etat.Base.Regles.size(), 2u);
+    Etat.Base.Regles.pop_back();
+    Etat.Base.ReglesModifiees = true;
+
+    EXPECT_TRUE(Cycle.Saveproject1Click());
+    EXPECT_EQ(LitFichier(Repertoire / "Elsewhere/flu.rul"), ReglesGrippe);
+    EXPECT_FALSE(std::filesystem::is_symlink(Repertoire / "Work/flu.rul"));
+    EXPECT_EQ(LitFichier(Repertoire / "Work/flu.rul"), TexteBaseRegles(Etat.Base));
 }
 
 TEST_F(HostileProjet, DevicesAndPipesAreNotProjectFiles) {
