@@ -99,7 +99,8 @@ class HostileProjet : public CycleProjet {};
 TEST_F(HostileProjet, NamesThatLeaveTheProjectAreRefused) {
     const std::string projet = PrepareGrippe();
     const std::string noms[] = {"../x",     "/etc/passwd", "a/b.rul", "C:FLU.RUL", "c:\\flu.rul",
-                                "..\\X.RUL", "A\\B.RUL",   "..",      ".",         std::string("FLU\0/../X", 9)};
+                                "..\\X.RUL", "A\\B.RUL",   "..",      ".",         std::string("FLU\0.RUL", 8),
+                                "FLU\x01.RUL"};
     for (const std::string& nom : noms) {
         SCOPED_TRACE(nom);
         EcritFichier(projet, Lignes({"#Flu study", "", "Rules file: " + nom, "Data base: Flu.DTA"}));
