@@ -8,7 +8,10 @@
 //   written by the project writer and read again, is the same;
 // - a name accepted as a plain file name stays in the project directory;
 // - after the opening, every file that a save would write (project, rules,
-//   dictionary, data base) lies in the project directory itself.
+//   dictionary, data base) lies in the project directory itself;
+// - a new project saved under the first line of the input as its name (as
+//   the save dialog may give any bytes but "/" and NUL) opens again with no
+//   message.
 #include <cstddef>
 #include <cstdint>
 
@@ -60,6 +63,32 @@ void VerifieEcritures(const TProjet& projet, const std::string& repertoire) {
     }
 }
 
+// A project saved under a name the save dialog could give (any bytes but
+// "/" and NUL) opens again with no message, its files all in its directory.
+void VerifieEnregistrement(const std::string& nom) {
+    if (nom.empty() || nom.size() > 80 || nom.find_first_of(std::string("/\0", 2)) != std::string::npos ||
+        nom == "." || nom == "..")
+        return;
+    const std::string repertoire = (Dossier() / "sauve").string() + "/";
+    std::filesystem::remove_all(repertoire);
+    std::filesystem::create_directories(repertoire);
+    TEtatVeridane etat;
+    etat.Base.Vide();
+    etat.Faits.Observations.assign(1, TObservation{});
+    TFenetresMuettes fenetres;
+    TDialoguesJournal journal;
+    TProgressionMuette progression;
+    TCycleProjet cycle(etat, fenetres, journal, progression);
+    Verifie(cycle.EnregistreSous(repertoire + nom, false) && journal.Messages.empty(), "a new project cannot be saved",
+            nom + (journal.Messages.empty() ? "" : ": " + journal.Messages.front().Texte));
+    VerifieEcritures(etat.Projet, repertoire);
+    const std::string chemin = CheminFichier(etat.Projet, etat.Projet.NomProjet);
+    TEtatVeridane relu;
+    TCycleProjet relecture(relu, fenetres, journal, progression);
+    Verifie(relecture.OuvreProjet(chemin) && journal.Messages.empty(), "a saved project does not open again",
+            nom + (journal.Messages.empty() ? "" : ": " + journal.Messages.front().Texte));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
@@ -82,6 +111,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     for (const auto& nom : {lu->FichierRegles, lu->FichierBase})
         if (nom && NomFichierSimple(*nom))
             Verifie(DansLeRepertoire(repertoire + *nom, repertoire), "a plain name leaves the directory", *nom);
+
+    VerifieEnregistrement(std::string(Coupe(entree, "\n").first));
 
     TEtatVeridane etat;
     TFenetresMuettes fenetres;

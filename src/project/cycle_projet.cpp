@@ -136,10 +136,9 @@ bool TCycleProjet::EnregistreSous(const std::string& chemin, bool commentaire) {
     projet.FichRulNomme = projet.FichDatNomme = true;
     // The project file names the other files: they take names it can carry
     // back ("My flu.exp" names My_flu.RUL, which opens again).
-    const std::string nom = NomPortable(projet.NomProjet);
-    projet.NomFichRul = ChangeExtension(nom, ".RUL");
-    projet.NomFichDic = ChangeExtension(nom, ".DIC");
-    projet.NomFichDat = ChangeExtension(nom, ".DTA");
+    projet.NomFichRul = NomPortable(ChangeExtension(projet.NomProjet, ".RUL"));
+    projet.NomFichDic = NomPortable(ChangeExtension(projet.NomProjet, ".DIC"));
+    projet.NomFichDat = NomPortable(ChangeExtension(projet.NomProjet, ".DTA"));
     Etat.Faits.BaseFaitsSansNom = false;
     projet.ProjetSansNom = false;
     if (SansCommentaireProjet(projet)) projet.CommentairesProjet = Etat.Base.CommentairesRegles;

@@ -76,7 +76,11 @@ std::string CheminFichier(const TProjet& projet, const std::string& nom) {
 }
 
 std::string NomPortable(std::string nom) {
-    std::replace_if(nom.begin(), nom.end(), [](char c) { return c == ' ' || c == '#'; }, '_');
+    for (std::size_t i = 0; i < nom.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(nom[i]);
+        const bool deuxiemePoint = c == '.' && i > 0 && nom[i - 1] == '.';
+        if (c == ' ' || c == '#' || c == ':' || c == '/' || c == '\\' || c < 0x20 || deuxiemePoint) nom[i] = '_';
+    }
     return nom;
 }
 

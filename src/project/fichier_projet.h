@@ -54,8 +54,10 @@ void FormeNomProjet(TEtatVeridane& etat, const std::string& chemin);
 void FormeNomFichRul(TProjet& projet, const std::string& chemin);
 void FormeNomFichDat(TProjet& projet, const std::string& chemin);
 
-// A file name as a project file can carry it: the reader ends a name at a
-// blank and takes a line holding "#" for a comment, so each becomes "_".
+// A file name as a project file can carry it back: the reader ends a name at
+// a blank, takes a line holding "#" for a comment and refuses a name that is
+// not plain (NomFichierSimple), so blanks, "#", ":", "/", "\", control bytes
+// and the second "." of ".." become "_".
 std::string NomPortable(std::string nom);
 
 // `nom` with its extension (from the last ".") replaced by `extension`, or

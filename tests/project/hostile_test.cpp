@@ -118,6 +118,22 @@ TEST_F(HostileProjet, NamesThatLeaveTheProjectAreRefused) {
 
 // A project saved under a name with blanks or "#" names its files so that
 // the project file can name them back, and opens again as saved.
+TEST(NomPortable, KeepsOnlyWhatAProjectFileCarriesBack) {
+    struct Cas {
+        const char* nom;
+        const char* portable;
+    };
+    const Cas cas[] = {
+        {"Flu.RUL", "Flu.RUL"},         {"My flu.RUL", "My_flu.RUL"}, {"flu#2.RUL", "flu_2.RUL"},
+        {"a:b.RUL", "a_b.RUL"},         {"a\\b.RUL", "a_b.RUL"},      {"v1..2.RUL", "v1._2.RUL"},
+        {"...RUL", "._.RUL"},           {"tab\t.RUL", "tab_.RUL"},     {"\xE9t\xE9.RUL", "\xE9t\xE9.RUL"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(NomPortable(c.nom), c.portable) << c.nom;
+        EXPECT_TRUE(NomFichierSimple(NomPortable(c.nom))) << c.nom;
+    }
+}
+
 TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
     ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
     const std::size_t regles = Etat.Base.Regles.size(), observations = Etat.Faits.Observations.size();
