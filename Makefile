@@ -65,3 +65,15 @@ fuzz: fuzz-build
 	  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ_BUILD)/fuzz_$$t.log; \
 	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
 	done
+
+# Engine comparison: Release build of its own, generated rules bases of
+# 10,000 to 1,000,000 rules, Veridane against the CLIPS shell and the plain
+# reference engine (bench/compare_moteurs.sh; see docs/performance.md).
+BENCH_BUILD ?= build-bench
+
+.PHONY: bench
+bench:
+	bash scripts/install-deps.sh --bench
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERIDANE_BUILD_UI=OFF -DVERIDANE_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-cli veridane-strates veridane-bench-reference veridane-bench-memoire
+	bash bench/compare_moteurs.sh $(BENCH_BUILD)

@@ -7,19 +7,20 @@
 
 namespace veridane {
 
-namespace {
-
-int Usage(TContexteCli& contexte) {
+int UsageCli(TContexteCli& contexte) {
     contexte.Erreurs << "usage:\n";
     for (const TCommandeCli& commande : TableCommandes()) contexte.Erreurs << "  veridane-cli " << commande.Usage << '\n';
     return SortieUsage;
 }
 
-}  // namespace
-
 const std::vector<TCommandeCli>& TableCommandes() {
     static const std::vector<TCommandeCli> table = {
         {"check", ".RUL", VerifieRegles, "check FILE.RUL"},
+        {"check", ".DTA", VerifieBaseFaits, "check FILE.DTA"},
+        {"check", ".EXP", VerifieProjet, "check PROJECT.EXP"},
+        {"save", "", EnregistreProjet, "save PROJECT.EXP TARGET.EXP"},
+        {"run", "", LanceInference,
+         "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]"},
     };
     return table;
 }
@@ -43,7 +44,7 @@ std::string ExtensionDe(const std::string& chemin) {
 int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                char separateurDecimal) {
     TContexteCli contexte{sortie, erreurs, separateurDecimal};
-    if (arguments.empty()) return Usage(contexte);
+    if (arguments.empty()) return UsageCli(contexte);
     const std::vector<std::string> suite(arguments.begin() + 1, arguments.end());
     const std::string extension = suite.empty() ? std::string() : ExtensionDe(suite.front());
     for (const TCommandeCli& commande : TableCommandes()) {
@@ -52,7 +53,7 @@ int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, 
         if (fichierVoulu && (suite.size() != 1 || extension != commande.Extension)) continue;
         return commande.Fonction(suite, contexte);
     }
-    return Usage(contexte);
+    return UsageCli(contexte);
 }
 
 }  // namespace veridane

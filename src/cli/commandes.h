@@ -34,6 +34,13 @@ const std::vector<TCommandeCli>& TableCommandes();
 
 // The commands themselves.
 int VerifieRegles(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int VerifieBaseFaits(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int VerifieProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte);
+
+// Prints the usage of every command on the error stream; returns SortieUsage.
+int UsageCli(TContexteCli& contexte);
 
 // Runs the command named by arguments[0] (the program name excluded);
 // returns the exit status.

@@ -64,6 +64,8 @@ std::vector<TProposition> TConstructeurDico::Termine() {
     // attribute, which is where FaitPresent would have put each of them.
     std::stable_sort(Entrees.begin(), Entrees.end(),
                      [](const TProposition& a, const TProposition& b) { return a.Attribut < b.Attribut; });
+    // The dictionary lives as long as the project: no spare room.
+    Entrees.shrink_to_fit();
     return std::move(Entrees);
 }
 

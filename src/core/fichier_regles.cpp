@@ -64,6 +64,8 @@ std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, 
         } else if (Commence(texte, pos, "THEN")) {
             pos += 4;
             if (!premisse) return std::nullopt;
+            // A large base holds millions of premise lists: no spare room.
+            premisses.shrink_to_fit();
             return premisses;
         } else {
             dialogues.Avertit("Error in the rule " + std::to_string(numero) + ": THEN not found");
@@ -152,6 +154,11 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
 // (priority, position) pairs are sorted rather than the rules themselves, so
 // each rule is moved once; the position breaks ties, which keeps file order.
 void OrdonneParPriorite(std::vector<TRegle>& regles) {
+    // A file written by the program is already in order: nothing to move,
+    // and no second copy of the rules while reading.
+    if (std::is_sorted(regles.begin(), regles.end(),
+                       [](const TRegle& a, const TRegle& b) { return a.Priorite > b.Priorite; }))
+        return;
     std::vector<std::pair<double, std::size_t>> ordre;
     ordre.reserve(regles.size());
     for (std::size_t i = 0; i < regles.size(); ++i) ordre.emplace_back(regles[i].Priorite, i);

@@ -55,6 +55,10 @@ std::string TexteBaseFaitsEnCours(int total) { return "Data Base: " + Nombre(tot
 std::string TexteNiveauEnCours(int niveau) { return " Level " + Nombre(niveau); }
 std::string LigneRegleDeclenchee(int numero) { return "Rule " + Nombre(numero); }
 
+std::string MessageObservationVide(int numero) {
+    return "Observation n\xB0" + Nombre(numero) + " is empty. Select an other observation for inference";
+}
+
 std::vector<std::string> LignesNiveauZero(const std::vector<TProposition>& observation, bool baseFaitsOuverte,
                                           char separateur) {
     std::vector<std::string> lignes{"Level 0"};

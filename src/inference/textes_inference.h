@@ -15,6 +15,9 @@ inline constexpr const char* TexteFinInference = " End of inference ";
 inline constexpr const char* TitreDetailsRegle = "Details of rule ";
 inline constexpr const char* QuestionImpression = "Do you want to print the reasoning?";
 inline constexpr const char* MessageImprime = "The reasoning has been printed";
+// Preparing a run: a critical value refused, an empty observation chosen.
+inline constexpr const char* MessageValeurCritiqueIncorrecte = "Error: critical value of priority degree incorrect";
+std::string MessageObservationVide(int numero);  // "Observation n<degree sign>3 is empty. Select an ..."
 
 // Counters as written when a run starts (with their unit word).
 std::string TexteReglesBase(int nbRegles);             // "Rules Base: 2 rules"

@@ -1,5 +1,7 @@
 #include "Mod_conf.h"
 
+#include "inference/textes_inference.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -64,7 +66,7 @@ int TModiConf::Ouvre() {
 void TModiConf::BitBtn1Click() {
     auto valeur = LitDegre(Octets(champ_->text()));
     if (!valeur) {
-        dialogues_.Avertit("Error: critical value of priority degree incorrect");
+        dialogues_.Avertit(MessageValeurCritiqueIncorrecte);
         champ_->clear();
         champ_->setFocus();
         return;

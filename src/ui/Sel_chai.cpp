@@ -1,5 +1,7 @@
 #include "Sel_chai.h"
 
+#include "inference/textes_inference.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -167,8 +169,7 @@ void TSelChain::BitBtn1Click() {
 void TSelChain::Choisit(int numero) {
     const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)];
     if (observation.empty()) {
-        dialogues_.Avertit(NumeroObservation + std::to_string(numero) +
-                           " is empty. Select an other observation for inference");
+        dialogues_.Avertit(MessageObservationVide(numero));
         return;
     }
     moteur_.ChoisitObservation(observation, numero - 1);

@@ -1,0 +1,129 @@
+// "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]":
+// opens a project (its messages go to the error stream), sets the critical
+// value as the parameters dialog does, and runs forward chaining on one
+// observation, or on every observation that holds data, printing each run's
+// reasoning tree, counters and deduced data.
+#include <chrono>
+#include <cstdio>
+
+#include "cli/commandes.h"
+#include "cli/dialogues_console.h"
+#include "cli/fenetres_console.h"
+#include "cli/options_inference.h"
+#include "cli/rapport_inference.h"
+#include "core/encodage.h"
+#include "core/journal.h"
+#include "inference/parametres.h"
+#include "inference/textes_inference.h"
+#include "project/cycle_projet.h"
+
+namespace veridane {
+namespace {
+
+using THorloge = std::chrono::steady_clock;
+
+double SecondesDepuis(THorloge::time_point debut) {
+    return std::chrono::duration<double>(THorloge::now() - debut).count();
+}
+
+std::string TexteDuree(const char* quoi, double secondes) {
+    char texte[64];
+    std::snprintf(texte, sizeof texte, "%s time: %.6f s", quoi, secondes);
+    return texte;
+}
+
+// The observations to run, 0-based, or the exit status when the one asked
+// for cannot be used (after its message).
+struct TChoixObservations {
+    std::vector<std::size_t> Observations;
+    int Refus = SortieSucces;
+};
+
+TChoixObservations ObservationsChoisies(const TOptionsInference& options, const TBaseFaits& faits,
+                                        TContexteCli& contexte, IDialogues& dialogues) {
+    const auto& observations = faits.Observations;
+    TChoixObservations choix;
+    if (options.Toutes) {
+        for (std::size_t k = 0; k < observations.size(); ++k)
+            if (!observations[k].empty()) choix.Observations.push_back(k);
+        return choix;
+    }
+    const auto numero = static_cast<std::size_t>(options.Observation);
+    if (numero > observations.size()) {
+        contexte.Erreurs << "error: observation " << numero << " does not exist: the data base holds "
+                         << observations.size() << " observation(s)\n";
+        // No data base at all is the project's fault, a number too large the
+        // command line's.
+        choix.Refus = observations.empty() ? SortieAvertissement : SortieUsage;
+        return choix;
+    }
+    // As the selection window: with a single observation there is no choice
+    // and no check; with several an empty one is refused.
+    if (observations.size() > 1 && observations[numero - 1].empty()) {
+        dialogues.Avertit(MessageObservationVide(static_cast<int>(numero)));
+        choix.Refus = SortieAvertissement;
+        return choix;
+    }
+    choix.Observations.push_back(numero - 1);
+    return choix;
+}
+
+void Lance(TEtatVeridane& etat, std::size_t observation, const TOptionsInference& options, bool premiere,
+           TContexteCli& contexte) {
+    const auto debut = THorloge::now();
+    TMoteur moteur;
+    moteur.ChoisitObservation(etat.Faits.Observations[observation], static_cast<int>(observation));
+    moteur.InitialiseCompteurs(etat.Base.Regles);
+    moteur.InitialiseRegles(etat.Base.Regles, etat.ValeurCritique);
+    TNotificationsMuettes notifications;
+    moteur.Strategie(etat.Base.Regles, notifications);
+    const double duree = SecondesDepuis(debut);
+
+    const bool ouverte = etat.Faits.BaseFaitsOuverte;
+    const char separateur = etat.Base.SeparateurDecimal;
+    if (options.Json) {
+        contexte.Sortie << JsonInference(moteur, etat.Base.Regles, ouverte, separateur) << '\n';
+    } else {
+        if (!premiere) contexte.Sortie << '\n';
+        for (const auto& ligne : LignesInference(moteur, etat.Base.Regles, ouverte, separateur))
+            contexte.Sortie << Utf8DepuisWindows1252(ligne) << '\n';
+    }
+    if (options.Temps)
+        contexte.Erreurs << TexteDuree(("observation " + std::to_string(observation + 1) + " inference").c_str(),
+                                       duree)
+                         << '\n';
+}
+
+}  // namespace
+
+int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte) {
+    const auto options = LitOptionsInference(arguments);
+    if (!options) return UsageCli(contexte);
+    TDialoguesConsole dialogues(contexte.Erreurs);
+    std::optional<double> critique = 0.0;
+    if (options->Critique) critique = LitDegre(*options->Critique);
+    if (!critique) {
+        dialogues.Avertit(MessageValeurCritiqueIncorrecte);
+        return SortieUsage;
+    }
+
+    const auto debut = THorloge::now();
+    TEtatVeridane etat;
+    etat.Base.SeparateurDecimal = contexte.SeparateurDecimal;
+    TFenetresConsole fenetres;
+    TProgressionMuette progression;
+    if (!TCycleProjet(etat, fenetres, dialogues, progression).OuvreProjet(options->Projet))
+        return SortieAvertissement;
+    if (options->Temps) contexte.Erreurs << TexteDuree("load", SecondesDepuis(debut)) << '\n';
+    // Opening resets the critical value; the one asked for is set afterwards,
+    // as the parameters dialog would.
+    etat.ValeurCritique = *critique;
+
+    const auto choix = ObservationsChoisies(*options, etat.Faits, contexte, dialogues);
+    if (choix.Refus != SortieSucces) return choix.Refus;
+    for (std::size_t i = 0; i < choix.Observations.size(); ++i)
+        Lance(etat, choix.Observations[i], *options, i == 0, contexte);
+    return dialogues.NbAvertissements() > 0 ? SortieAvertissement : SortieSucces;
+}
+
+}  // namespace veridane
