@@ -3,6 +3,7 @@
 // can be checked without special privileges.
 #pragma once
 
+#include <algorithm>
 #include <cerrno>
 #include <cstddef>
 #include <string>
