@@ -27,6 +27,50 @@ run: configure
 clean:
 	rm -rf $(BUILD)
 
+# ---- Reliability -----------------------------------------------------------
+# make test-sanitize: every test with the address and undefined-behaviour
+# sanitizers, in its own build directory. Leak reports that come from Qt's
+# own start-up are listed in tests/lsan.supp; the program's never are.
+SANITIZE_BUILD ?= build-sanitize
+.PHONY: test-sanitize test-hostile fuzz fuzz-build
+test-sanitize: deps
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DVERIDANE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+	cmake --build $(SANITIZE_BUILD) -j$(JOBS)
+	cd $(SANITIZE_BUILD) && QT_QPA_PLATFORM=offscreen \
+	  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+	  ctest --output-on-failure -j$(JOBS)
+
+# make test-hostile: the huge inputs (a 200 MB file without a line end, a
+# million rules) that the ordinary suite keeps small.
+test-hostile: build
+	cd $(BUILD) && VERIDANE_HOSTILE=1 ctest --output-on-failure -R Hostile
+
+# make fuzz: builds the libFuzzer targets with clang and runs each one for
+# FUZZ_SECONDS (FUZZ_TARGETS to choose some). The corpus starts from the
+# seeds in tests/data/fuzz/<target>; new inputs go to build-fuzz/corpus, and
+# a crash or a broken invariant is kept in build-fuzz/artifacts.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS ?= regles dico base_faits projet proposition correspondance
+fuzz-build:
+	bash scripts/install-deps.sh --fuzz
+	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DVERIDANE_FUZZ=ON -DVERIDANE_BUILD_UI=OFF \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target fuzz_targets
+fuzz: fuzz-build
+	@for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $(FUZZ_BUILD)/corpus/$$t $(FUZZ_BUILD)/artifacts/$$t; \
+	  echo "== fuzz_$$t for $(FUZZ_SECONDS) s"; \
+	  $(FUZZ_BUILD)/fuzz/fuzz_$$t $(FUZZ_BUILD)/corpus/$$t tests/data/fuzz/$$t \
+	    -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=20 -rss_limit_mb=4096 \
+	    -dict=fuzz/$$t.dict -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t/ -print_final_stats=1 > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; \
+	  rc=$$?; \
+	  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ_BUILD)/fuzz_$$t.log; \
+	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
+	done
+
 # Engine comparison: Release build of its own, generated rules bases of
 # 10,000 to 1,000,000 rules, Veridane against the CLIPS shell and the plain
 # reference engine (bench/compare_moteurs.sh; see docs/performance.md).

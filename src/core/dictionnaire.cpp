@@ -121,12 +121,13 @@ std::string TexteDico(const TBaseConnaissances& base) {
     return ecrivain.Contenu;
 }
 
-bool SauveDico(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues, IProgression& progression) {
+bool SauveDico(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues, IProgression& progression,
+               const TSystemeFichiers& systeme) {
     if (!base.DicoCree) return true;
     TEcrivainTexte ecrivain;
     progression.Montre(static_cast<int>(base.Dictionnaire.size()));
     EcritDico(base, ecrivain, &progression);
-    auto erreur = ecrivain.Enregistre(chemin);
+    auto erreur = ecrivain.Enregistre(chemin, systeme);
     progression.Cache();
     if (erreur) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *erreur));

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "fichier_texte.h"
 #include "knowledge_base.h"
 
 namespace veridane {
@@ -11,7 +12,6 @@ namespace veridane {
 class IDialogues;
 class IProgression;
 struct TEtatCommandes;
-class TLecteurTexte;
 
 // Reads the dictionary file into base.Dictionnaire (entries added in order,
 // duplicates skipped); stops at the first rejected entry.
@@ -41,6 +41,6 @@ std::string TexteDico(const TBaseConnaissances& base);
 // Writes the dictionary file at `chemin` (nothing when no dictionary was
 // created). Clears DicoModifie on success; on failure warns with the file and
 // the reason, keeps the old file and the flag, and returns false.
-bool SauveDico(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues, IProgression& progression);
+bool SauveDico(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues, IProgression& progression, const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
 }  // namespace veridane

@@ -206,6 +206,17 @@ std::string LignePremisse(const char* debut, const TProposition& p, char separat
     return debut + p.Attribut + " " + TransformeOperateur(p.Operateur) + " " + ValeurRegle(p, separateur);
 }
 
+// The priority degree as the conclusion line ends with it. The reader takes
+// a degree of -1 for a malformed one and rejects the rule, so a degree that
+// 7 digits would round to -1 (-0.99999999) is written with the fewest more
+// digits that keep it apart from -1, and the rule survives the save.
+std::string TextePriorite(double priorite, char separateur) {
+    std::string texte = FormatGeneral(priorite, ChiffresAffichage, separateur);
+    for (int chiffres = ChiffresAffichage + 1; priorite != -1 && LitNombre(texte) == -1.0 && chiffres <= 17; ++chiffres)
+        texte = FormatGeneral(priorite, chiffres, separateur);
+    return texte;
+}
+
 void EcritRegles(const TBaseConnaissances& base, TEcrivainTexte& ecrivain, IProgression* progression) {
     const char sep = base.SeparateurDecimal;
     for (const TModalite& commentaire : base.CommentairesRegles) ecrivain.Ligne("#" + commentaire.Nom);
@@ -218,7 +229,7 @@ void EcritRegles(const TBaseConnaissances& base, TEcrivainTexte& ecrivain, IProg
         for (std::size_t i = 0; i < regle.Premisses.size(); ++i)
             ecrivain.Ligne(LignePremisse(i == 0 ? "If " : "And ", regle.Premisses[i], sep));
         ecrivain.Ligne(LignePremisse("Then ", regle.Conclusion, sep) + "[" +
-                       FormatGeneral(regle.Priorite, ChiffresAffichage, sep) + "];");
+                       TextePriorite(regle.Priorite, sep) + "];");
         ecrivain.Ligne("");
         if (progression) progression->Avance();
     }
@@ -306,12 +317,12 @@ std::string TexteBaseRegles(const TBaseConnaissances& base) {
 }
 
 bool SauveBaseRegles(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues,
-                     IProgression& progression) {
+                     IProgression& progression, const TSystemeFichiers& systeme) {
     if (!base.BaseReglesOuverte) return true;
     TEcrivainTexte ecrivain;
     progression.Montre(static_cast<int>(base.Regles.size()));
     EcritRegles(base, ecrivain, &progression);
-    auto erreur = ecrivain.Enregistre(chemin);
+    auto erreur = ecrivain.Enregistre(chemin, systeme);
     progression.Cache();
     if (erreur) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *erreur));

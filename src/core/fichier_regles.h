@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "fichier_texte.h"
 #include "knowledge_base.h"
 
 namespace veridane {
@@ -43,6 +44,6 @@ std::string TexteBaseRegles(const TBaseConnaissances& base);
 // Clears ReglesModifiees on success; on failure warns with the file and the
 // reason, keeps the old file and the flag, and returns false.
 bool SauveBaseRegles(TBaseConnaissances& base, const std::string& chemin, IDialogues& dialogues,
-                     IProgression& progression);
+                     IProgression& progression, const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
 }  // namespace veridane

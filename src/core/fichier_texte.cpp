@@ -22,13 +22,18 @@ bool FichierOrdinaire(const std::string& chemin) {
 
 std::string Erreur() { return std::strerror(errno); }
 
-bool EcritTout(int fd, const std::string& texte) {
+bool EcritTout(const TSystemeFichiers& systeme, int fd, const std::string& texte) {
     const char* p = texte.data();
     std::size_t reste = texte.size();
     while (reste > 0) {
-        ssize_t n = ::write(fd, p, reste);
+        long n = systeme.Ecrit(fd, p, reste);
         if (n < 0) {
             if (errno == EINTR) continue;
+            return false;
+        }
+        if (n == 0) {
+            // A write that makes no progress would loop for ever.
+            errno = ENOSPC;
             return false;
         }
         p += n;
@@ -111,20 +116,37 @@ bool TLecteurTexte::LitLigne(std::string& ligne) {
     return true;
 }
 
-std::optional<std::string> TEcrivainTexte::Enregistre(const std::string& chemin) const {
+int TSystemeFichiers::CreeTemporaire(std::string& modele) const { return ::mkstemp(modele.data()); }
+
+long TSystemeFichiers::Ecrit(int fd, const char* octets, std::size_t taille) const {
+    return static_cast<long>(::write(fd, octets, taille));
+}
+
+int TSystemeFichiers::Synchronise(int fd) const { return ::fsync(fd); }
+
+int TSystemeFichiers::Renomme(const std::string& de, const std::string& vers) const {
+    return ::rename(de.c_str(), vers.c_str());
+}
+
+const TSystemeFichiers& TSystemeFichiers::Reel() {
+    static const TSystemeFichiers reel;
+    return reel;
+}
+
+std::optional<std::string> TEcrivainTexte::Enregistre(const std::string& chemin, const TSystemeFichiers& systeme) const {
     struct stat info {};
     if (::stat(chemin.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return std::string("Is a directory");
     std::string temporaire = chemin + ".tmp-XXXXXX";
-    int fd = ::mkstemp(temporaire.data());
+    int fd = systeme.CreeTemporaire(temporaire);
     if (fd < 0) return Erreur();
     ::fchmod(fd, 0644);
-    if (!EcritTout(fd, Contenu) || ::fsync(fd) != 0) {
+    if (!EcritTout(systeme, fd, Contenu) || systeme.Synchronise(fd) != 0) {
         std::string raison = Erreur();
         ::close(fd);
         ::unlink(temporaire.c_str());
         return raison;
     }
-    if (::close(fd) != 0 || ::rename(temporaire.c_str(), chemin.c_str()) != 0) {
+    if (::close(fd) != 0 || systeme.Renomme(temporaire, chemin) != 0) {
         std::string raison = Erreur();
         ::unlink(temporaire.c_str());
         return raison;

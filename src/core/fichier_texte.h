@@ -41,6 +41,24 @@ private:
     std::string Contenu;
 };
 
+// The system calls by which a save puts its bytes on disk. The default is
+// the real file system; a test derives from it to make one call fail as a
+// read-only directory or a full disk would (errno set, -1 returned), so that
+// the writers' handling of each failure can be checked.
+class TSystemeFichiers {
+public:
+    virtual ~TSystemeFichiers() = default;
+    // mkstemp: a new file named after `modele` (its XXXXXX replaced).
+    virtual int CreeTemporaire(std::string& modele) const;
+    // write: the bytes written, which may be fewer than asked.
+    virtual long Ecrit(int fd, const char* octets, std::size_t taille) const;
+    // fsync, then rename over the target.
+    virtual int Synchronise(int fd) const;
+    virtual int Renomme(const std::string& de, const std::string& vers) const;
+
+    static const TSystemeFichiers& Reel();
+};
+
 class TEcrivainTexte {
 public:
     void Ligne(const std::string& texte) {
@@ -48,8 +66,9 @@ public:
         Contenu += "\r\n";
     }
     // Writes the text to `chemin` atomically; on failure returns the reason
-    // (the old file, if any, is untouched).
-    std::optional<std::string> Enregistre(const std::string& chemin) const;
+    // (the old file, if any, is untouched, and no temporary file is left).
+    std::optional<std::string> Enregistre(const std::string& chemin,
+                                          const TSystemeFichiers& systeme = TSystemeFichiers::Reel()) const;
     std::string Contenu;
 };
 

@@ -189,13 +189,13 @@ std::string TexteBaseFaits(const TBaseFaits& faits, char separateur, IProgressio
 }
 
 bool EcritBaseFaits(TBaseFaits& faits, const std::string& chemin, char separateur, IDialogues& dialogues,
-                    IProgression& progression) {
+                    IProgression& progression, const TSystemeFichiers& systeme) {
     TEcrivainTexte ecrivain;
     progression.Montre(static_cast<int>(faits.Observations.size()));
     ecrivain.Contenu = TexteBaseFaits(faits, separateur, progression);
     progression.Cache();
     faits.NbFaits = faits.CompteFaits();
-    if (auto raison = ecrivain.Enregistre(chemin)) {
+    if (auto raison = ecrivain.Enregistre(chemin, systeme)) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *raison));
         return false;
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/fichier_texte.h"
 #include "project/etat.h"
 
 namespace veridane {
@@ -33,6 +34,6 @@ std::string TexteBaseFaits(const TBaseFaits& faits, char separateur, IProgressio
 // Clears BaseFaitsModifiee on success; on failure warns with the file and the
 // reason, keeps the old file and the flag, and returns false.
 bool EcritBaseFaits(TBaseFaits& faits, const std::string& chemin, char separateur, IDialogues& dialogues,
-                    IProgression& progression);
+                    IProgression& progression, const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
 }  // namespace veridane

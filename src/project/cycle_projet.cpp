@@ -42,8 +42,8 @@ bool ContenuUtilisable(const TContenuProjet& contenu, const std::string& chemin,
 }  // namespace
 
 TCycleProjet::TCycleProjet(TEtatVeridane& etat, IFenetresProjet& fenetres, IDialogues& dialogues,
-                           IProgression& progression)
-    : Etat(etat), Fenetres(fenetres), Dialogues(dialogues), Progression(progression) {}
+                           IProgression& progression, const TSystemeFichiers& systeme)
+    : Etat(etat), Fenetres(fenetres), Dialogues(dialogues), Progression(progression), Systeme(systeme) {}
 
 // ---- "&File" menu ---------------------------------------------------------
 
@@ -134,20 +134,24 @@ bool TCycleProjet::EnregistreSous(const std::string& chemin, bool commentaire) {
     TProjet& projet = Etat.Projet;
     FormeNomProjet(Etat, chemin);
     projet.FichRulNomme = projet.FichDatNomme = true;
-    projet.NomFichRul = ChangeExtension(projet.NomProjet, ".RUL");
-    projet.NomFichDic = ChangeExtension(projet.NomProjet, ".DIC");
-    projet.NomFichDat = ChangeExtension(projet.NomProjet, ".DTA");
+    // The project file names the other files: they take names it can carry
+    // back ("My flu.exp" names My_flu.RUL, which opens again).
+    projet.NomFichRul = NomPortable(ChangeExtension(projet.NomProjet, ".RUL"));
+    projet.NomFichDic = NomPortable(ChangeExtension(projet.NomProjet, ".DIC"));
+    projet.NomFichDat = NomPortable(ChangeExtension(projet.NomProjet, ".DTA"));
     Etat.Faits.BaseFaitsSansNom = false;
     projet.ProjetSansNom = false;
     if (SansCommentaireProjet(projet)) projet.CommentairesProjet = Etat.Base.CommentairesRegles;
     if (commentaire) Fenetres.ChangeComment(false);
 
     OuvreBasesVides();
-    bool complet = SauveBaseRegles(Etat.Base, CheminFichier(projet, projet.NomFichRul), Dialogues, Progression);
+    bool complet =
+        SauveBaseRegles(Etat.Base, CheminFichier(projet, projet.NomFichRul), Dialogues, Progression, Systeme);
     complet = EcritBaseFaits(Etat.Faits, CheminFichier(projet, projet.NomFichDat), Etat.Base.SeparateurDecimal,
-                             Dialogues, Progression) && complet;
-    complet = SauveDico(Etat.Base, CheminFichier(projet, projet.NomFichDic), Dialogues, Progression) && complet;
-    complet = EcritProjet(projet, Dialogues) && complet;
+                             Dialogues, Progression, Systeme) && complet;
+    complet =
+        SauveDico(Etat.Base, CheminFichier(projet, projet.NomFichDic), Dialogues, Progression, Systeme) && complet;
+    complet = EcritProjet(projet, Dialogues, Systeme) && complet;
     return complet;
 }
 
@@ -174,12 +178,13 @@ void TCycleProjet::OuvreBasesVides() {
 }
 
 bool TCycleProjet::SauveRegles() {
-    return SauveBaseRegles(Etat.Base, CheminFichier(Etat.Projet, Etat.Projet.NomFichRul), Dialogues, Progression);
+    return SauveBaseRegles(Etat.Base, CheminFichier(Etat.Projet, Etat.Projet.NomFichRul), Dialogues, Progression,
+                           Systeme);
 }
 
 bool TCycleProjet::SauveDictionnaire() {
     Etat.Projet.NomFichDic = FaitNomDico(Etat.Projet.NomFichRul);
-    return SauveDico(Etat.Base, CheminFichier(Etat.Projet, Etat.Projet.NomFichDic), Dialogues, Progression);
+    return SauveDico(Etat.Base, CheminFichier(Etat.Projet, Etat.Projet.NomFichDic), Dialogues, Progression, Systeme);
 }
 
 bool TCycleProjet::Exit1Click() {
@@ -266,7 +271,7 @@ bool TCycleProjet::SauveBaseFaits() {
     // A data base read with no data is written as soon as it was changed.
     if (!faits.BaseFaitsOuverte && !faits.BaseFaitsModifiee) return true;
     return EcritBaseFaits(faits, CheminFichier(projet, projet.NomFichDat), Etat.Base.SeparateurDecimal, Dialogues,
-                          Progression);
+                          Progression, Systeme);
 }
 
 bool TCycleProjet::Savedatabaseas1Click() {
@@ -280,7 +285,7 @@ bool TCycleProjet::Savedatabaseas1Click() {
     FormeNomFichDat(projet, *chemin);
     Fenetres.ChangeComment(true);
     return EcritBaseFaits(Etat.Faits, CheminFichier(projet, projet.NomFichDat), Etat.Base.SeparateurDecimal,
-                          Dialogues, Progression);
+                          Dialogues, Progression, Systeme);
 }
 
 // ---- Observations ---------------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "core/fichier_texte.h"
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
 #include "project/observations.h"
@@ -22,7 +23,10 @@ class IProgression;
 
 class TCycleProjet {
 public:
-    TCycleProjet(TEtatVeridane& etat, IFenetresProjet& fenetres, IDialogues& dialogues, IProgression& progression);
+    // Saves go through `systeme` (the real file system unless a test makes
+    // it fail).
+    TCycleProjet(TEtatVeridane& etat, IFenetresProjet& fenetres, IDialogues& dialogues, IProgression& progression,
+                 const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
     // "&File" menu.
     void Newproject1Click();
@@ -71,6 +75,7 @@ private:
     IFenetresProjet& Fenetres;
     IDialogues& Dialogues;
     IProgression& Progression;
+    const TSystemeFichiers& Systeme;
 };
 
 }  // namespace veridane

@@ -1,5 +1,7 @@
 #include "fichier_projet.h"
 
+#include <algorithm>
+
 #include "core/dialogues.h"
 #include "core/fichier_texte.h"
 #include "core/proposition.h"
@@ -51,7 +53,12 @@ std::optional<TContenuProjet> LitProjet(const std::string& chemin) {
 }
 
 bool NomFichierSimple(const std::string& nom) {
-    return !nom.empty() && nom.find_first_of("/\\:") == std::string::npos && nom.find("..") == std::string::npos;
+    // "." names the directory itself, and a control byte (a NUL above all,
+    // which ends the name the system sees) makes the file opened differ
+    // from the file named.
+    bool controle = std::any_of(nom.begin(), nom.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    return !nom.empty() && nom != "." && !controle && nom.find_first_of("/\\:") == std::string::npos &&
+           nom.find("..") == std::string::npos;
 }
 
 std::string TexteProjet(const TProjet& projet) {
@@ -66,6 +73,15 @@ std::string TexteProjet(const TProjet& projet) {
 
 std::string CheminFichier(const TProjet& projet, const std::string& nom) {
     return projet.RepertoireProjet + Minuscules(nom);
+}
+
+std::string NomPortable(std::string nom) {
+    for (std::size_t i = 0; i < nom.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(nom[i]);
+        const bool deuxiemePoint = c == '.' && i > 0 && nom[i - 1] == '.';
+        if (c == ' ' || c == '#' || c == ':' || c == '/' || c == '\\' || c < 0x20 || deuxiemePoint) nom[i] = '_';
+    }
+    return nom;
 }
 
 std::string ChangeExtension(const std::string& nom, const std::string& extension) {
@@ -89,11 +105,11 @@ void FormeNomFichDat(TProjet& projet, const std::string& chemin) {
     projet.FichDatNomme = true;
 }
 
-bool EcritProjet(const TProjet& projet, IDialogues& dialogues) {
+bool EcritProjet(const TProjet& projet, IDialogues& dialogues, const TSystemeFichiers& systeme) {
     TEcrivainTexte ecrivain;
     ecrivain.Contenu = TexteProjet(projet);
     std::string chemin = CheminFichier(projet, projet.NomProjet);
-    if (auto raison = ecrivain.Enregistre(chemin)) {
+    if (auto raison = ecrivain.Enregistre(chemin, systeme)) {
         dialogues.Avertit(MessageEcritureImpossible(chemin, *raison));
         return false;
     }

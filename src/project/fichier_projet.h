@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/fichier_texte.h"
 #include "project/etat.h"
 
 namespace veridane {
@@ -32,7 +33,8 @@ TContenuProjet DecortiqueProjet(const std::vector<std::string>& lignes);
 // Reads the project file at `chemin`; nothing when it cannot be opened.
 std::optional<TContenuProjet> LitProjet(const std::string& chemin);
 
-// A plain file name: not empty, no "/" or "\", no drive (":"), no "..".
+// A plain file name: not empty, not ".", no "/" or "\", no drive (":"), no
+// "..", no control byte.
 // Only such names are taken from a project file, so that no save can write
 // outside the project directory.
 bool NomFichierSimple(const std::string& nom);
@@ -52,12 +54,18 @@ void FormeNomProjet(TEtatVeridane& etat, const std::string& chemin);
 void FormeNomFichRul(TProjet& projet, const std::string& chemin);
 void FormeNomFichDat(TProjet& projet, const std::string& chemin);
 
+// A file name as a project file can carry it back: the reader ends a name at
+// a blank, takes a line holding "#" for a comment and refuses a name that is
+// not plain (NomFichierSimple), so blanks, "#", ":", "/", "\", control bytes
+// and the second "." of ".." become "_".
+std::string NomPortable(std::string nom);
+
 // `nom` with its extension (from the last ".") replaced by `extension`, or
 // with `extension` added when it has none.
 std::string ChangeExtension(const std::string& nom, const std::string& extension);
 
 // Writes the project file. On failure warns with the file and the reason,
 // keeps the old file and returns false.
-bool EcritProjet(const TProjet& projet, IDialogues& dialogues);
+bool EcritProjet(const TProjet& projet, IDialogues& dialogues, const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
 
 }  // namespace veridane

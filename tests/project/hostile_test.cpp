@@ -1,0 +1,185 @@
+// Hostile and broken data base and project files: each gives its message or
+// a clear refusal, never a crash, a hang, an exhausted memory or a file
+// written outside the project. VERIDANE_HOSTILE=1 (make test-hostile) gives
+// the file without a line end its full 200 MB.
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <fstream>
+
+#include "cycle_test_outils.h"
+#include "core/fichier_regles.h"
+#include "project/base_faits.h"
+#include "project/fichier_projet.h"
+
+namespace veridane {
+namespace {
+
+using namespace veridane::test;
+
+class HostileBase : public ::testing::Test {
+protected:
+    std::vector<std::string> Ouvre(const std::string& chemin) {
+        Etat = TEtatVeridane{};
+        Dialogues.Messages.clear();
+        OuvrirFF(Etat, chemin, Dialogues, Progression);
+        return Dialogues.Textes();
+    }
+    TRepertoireTemporaire Repertoire;
+    TEtatVeridane Etat;
+    TDialoguesJournal Dialogues;
+    TProgressionMuette Progression;
+};
+
+TEST_F(HostileBase, AFileWithoutALineEndIsRefused) {
+    const std::size_t taille = (std::getenv("VERIDANE_HOSTILE") ? 200u : 16u) << 20;
+    const std::string morceau(1 << 20, 'x');
+    {
+        std::ofstream fichier(Repertoire / "long.dta", std::ios::binary);
+        for (std::size_t ecrit = 0; ecrit < taille; ecrit += morceau.size()) fichier << morceau;
+    }
+    EXPECT_EQ(Ouvre(Repertoire / "long.dta"), std::vector<std::string>{"Error: not number of data in the file "});
+    EXPECT_TRUE(Etat.Faits.Observations.empty());
+    std::filesystem::remove(Repertoire / "long.dta");
+}
+
+TEST_F(HostileBase, BrokenFilesGiveTheirMessages) {
+    const std::string entete = "\r\nNumber of data: 2;\r\n\r\n";
+    std::string hauts;
+    for (int c = 0x80; c <= 0xFF; ++c) hauts += static_cast<char>(c);
+    struct Cas {
+        const char* nom;
+        std::string contenu;
+        std::vector<std::string> messages;
+        std::size_t donnees;
+    };
+    const Cas cas[] = {
+        {"count beyond 32 bits", "\r\nNumber of data: 2147483648;\r\nA = B ;", {"Error: not number of data in the file "},
+         0},
+        {"count of 30 digits", "\r\nNumber of data: 999999999999999999999999999999;\r\n",
+         {"Error: not number of data in the file "}, 0},
+        {"largest count", "\r\nNumber of data: 2147483647;\r\nA = B ;", {"1 data extracted, 2147483647 expected data"}, 1},
+        {"0x1A ends the file", entete + "A = B ;\r\n\x1a" "C = D ;", {"1 data extracted, 2 expected data"}, 1},
+        {"NUL bytes inside a datum", entete + std::string("A\0 = \0B ;\r\nC = D ;", 19), {}, 2},
+        {"bytes 0x80-0xFF", entete + hauts + " = " + hauts + " ;\r\n" + hauts + " in { " + hauts + " } ;", {}, 2},
+        {"a 10 MB value", entete + "A = " + std::string(10u << 20, 'V') + " ;\r\nC = D ;", {}, 2},
+        {"a datum that never ends", entete + "A = " + std::string(1u << 20, 'V'), {"0 data extracted, 2 expected data"}, 0},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        EcritFichier(Repertoire / "b.dta", c.contenu);
+        EXPECT_EQ(Ouvre(Repertoire / "b.dta"), c.messages);
+        EXPECT_EQ(Etat.Faits.CompteFaits(), static_cast<int>(c.donnees));
+        if (c.donnees == 0 || !c.messages.empty()) continue;
+        // What was read is written back and read again unchanged.
+        TBaseFaits lue = Etat.Faits;
+        EcritFichier(Repertoire / "copy.dta", TexteBaseFaits(lue, '.'));
+        EXPECT_TRUE(Ouvre(Repertoire / "copy.dta").empty());
+        ASSERT_EQ(Etat.Faits.Observations.size(), lue.Observations.size());
+        for (std::size_t i = 0; i < lue.Observations[0].size(); ++i)
+            EXPECT_TRUE(Equivalence(Etat.Faits.Observations[0][i], lue.Observations[0][i]));
+    }
+}
+
+TEST_F(HostileBase, OnlyRegularFilesAreRead) {
+    ASSERT_EQ(::mkfifo((Repertoire / "fifo.dta").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", Repertoire / "zero.dta");
+    for (const char* nom : {"fifo.dta", "zero.dta"}) {
+        SCOPED_TRACE(nom);
+        EXPECT_EQ(Ouvre(Repertoire / nom), std::vector<std::string>{"File of data base not found"});
+        EXPECT_FALSE(Etat.Faits.BaseFaitsOuverte);
+    }
+}
+
+class HostileProjet : public CycleProjet {};
+
+// A project file may name only plain files of its own directory: anything
+// else is refused before the project changes, so no save can write
+// elsewhere.
+TEST_F(HostileProjet, NamesThatLeaveTheProjectAreRefused) {
+    const std::string projet = PrepareGrippe();
+    const std::string noms[] = {"../x",     "/etc/passwd", "a/b.rul", "C:FLU.RUL", "c:\\flu.rul",
+                                "..\\X.RUL", "A\\B.RUL",   "..",      ".",         std::string("FLU\0.RUL", 8),
+                                "FLU\x01.RUL"};
+    for (const std::string& nom : noms) {
+        SCOPED_TRACE(nom);
+        EcritFichier(projet, Lignes({"#Flu study", "", "Rules file: " + nom, "Data base: Flu.DTA"}));
+        Etat = TEtatVeridane{};
+        Etat.Commandes.Titre = "Veridane";
+        Dialogues.Messages.clear();
+        EXPECT_FALSE(Cycle.OuvreProjet(projet));
+        ASSERT_EQ(Dialogues.Messages.size(), 1u);
+        EXPECT_EQ(Dialogues.Messages[0].Texte, "Error : file name " + Majuscules(nom) + " in " + projet +
+                                                    " is not a plain file name of the project directory");
+        EXPECT_EQ(Etat.Commandes.Titre, "Veridane");
+        EXPECT_TRUE(Etat.Projet.RepertoireProjet.empty());
+    }
+}
+
+// A project saved under a name with blanks or "#" names its files so that
+// the project file can name them back, and opens again as saved.
+TEST(NomPortable, KeepsOnlyWhatAProjectFileCarriesBack) {
+    struct Cas {
+        const char* nom;
+        const char* portable;
+    };
+    const Cas cas[] = {
+        {"Flu.RUL", "Flu.RUL"},         {"My flu.RUL", "My_flu.RUL"}, {"flu#2.RUL", "flu_2.RUL"},
+        {"a:b.RUL", "a_b.RUL"},         {"a\\b.RUL", "a_b.RUL"},      {"v1..2.RUL", "v1._2.RUL"},
+        {"...RUL", "._.RUL"},           {"tab\t.RUL", "tab_.RUL"},     {"\xE9t\xE9.RUL", "\xE9t\xE9.RUL"},
+    };
+    for (const Cas& c : cas) {
+        EXPECT_EQ(NomPortable(c.nom), c.portable) << c.nom;
+        EXPECT_TRUE(NomFichierSimple(NomPortable(c.nom))) << c.nom;
+    }
+}
+
+TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
+    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
+    const std::size_t regles = Etat.Base.Regles.size(), observations = Etat.Faits.Observations.size();
+    std::filesystem::create_directories(Repertoire / "My work");
+    ASSERT_TRUE(Cycle.EnregistreSous(Repertoire / "My work/My flu #2.exp", false));
+    EXPECT_EQ(Fichiers(Repertoire / "My work"),
+              (std::vector<std::string>{"my flu #2.exp", "my_flu__2.dic", "my_flu__2.dta", "my_flu__2.rul"}));
+    EXPECT_NE(LitFichier(Repertoire / "My work/my flu #2.exp").find("\r\nRules file: My_flu__2.RUL\r\n"), std::string::npos);
+
+    Etat = TEtatVeridane{};
+    Dialogues.Messages.clear();
+    ASSERT_TRUE(Cycle.OuvreProjet(Repertoire / "My work/my flu #2.exp"));
+    EXPECT_TRUE(Dialogues.Messages.empty()) << Dialogues.Textes()[0];
+    EXPECT_EQ(Etat.Base.Regles.size(), regles);
+    EXPECT_EQ(Etat.Faits.Observations.size(), observations);
+}
+
+// A project file that is a symbolic link to a file elsewhere is read
+// through the link, but a save replaces the link: nothing outside the
+// project directory is ever written.
+TEST_F(HostileProjet, ASaveReplacesALinkAndNeverWritesThroughIt) {
+    const std::string projet = PrepareGrippe();
+    std::filesystem::create_directories(Repertoire / "Elsewhere");
+    std::filesystem::rename(Repertoire / "Work/flu.rul", Repertoire / "Elsewhere/flu.rul");
+    std::filesystem::create_symlink(Repertoire / "Elsewhere/flu.rul", Repertoire / "Work/flu.rul");
+    ASSERT_TRUE(Cycle.OuvreProjet(projet));
+    ASSERT_EQ(Etat.Base.Regles.size(), 2u);
+    Etat.Base.Regles.pop_back();
+    Etat.Base.ReglesModifiees = true;
+
+    EXPECT_TRUE(Cycle.Saveproject1Click());
+    EXPECT_EQ(LitFichier(Repertoire / "Elsewhere/flu.rul"), ReglesGrippe);
+    EXPECT_FALSE(std::filesystem::is_symlink(Repertoire / "Work/flu.rul"));
+    EXPECT_EQ(LitFichier(Repertoire / "Work/flu.rul"), TexteBaseRegles(Etat.Base));
+}
+
+TEST_F(HostileProjet, DevicesAndPipesAreNotProjectFiles) {
+    std::filesystem::create_directories(Repertoire / "Work");
+    ASSERT_EQ(::mkfifo((Repertoire / "Work/fifo.exp").c_str(), 0644), 0);
+    std::filesystem::create_symlink("/dev/zero", Repertoire / "Work/zero.exp");
+    for (const char* nom : {"Work/fifo.exp", "Work/zero.exp", "Work"}) {
+        Dialogues.Messages.clear();
+        EXPECT_FALSE(Cycle.OuvreProjet(Repertoire / nom));
+        EXPECT_EQ(Dialogues.Textes(), std::vector<std::string>{"Error : file " + (Repertoire / nom) + " does'nt exist "});
+    }
+}
+
+}  // namespace
+}  // namespace veridane
