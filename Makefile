@@ -19,6 +19,11 @@ build: configure
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
 
+# The program on the demo project (only the program is built first).
+run: configure
+	cmake --build $(BUILD) -j$(JOBS) --target veridane
+	$(BUILD)/src/app/veridane examples/car.exp
+
 clean:
 	rm -rf $(BUILD)
 

@@ -1,0 +1,54 @@
+// The observations eraser: browse the observations of the data base one at a
+// time and remove the one shown.
+#pragma once
+
+#include <QDialog>
+
+#include "core/dialogues.h"
+#include "project/cycle_projet.h"
+#include "project/etat.h"
+
+class QLabel;
+class QListWidget;
+class QScrollBar;
+
+namespace veridane {
+
+class TDestroyObs : public QDialog {
+    Q_OBJECT
+public:
+    TDestroyObs(TEtatVeridane& etat, IDialogues& dialogues, TCycleProjet& cycle, QWidget* parent = nullptr);
+
+    // What happens when the window is opened (FormActivate).
+    void Initialise();
+    int Ouvre();
+
+    int Position() const;
+
+signals:
+    // The observations changed while the window stays open.
+    void BaseChangee();
+
+public slots:
+    void Affiche();
+    void Button1Click();
+    void First1Click();
+    void Last1Click();
+    void Next1Click();
+    void Previous1Click();
+    void Close1Click();
+    // Closing by the frame is "&Close".
+    void reject() override { Close1Click(); }
+
+private:
+    void MetLesBornes();
+
+    TEtatVeridane& Etat;
+    TCycleProjet& Cycle;
+
+    QLabel* Label1;
+    QScrollBar* ScrollBar1;
+    QListWidget* ListBox1;
+};
+
+}  // namespace veridane

@@ -1,0 +1,46 @@
+// The dialog interface on Qt message boxes and file dialogs. Tests and
+// scripted runs can queue the next answers and file names: a queued answer is
+// returned without showing anything.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "core/dialogues.h"
+
+class QWidget;
+
+namespace veridane {
+
+class TDialoguesQt : public IDialogues {
+public:
+    explicit TDialoguesQt(QWidget* parent = nullptr) : Parent(parent) {}
+
+    TReponse Message(TGenreMessage genre, const std::string& texte, TBoutons boutons) override;
+    std::optional<std::string> ChoisitFichierAOuvrir(const std::string& motif) override;
+    std::optional<std::string> ChoisitFichierAEnregistrer(const std::string& motif) override;
+
+    void ChangeParent(QWidget* parent) { Parent = parent; }
+
+    // Answers and file names given to the next boxes and file dialogs
+    // instead of showing them (nothing in a file entry means cancelled).
+    std::deque<TReponse> ReponsesSuivantes;
+    std::deque<std::optional<std::string>> FichiersSuivants;
+
+    // The filters of the two file dialogs, and the one an initial pattern
+    // ("*.exp", "*.rul", "*.dta") selects among them.
+    static QStringList FiltresOuverture();
+    static QStringList FiltresEnregistrement();
+    static QString FiltreDuMotif(const QStringList& filtres, const std::string& motif);
+
+private:
+    QWidget* Proprietaire() const;
+    std::optional<std::string> ChoisitFichier(const std::string& motif, bool enregistrer);
+
+    QWidget* Parent;
+};
+
+}  // namespace veridane

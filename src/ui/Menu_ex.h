@@ -1,0 +1,175 @@
+// The main window: menus and tool buttons through which every other window is
+// reached, the state of the data base in two lists, the status line with its
+// progress gauge. It owns the program's state and the project operations and
+// shows, after every command, what etat.Commandes says is usable.
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "core/dialogues.h"
+#include "project/cycle_projet.h"
+#include "project/etat.h"
+#include "project/fenetres_projet.h"
+
+class QAction;
+class QDialog;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+
+namespace veridane {
+
+class TAboutBox;
+class TAbstracts;
+class TAide;
+class TDestroyObs;
+class TDialoguesQt;
+class TFiltreAide;
+class TNewPro;
+class TMoteur;
+class TProgressionQt;
+
+class TMenuExpert : public QMainWindow, public IFenetresProjet {
+    Q_OBJECT
+public:
+    // The program's own message boxes and file dialogs.
+    explicit TMenuExpert(QWidget* parent = nullptr);
+    // Scripted dialogs (tests, scripted runs).
+    explicit TMenuExpert(IDialogues& dialogues, QWidget* parent = nullptr);
+    ~TMenuExpert() override;
+
+    TEtatVeridane& Etat() { return EtatProgramme; }
+    TCycleProjet& Cycle() { return *CycleProjet; }
+    TAide& Aide() { return *FenetreAide; }
+    // The program was allowed to close (by "E&xit" or the close box).
+    bool Quitte() const { return FermetureAccordee; }
+
+    // Shows a secondary window modally and returns its result. Tests replace
+    // it to drive the windows through their handlers without a modal loop.
+    std::function<int(QDialog&)> Execute = [](QDialog& fenetre) { return ExecuteModal(fenetre); };
+    static int ExecuteModal(QDialog& fenetre);
+
+    // Opens the project at `chemin` as "Open project" does after its file
+    // dialog, abstract included.
+    void OuvreProjet(const std::string& chemin);
+
+    // Back to the start-up state: no project, only New, Open, Exit and Help.
+    void Demarrage();
+    // Shows etat.Commandes and the data base: every action, button, caption,
+    // the title and both lists.
+    void Affiche();
+
+    // Windows reached from the project operations.
+    TChoixNouveauProjet NouveauProjet() override;
+    void GestionnaireDico() override;
+    void MontreProjet() override;
+    void ChangeComment(bool base) override;
+
+public slots:
+    // "&File"
+    void Newproject1Click();
+    void Openproject1Click();
+    void Saveproject1Click();
+    void Saveprojectas1Click();
+    void Exit1Click();
+    // "&Rules base"
+    void Viewrules1Click();
+    void Addrules1Click();
+    void Removerules1Click();
+    void Modifyrules1Click();
+    // "Data &base"
+    void Viewdata2Click();
+    void Adddata2Click();
+    void Addanobservation1Click();
+    void Removeanobservation1Click();
+    void Createanewdatabase1Click();
+    // "Data &dictionary"
+    void Viewdata1Click();
+    void Globalviewofdictionary1Click();
+    void Adddata1Click();
+    // "&Inference"
+    void Forwardchaining1Click();
+    void Parameters1Click();
+    // "&Help"
+    void Index1Click();
+    void Research1Click();
+    void N2Click();
+    // The observation list.
+    void EtatBaseClick(int ligne);
+
+protected:
+    void showEvent(QShowEvent* evenement) override;
+    void closeEvent(QCloseEvent* evenement) override;
+
+private:
+    // A secondary window and what prepares it each time it is opened.
+    struct TFenetre {
+        QDialog* Fenetre = nullptr;
+        std::function<void()> Initialise;
+    };
+    template <class T>
+    static TFenetre Fenetre(T* fenetre) {
+        return {fenetre, [fenetre] { fenetre->Initialise(); }};
+    }
+
+    void Construit();
+    void CreeActions();
+    void CreeMenus();
+    void CreeBarreOutils();
+    void CreeCentre();
+    void CreeFenetres();
+    void RelieCommandes();
+    void Ouvre(const TFenetre& fenetre);
+    // Runs a command, then shows its outcome.
+    void Commande(const std::function<void()>& action);
+    void AfficheCommandes();
+    void AfficheListes();
+    void RemplitListes(bool avecLegendes);
+
+    std::unique_ptr<TDialoguesQt> DialoguesPropres;
+    IDialogues& Dialogues;
+    TEtatVeridane EtatProgramme;
+    std::unique_ptr<TProgressionQt> Progression;
+    std::unique_ptr<TCycleProjet> CycleProjet;
+    std::unique_ptr<TMoteur> Moteur;  // the inference, shared by its three windows
+    TAide* FenetreAide = nullptr;
+    TFiltreAide* FiltreAide = nullptr;
+    bool FermetureAccordee = false;
+
+    // Menus and their items.
+    QMenu* File1 = nullptr;
+    QMenu* Rulesbase1 = nullptr;
+    QMenu* Database1 = nullptr;
+    QMenu* Datadictionary1 = nullptr;
+    QMenu* Inference1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
+    QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
+    QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
+        *Createanewdatabase1;
+    QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
+    QAction *Forwardchaining1, *Parameters1;
+    QAction *Index1, *Research1, *N2;
+    // Tool buttons.
+    QAction *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5, *SpeedButton6,
+        *SpeedButton7;
+
+    QLabel* TitreEtatBase = nullptr;
+    QListWidget* EtatBase = nullptr;
+    QLabel* TitreEtatObs = nullptr;
+    QListWidget* EtatObs = nullptr;
+    QProgressBar* Gauge1 = nullptr;
+
+    // Secondary windows, in the order they are created.
+    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
+        SelChain, ModiConf, Tree, ViewDicGlob;
+    TAbstracts* Abstracts = nullptr;
+    TAboutBox* AboutBox = nullptr;
+    TNewPro* NewPro = nullptr;
+    TDestroyObs* DestroyObs = nullptr;
+};
+
+}  // namespace veridane

@@ -1,0 +1,28 @@
+// The progress display of the file operations on the main window: the text
+// goes to the status line, the gauge is shown only while a file is read or
+// written.
+#pragma once
+
+#include "core/dialogues.h"
+
+class QProgressBar;
+class QStatusBar;
+
+namespace veridane {
+
+class TProgressionQt : public IProgression {
+public:
+    TProgressionQt(QStatusBar& ligneEtat, QProgressBar& jauge) : LigneEtat(ligneEtat), Jauge(jauge) {}
+
+    void Texte(const std::string& texte) override;
+    void Montre(int maximum) override;
+    void Avance() override;
+    void Cache() override;
+    void Rafraichit() override;
+
+private:
+    QStatusBar& LigneEtat;
+    QProgressBar& Jauge;
+};
+
+}  // namespace veridane

@@ -1,0 +1,28 @@
+#include "Sel_rul.h"
+
+#include "project/etat.h"
+
+namespace veridane {
+
+namespace {
+
+const TGenreNavigateur GenreChoix{"Rules base Editor", "Belief degree", "Select rule", 23};
+
+}  // namespace
+
+TSelectRul::TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent)
+    : TNavigateurRegles(etat, dialogues, GenreChoix, parent) {
+    setObjectName("SelectRul");
+    Modification = new TModifRule(etat, dialogues, this);
+    OuvreModification = [](TModifRule& fenetre) { fenetre.Ouvre(); };
+}
+
+void TSelectRul::SelectRuleClick() {
+    if (Courante < 0 || Courante >= static_cast<int>(Etat.Base.Regles.size())) return;
+    Modification->ChoisitRegle(Courante);
+    OuvreModification(*Modification);
+    // The changes made there show at once.
+    AfficheRegle(Courante);
+}
+
+}  // namespace veridane

@@ -1,0 +1,33 @@
+// The rule chooser: the rule browser with "Select rule", which opens the
+// rule modification window on the rule shown.
+#pragma once
+
+#include <functional>
+
+#include "ui/Mod_rul.h"
+#include "ui/NavigateurRegles.h"
+
+namespace veridane {
+
+class TSelectRul : public TNavigateurRegles {
+    Q_OBJECT
+public:
+    TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
+
+    TModifRule& ModifRule() { return *Modification; }
+
+    // Shows the modification window; by default modally. Tests put their own
+    // edits here.
+    std::function<void(TModifRule&)> OuvreModification;
+
+public slots:
+    void SelectRuleClick();
+
+protected:
+    void ActionClick() override { SelectRuleClick(); }
+
+private:
+    TModifRule* Modification = nullptr;
+};
+
+}  // namespace veridane
