@@ -6,9 +6,14 @@
 #   scripts/install-deps.sh --bench    also the comparison shell and gnuplot
 set -euo pipefail
 
+# Building and testing: the toolchain, Qt (widgets, printing, charts), the
+# test frameworks, the X server and tools of the GUI smoke run, the
+# validators of what is installed, and the readers the report tests use.
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
-          libqt6svg6 libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          imagemagick poppler-utils fonts-dejavu-core)
+          libqt6svg6 qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
+          xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
+          desktop-file-utils appstream shared-mime-info
+          python3 python3-jsonschema python3-junitparser)
 for arg in "$@"; do
     case "$arg" in
         --fuzz) packages+=(clang libclang-rt-dev) ;;
@@ -21,6 +26,9 @@ missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
+# npm fetches the published SARIF schema; any npm will do (Node may come
+# from elsewhere than Debian, whose npm package would then conflict).
+command -v npm >/dev/null 2>&1 || missing+=(npm)
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 sudo=""
