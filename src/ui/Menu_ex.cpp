@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -28,6 +33,8 @@
 #include "Mod_rul.h"
 #include "Remo_rul.h"
 #include "ProgressionQt.h"
+#include "core/fichier_texte.h"
+#include "Reglages.h"
 #include "Resume.h"
 #include "Sel_chai.h"
 #include "Sel_rul.h"
@@ -51,6 +58,16 @@ void MetIndication(QAction* action, const QString& indication) {
     action->setStatusTip(indication.mid(barre + 1).trimmed());
 }
 
+// The one local project file (.exp) that a drag carries, or nothing.
+QString FichierProjetDeposable(const QMimeData* donnees) {
+    if (donnees == nullptr || !donnees->hasUrls() || donnees->urls().size() != 1) return {};
+    const QUrl adresse = donnees->urls().front();
+    if (!adresse.isLocalFile()) return {};
+    const QFileInfo fichier(adresse.toLocalFile());
+    if (fichier.suffix().compare("exp", Qt::CaseInsensitive) != 0 || !fichier.isFile()) return {};
+    return fichier.absoluteFilePath();
+}
+
 }  // namespace
 
 TMenuExpert::TMenuExpert(QWidget* parent)
@@ -71,6 +88,8 @@ int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
+    setAcceptDrops(true);
+    Reglages = std::make_unique<TReglages>();
     CreeActions();
     CreeMenus();
     CreeBarreOutils();
@@ -142,6 +161,10 @@ void TMenuExpert::CreeMenus() {
     menu(Datadictionary1, "Datadictionary1", "Data &dictionary", {Viewdata1, Globalviewofdictionary1, Adddata1});
     menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1});
     menu(Help1, "Help1", "&Help", {Index1, Research1, nullptr, N2});
+    File1->addSeparator();
+    Recentprojects1 = File1->addMenu("&Recent projects");
+    Recentprojects1->setObjectName("Recentprojects1");
+    Recentprojects1->menuAction()->setObjectName("Recentprojects1Menu");
 }
 
 void TMenuExpert::CreeBarreOutils() {
@@ -315,6 +338,7 @@ void TMenuExpert::Demarrage() {
 void TMenuExpert::Affiche() {
     AfficheCommandes();
     AfficheListes();
+    AfficheProjetsRecents();
 }
 
 void TMenuExpert::AfficheCommandes() {
@@ -383,6 +407,7 @@ void TMenuExpert::AfficheListes() {
 
 void TMenuExpert::Commande(const std::function<void()>& action) {
     action();
+    RetientProjetCourant();
     Affiche();
 }
 
@@ -421,7 +446,61 @@ void TMenuExpert::closeEvent(QCloseEvent* evenement) {
         return;
     }
     FenetreAide->close();
+    Reglages->RetientGeometrieFenetre(saveGeometry());
     evenement->accept();
+}
+
+bool TMenuExpert::RestaureGeometrie() {
+    const QByteArray geometrie = Reglages->GeometrieFenetre();
+    return !geometrie.isEmpty() && restoreGeometry(geometrie);
+}
+
+void TMenuExpert::dragEnterEvent(QDragEnterEvent* evenement) {
+    // Anything but one project file is refused: the pointer says so.
+    if (!FichierProjetDeposable(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
+}
+
+void TMenuExpert::dropEvent(QDropEvent* evenement) {
+    const QString chemin = FichierProjetDeposable(evenement->mimeData());
+    if (chemin.isEmpty()) return;
+    evenement->acceptProposedAction();
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// --- Recent projects ---------------------------------------------------------
+
+void TMenuExpert::AfficheProjetsRecents() {
+    Recentprojects1->clear();
+    const QStringList recents = Reglages->ProjetsRecents();
+    for (int i = 0; i < recents.size(); ++i) {
+        const QString& chemin = recents.at(i);
+        QAction* item = Recentprojects1->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(chemin).fileName()));
+        item->setObjectName(QString("RecentProject%1").arg(i + 1));
+        item->setData(chemin);
+        item->setStatusTip(chemin);
+        item->setToolTip(chemin);
+        connect(item, &QAction::triggered, this, [this, chemin] { OuvreProjetRecent(chemin); });
+    }
+    Recentprojects1->setEnabled(!recents.isEmpty());
+}
+
+void TMenuExpert::OuvreProjetRecent(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) {
+        Reglages->RetireProjetRecent(chemin);
+        Dialogues.Avertit("The project " + Octets(chemin) + " no longer exists; it is removed from the recent projects.");
+        Affiche();
+        return;
+    }
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// The project on disk, once opened or saved under its name, heads the list.
+void TMenuExpert::RetientProjetCourant() {
+    const TProjet& projet = EtatProgramme.Projet;
+    if (projet.ProjetSansNom || projet.NomProjet.empty() || projet.RepertoireProjet.empty()) return;
+    // The name is kept in upper case: look it up as the readers do.
+    if (auto fichier = TrouveFichier(projet.RepertoireProjet + projet.NomProjet))
+        Reglages->AjouteProjetRecent(QFileInfo(Texte(*fichier)).absoluteFilePath());
 }
 
 void TMenuExpert::showEvent(QShowEvent* evenement) {

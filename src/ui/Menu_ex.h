@@ -31,6 +31,7 @@ class TFiltreAide;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
+class TReglages;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
     Q_OBJECT
@@ -55,6 +56,10 @@ public:
     // Opens the project at `chemin` as "Open project" does after its file
     // dialog, abstract included.
     void OuvreProjet(const std::string& chemin);
+
+    // The size and place the window had when the program last closed;
+    // false when there is none to restore.
+    bool RestaureGeometrie();
 
     // Back to the start-up state: no project, only New, Open, Exit and Help.
     void Demarrage();
@@ -103,6 +108,9 @@ public slots:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    // A project file dropped on the window opens as "Open project" would.
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     // A secondary window and what prepares it each time it is opened.
@@ -128,6 +136,10 @@ private:
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
+    // "Recent projects": its items, one chosen, and the project to remember.
+    void AfficheProjetsRecents();
+    void OuvreProjetRecent(const QString& chemin);
+    void RetientProjetCourant();
 
     std::unique_ptr<TDialoguesQt> DialoguesPropres;
     IDialogues& Dialogues;
@@ -138,6 +150,7 @@ private:
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
+    std::unique_ptr<TReglages> Reglages;
 
     // Menus and their items.
     QMenu* File1 = nullptr;
@@ -146,6 +159,7 @@ private:
     QMenu* Datadictionary1 = nullptr;
     QMenu* Inference1 = nullptr;
     QMenu* Help1 = nullptr;
+    QMenu* Recentprojects1 = nullptr;
     QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
     QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
     QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
