@@ -29,6 +29,11 @@ const std::vector<TCommandeCli>& TableCommandes() {
          "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]",
          "Runs forward chaining on one observation, or on every observation that holds data, and prints "
          "the reasoning tree, the counters and the deduced data."},
+        {"why", "", Explique, "why PROJECT.EXP --observation N \"DATUM\" [--critical V] [--json]",
+         "Explains how a datum known at the end of a run was established: the rules and the data that led to it."},
+        {"whynot", "", ExpliquePourquoiPas,
+         "whynot PROJECT.EXP --observation N \"DATUM\" [--critical V] [--depth D] [--json]",
+         "Explains why a datum was not established: what became of every rule that could have concluded it."},
     };
     return table;
 }
