@@ -21,6 +21,8 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"save", "", EnregistreProjet, "save PROJECT.EXP TARGET.EXP"},
         {"run", "", LanceInference,
          "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]"},
+        {"verify", "", VerifieCoherence,
+         "verify PROJECT.EXP | FILE.RUL [--format text|json|sarif] [--fail-on error|warning|note|none]"},
     };
     return table;
 }

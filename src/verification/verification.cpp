@@ -33,7 +33,7 @@ std::string ListeRegles(const std::vector<int>& regles) {
         if (i > 0) texte += (i + 1 == n && regles.size() <= Montrees) ? " and " : ", ";
         texte += std::to_string(regles[i]);
     }
-    if (regles.size() > Montrees) texte += " and " + std::to_string(regles.size() - Montrees) + " others";
+    if (regles.size() > Montrees) texte += " and " + std::to_string(regles.size() - Montrees) + (regles.size() - Montrees == 1 ? " other" : " others");
     return texte;
 }
 
