@@ -34,6 +34,10 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"whynot", "", ExpliquePourquoiPas,
          "whynot PROJECT.EXP --observation N \"DATUM\" [--critical V] [--depth D] [--json]",
          "Explains why a datum was not established: what became of every rule that could have concluded it."},
+        {"verify", "", VerifieCoherence,
+         "verify PROJECT.EXP | FILE.RUL [--format text|json|sarif] [--fail-on error|warning|note|none]",
+         "Checks a knowledge base without running it: contradictions, duplicate and subsumed rules, conflicts, "
+         "cycles, premises that nothing can satisfy, priority inversions, unused entries and goals."},
     };
     return table;
 }

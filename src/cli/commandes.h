@@ -41,6 +41,7 @@ int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& co
 int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int Explique(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int ExpliquePourquoiPas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);

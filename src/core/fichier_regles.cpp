@@ -9,6 +9,7 @@
 #include "etat_commandes.h"
 #include "fichier_texte.h"
 #include "format_nombre.h"
+#include "journal.h"
 #include "proposition.h"
 
 namespace veridane {
@@ -128,14 +129,17 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
 
 // The body: every line without "#" gathered, one blank before each, into
 // rule texts ended by ";". Rules are collected in file order and stop at the
-// first one rejected.
+// first one rejected. When asked, the line where each rule's text begins
+// (its first line that is not blank) is noted beside it.
 std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, IDialogues& dialogues,
-                             IProgression& progression) {
+                             IProgression& progression, std::vector<int>* lignes = nullptr) {
     std::vector<TRegle> regles;
     std::string ligne;
     std::string texte;
+    int debut = 0;
     while (lecteur.LitLigne(ligne)) {
         if (ligne.find('#') != std::string::npos) continue;
+        if (debut == 0 && ligne.find_first_not_of(' ') != std::string::npos) debut = lecteur.Ligne;
         texte += ' ';
         texte += Majuscules(ligne);
         if (ligne.find(';') == std::string::npos) continue;
@@ -145,6 +149,8 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
         progression.Avance();
         if (!regle) break;
         regles.push_back(std::move(*regle));
+        if (lignes) lignes->push_back(debut);
+        debut = 0;
     }
     return regles;
 }
@@ -153,7 +159,7 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
 // TrouveRegle would: highest priority first, equal priorities in file order.
 // (priority, position) pairs are sorted rather than the rules themselves, so
 // each rule is moved once; the position breaks ties, which keeps file order.
-void OrdonneParPriorite(std::vector<TRegle>& regles) {
+void OrdonneParPriorite(std::vector<TRegle>& regles, std::vector<int>* lignes = nullptr) {
     // A file written by the program is already in order: nothing to move,
     // and no second copy of the rules while reading.
     if (std::is_sorted(regles.begin(), regles.end(),
@@ -169,6 +175,11 @@ void OrdonneParPriorite(std::vector<TRegle>& regles) {
     ordonnees.reserve(regles.size());
     for (const auto& [priorite, i] : ordre) ordonnees.push_back(std::move(regles[i]));
     regles = std::move(ordonnees);
+    if (!lignes) return;
+    std::vector<int> dansLOrdre;
+    dansLOrdre.reserve(ordre.size());
+    for (const auto& [priorite, i] : ordre) dansLOrdre.push_back((*lignes)[i]);
+    *lignes = std::move(dansLOrdre);
 }
 
 // Reads the rules proper from an opened file; the dialogs say what went wrong.
@@ -266,6 +277,20 @@ bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialog
     base.Regles.insert(base.Regles.begin() + index, std::move(*regle));
     base.NbRegles = static_cast<int>(base.Regles.size());
     return true;
+}
+
+std::vector<int> LignesDesRegles(const std::string& chemin) {
+    std::vector<int> lignes;
+    TLecteurTexte lecteur;
+    if (!lecteur.Ouvre(chemin)) return lignes;
+    TBaseConnaissances base;
+    TDialoguesJournal silencieux;
+    TProgressionMuette progression;
+    std::vector<TModalite> commentaires;
+    if (!LitEntete(lecteur, commentaires)) return lignes;
+    std::vector<TRegle> regles = LitCorps(lecteur, base, silencieux, progression, &lignes);
+    OrdonneParPriorite(regles, &lignes);
+    return lignes;
 }
 
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,

@@ -38,6 +38,7 @@
 #include "Resume.h"
 #include "Sel_chai.h"
 #include "Sel_rul.h"
+#include "Veri_bas.h"
 #include "Tree_rea.h"
 #include "V_dic_g.h"
 #include "View_dat.h"
@@ -120,6 +121,7 @@ void TMenuExpert::CreeActions() {
     action(Addrules1, "Addrules1", "&Add rules");
     action(Removerules1, "Removerules1", "&Remove rules");
     action(Modifyrules1, "Modifyrules1", "&Modify rules");
+    action(Verifythebase1, "Verifythebase1", "Verify the &base");
     action(Selectanobservation1, "Selectanobservation1", "&Select an observation");
     action(Viewdata2, "Viewdata2", "&View data");
     action(Adddata2, "Adddata2", "&Add / Remove data");
@@ -155,7 +157,7 @@ void TMenuExpert::CreeMenus() {
         }
     };
     menu(File1, "File1", "&File", {Newproject1, Openproject1, Saveproject1, Saveprojectas1, nullptr, Exit1});
-    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1});
+    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1, nullptr, Verifythebase1});
     menu(Database1, "Database1", "Data &base",
          {Selectanobservation1, Viewdata2, Adddata2, Addanobservation1, Removeanobservation1, Createanewdatabase1});
     menu(Datadictionary1, "Datadictionary1", "Data &dictionary", {Viewdata1, Globalviewofdictionary1, Adddata1});
@@ -287,6 +289,13 @@ void TMenuExpert::CreeFenetres() {
         modification.Initialise();
         Execute(modification);
     };
+    // A finding on a rule opens that rule in the same modification window.
+    auto* verification = new TVerifBase(etat, Dialogues, this);
+    VerifBase = Fenetre(verification);
+    verification->OuvreModification = [this, choixRegle](int regle) {
+        choixRegle->ModifRule().ChoisitRegle(regle);
+        choixRegle->OuvreModification(choixRegle->ModifRule());
+    };
 }
 
 void TMenuExpert::RelieCommandes() {
@@ -306,6 +315,7 @@ void TMenuExpert::RelieCommandes() {
         {Addrules1, &TMenuExpert::Addrules1Click},
         {Removerules1, &TMenuExpert::Removerules1Click},
         {Modifyrules1, &TMenuExpert::Modifyrules1Click},
+        {Verifythebase1, &TMenuExpert::Verifythebase1Click},
         {Viewdata2, &TMenuExpert::Viewdata2Click},
         {SpeedButton6, &TMenuExpert::Viewdata2Click},
         {Adddata2, &TMenuExpert::Adddata2Click},
@@ -364,6 +374,7 @@ void TMenuExpert::AfficheCommandes() {
         {SpeedButton5, c.BoutonDico},
     };
     for (const auto& [action, actif] : actifs) action->setEnabled(actif);
+    Verifythebase1->setEnabled(!EtatProgramme.Base.Regles.empty());
     Selectanobservation1->setVisible(c.SelectionObservationVisible);
     Database1->setTitle(Texte(c.LegendeMenuBase));
     Viewdata2->setText(Texte(c.LegendeVoirDonnees));
@@ -513,6 +524,7 @@ void TMenuExpert::Viewrules1Click() { Ouvre(ViewRul); }
 void TMenuExpert::Addrules1Click() { Ouvre(AjoutRegles); }
 void TMenuExpert::Removerules1Click() { Ouvre(RemovRul); }
 void TMenuExpert::Modifyrules1Click() { Ouvre(SelectRul); }
+void TMenuExpert::Verifythebase1Click() { Ouvre(VerifBase); }
 void TMenuExpert::Viewdata2Click() { Ouvre(ViewDat); }
 
 void TMenuExpert::Adddata2Click() {

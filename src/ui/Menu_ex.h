@@ -85,6 +85,7 @@ public slots:
     void Addrules1Click();
     void Removerules1Click();
     void Modifyrules1Click();
+    void Verifythebase1Click();
     // "Data &base"
     void Viewdata2Click();
     void Adddata2Click();
@@ -162,6 +163,7 @@ private:
     QMenu* Recentprojects1 = nullptr;
     QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
     QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
+    QAction* Verifythebase1 = nullptr;
     QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
@@ -180,6 +182,7 @@ private:
     // Secondary windows, in the order they are created.
     TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
         SelChain, ModiConf, Tree, ViewDicGlob;
+    TFenetre VerifBase;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;

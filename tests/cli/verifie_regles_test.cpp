@@ -109,7 +109,7 @@ TEST_F(VerifieReglesTest, MissingFileIsAWarning) {
 
 TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
     const std::vector<std::vector<std::string>> fautes = {
-        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"verify", "base.rul"}, {"check", "a.rul", "b.rul"}};
+        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"audit", "base.rul"}, {"check", "a.rul", "b.rul"}};
     for (const auto& arguments : fautes) {
         EXPECT_EQ(Lance(arguments), SortieUsage) << ::testing::PrintToString(arguments);
         EXPECT_EQ(Sortie.str(), "");

@@ -351,6 +351,30 @@ TEST_F(FichierReglesTest, ReadingGivesTheOrderOfOneByOneInsertions) {
     EXPECT_EQ(uneParUne.NbRegles, 300);
 }
 
+// Each rule's first line that is not blank, in the order of the base: the
+// rules of 0.9 come first, a blank line before a rule is not its start, and
+// a rejected rule ends the list as it ends the reading.
+TEST_F(FichierReglesTest, RuleStartLinesFollowTheOrderOfTheBase) {
+    const std::string chemin = Ecrit("lignes.rul",
+                                     "Number of rules: 6;\r\n"  // 1
+                                     "\r\n"
+                                     "If A = 1 \r\n"  // 3
+                                     "Then B = 2 [0.5];\r\n"
+                                     "\r\n"
+                                     "   \r\n"
+                                     "  If C = 1 Then D = 2 [0.9];\r\n"  // 7
+                                     "# Rule 3\r\n"
+                                     "If E = 1\n"  // 9
+                                     "And F = 2 Then G = 3 [0.5]; IF ignored\r\n"
+                                     "If H = 1 Then I = 2 [0.9];\r\n"  // 11
+                                     "If J = 1 Then K [0.1];\r\n"
+                                     "If L = 1 Then M = 1 [1];\r\n");
+    Ouvre(chemin);
+    EXPECT_EQ(LignesDesRegles(chemin), (std::vector<int>{7, 11, 3, 9}));
+    EXPECT_EQ(Base.NbRegles, 4);
+    EXPECT_TRUE(LignesDesRegles(Chemin("absent.rul")).empty());
+}
+
 TEST_F(FichierReglesTest, DecortiqueRegleKeepsNothingInAClosedBase) {
     TBaseConnaissances base;
     base.BaseReglesOuverte = false;
