@@ -21,6 +21,7 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"save", "", EnregistreProjet, "save PROJECT.EXP TARGET.EXP"},
         {"run", "", LanceInference,
          "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]"},
+        {"test", "", TesteCas, "test PROJECT.EXP [--cases FILE.TST] [--junit FILE.XML] [--json] [--record]"},
     };
     return table;
 }
