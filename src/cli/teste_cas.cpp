@@ -13,6 +13,7 @@
 #include "project/cycle_projet.h"
 #include "project/fichier_projet.h"
 #include "verification/execution_cas.h"
+#include "verification/explication_cas.h"
 #include "verification/fichier_cas.h"
 #include "verification/textes_cas.h"
 
@@ -64,12 +65,20 @@ int Enregistre(const TEtatVeridane& etat, const std::string& chemin, TContexteCl
     return SortieSucces;
 }
 
-// The failing clauses of every case.
+// The failing clauses of every case; a case that failed is run again to
+// explain what it did not establish.
 TEchecsParCas Echecs(const TFichierCas& fichier, const TBilanCas& bilan, const TEtatVeridane& etat) {
     TEchecsParCas echecs;
     const auto lignes = fichier.LignesDeCas();
-    for (std::size_t i = 0; i < lignes.size(); ++i)
-        echecs.push_back(EchecsDuCas(*lignes[i]->Cas, bilan.Resultats[i], etat.Base.SeparateurDecimal));
+    for (std::size_t i = 0; i < lignes.size(); ++i) {
+        const TCas& cas = *lignes[i]->Cas;
+        if (bilan.Resultats[i].Reussi()) {
+            echecs.emplace_back();
+            continue;
+        }
+        const TExplicationCas explication(cas, etat);
+        echecs.push_back(EchecsDuCas(cas, bilan.Resultats[i], etat.Base.SeparateurDecimal, explication.Fonction()));
+    }
     return echecs;
 }
 

@@ -30,11 +30,11 @@ void TCouverture::Ajoute(const TResultatCas& resultat) {
             Declenchees[static_cast<std::size_t>(numero) - 1] = true;
 }
 
-std::optional<TOrigine> EtablieDans(const TMoteur& moteur, const TProposition& proposition) {
+std::optional<TProvenance> EtablieDans(const TMoteur& moteur, const TProposition& proposition) {
     const auto& initiales = moteur.ObservationInference();
     for (std::size_t k = 0; k < initiales.size(); ++k)
         if (Correspondance(initiales[k], proposition) == Satisfaite)
-            return TOrigine{static_cast<int>(k) + 1, 0, 0};
+            return TProvenance{static_cast<int>(k) + 1, 0, 0};
     // The deduced data follow the records of the levels one for one.
     const auto& deduites = moteur.FaitsDeduits();
     std::size_t k = 0;
@@ -43,7 +43,7 @@ std::optional<TOrigine> EtablieDans(const TMoteur& moteur, const TProposition& p
         ++niveau;
         for (const TNumeroDeRegle& record : etage.ReglesDeclenchees) {
             if (k < deduites.size() && Correspondance(deduites[k], proposition) == Satisfaite)
-                return TOrigine{0, record.Numero, niveau};
+                return TProvenance{0, record.Numero, niveau};
             ++k;
         }
     }

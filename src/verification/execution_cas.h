@@ -17,7 +17,7 @@ class IProgression;
 
 // Where a proposition is established from: the first known datum that
 // satisfies it, an initial datum before the deduced ones.
-struct TOrigine {
+struct TProvenance {
     int DonneeObservee = 0;  // 1-based datum of the observation; 0 when deduced
     int Regle = 0;           // the rule that deduced it (1-based)
     int Niveau = 0;          // and the level at which it fired (1-based)
@@ -25,7 +25,7 @@ struct TOrigine {
 
 struct TResultatClause {
     bool Reussie = false;
-    std::optional<TOrigine> Origine;  // set when the proposition is established
+    std::optional<TProvenance> Origine;  // set when the proposition is established
 };
 
 struct TResultatCas {
@@ -46,7 +46,7 @@ struct TCouverture {
 
 // The first known datum that satisfies `proposition` (Correspondance gives
 // "satisfied") after the run held by `moteur`.
-std::optional<TOrigine> EtablieDans(const TMoteur& moteur, const TProposition& proposition);
+std::optional<TProvenance> EtablieDans(const TMoteur& moteur, const TProposition& proposition);
 
 // Runs one case on the project's observations with `regles` (a working copy
 // of the rules base, whose run state the engine changes) and leaves the run

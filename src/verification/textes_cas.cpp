@@ -6,7 +6,7 @@ namespace veridane {
 
 namespace {
 
-std::string Provenance(const TOrigine& origine) {
+std::string Provenance(const TProvenance& origine) {
     if (origine.DonneeObservee > 0) return "observed, datum " + std::to_string(origine.DonneeObservee);
     return "established by rule " + std::to_string(origine.Regle) + " at level " + std::to_string(origine.Niveau);
 }
@@ -18,7 +18,7 @@ std::string PremiereLigne(const std::string& texte) {
 }  // namespace
 
 std::vector<TEchecClause> EchecsDuCas(const TCas& cas, const TResultatCas& resultat, char separateur,
-                                      const TPourquoiPas& pourquoiPas) {
+                                      const TExpliqueAbsence& pourquoiPas) {
     std::vector<TEchecClause> echecs;
     if (!resultat.ObservationPresente) {
         echecs.push_back({"observation " + std::to_string(cas.Observation) + " is not in the data base", {}});
@@ -49,7 +49,7 @@ std::string LigneStatutCas(const TCas& cas, const TResultatCas& resultat) {
 }
 
 std::vector<std::string> LignesRapportCas(const TCas& cas, const TResultatCas& resultat, char separateur,
-                                          const TPourquoiPas& pourquoiPas) {
+                                          const TExpliqueAbsence& pourquoiPas) {
     std::vector<std::string> lignes{LigneStatutCas(cas, resultat)};
     for (const TEchecClause& echec : EchecsDuCas(cas, resultat, separateur, pourquoiPas)) {
         lignes.push_back("  " + echec.Texte);

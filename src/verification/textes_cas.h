@@ -23,10 +23,10 @@ struct TEchecClause {
 
 // The why-not explanation of a proposition on the run of the case, when the
 // caller has one; its first line is kept.
-using TPourquoiPas = std::function<std::optional<std::string>(const TProposition&)>;
+using TExpliqueAbsence = std::function<std::optional<std::string>(const TProposition&)>;
 
 std::vector<TEchecClause> EchecsDuCas(const TCas& cas, const TResultatCas& resultat, char separateur,
-                                      const TPourquoiPas& pourquoiPas = {});
+                                      const TExpliqueAbsence& pourquoiPas = {});
 
 // "PASS Observation 3" or "FAIL Observation 3".
 std::string LigneStatutCas(const TCas& cas, const TResultatCas& resultat);
@@ -34,7 +34,7 @@ std::string LigneStatutCas(const TCas& cas, const TResultatCas& resultat);
 // The status line, then under a failure its clauses indented by two blanks
 // and their explanations by four.
 std::vector<std::string> LignesRapportCas(const TCas& cas, const TResultatCas& resultat, char separateur,
-                                          const TPourquoiPas& pourquoiPas = {});
+                                          const TExpliqueAbsence& pourquoiPas = {});
 
 // "Rules fired: 12 of 43; never fired: 5, 8" ("none" when every rule fired).
 std::string LigneCouverture(const TCouverture& couverture);

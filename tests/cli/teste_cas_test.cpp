@@ -77,7 +77,9 @@ TEST_F(TesteCas, UnePrioriteAbaisseeCasseLesDeuxCasQuiEnDependent) {
               "PASS Observation 1\nPASS Observation 2\nPASS Observation 3\nPASS Observation 4\n"
               "PASS Observation 5\nPASS Observation 6\n"
               "FAIL Observation 7\n  expected ACTION = CALL_A_MECHANIC: not established\n"
+              "    rule 43 [0.4] -> ACTION = CALL_A_MECHANIC: excluded: its priority 0.4 is below the critical value 0.5\n"
               "FAIL Observation 8\n  expected ACTION = CALL_A_MECHANIC: not established\n"
+              "    rule 43 [0.4] -> ACTION = CALL_A_MECHANIC: excluded: its priority 0.4 is below the critical value 0.5\n"
               "Rules fired: 38 of 43; never fired: 34, 39, 40, 42, 43\n"
               "6 passed, 2 failed\n");
 

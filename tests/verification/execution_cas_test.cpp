@@ -7,6 +7,7 @@
 #include "core/journal.h"
 #include "project/cycle_projet.h"
 #include "verification/execution_cas.h"
+#include "verification/explication_cas.h"
 #include "verification/textes_cas.h"
 
 namespace veridane {
@@ -85,6 +86,25 @@ TEST_F(ExecutionCas, LExplicationDUnAttenduManquantVientDeLAppelant) {
                                         "    No rule concludes it at level 4",
                                         "  rejected KEY_TURN = CLICKS: observed, datum 1"}));
     EXPECT_EQ(demandes, std::vector<std::string>{"ACTION"});
+}
+
+TEST_F(ExecutionCas, UnAttenduManquantDonneLaPremiereRaisonDuPourquoiPas) {
+    struct TRaison {
+        const char* Ligne;
+        std::optional<std::string> Raison;
+    };
+    const TRaison table[] = {
+        {"Observation 1 critical 0.95: expect DRAIN = LIGHTS",
+         "rule 14 [0.9] -> DRAIN = LIGHTS: excluded: its priority 0.9 is below the critical value 0.95"},
+        {"Observation 1: expect WEATHER = HOT", "No rule can conclude WEATHER = HOT."},
+        {"Observation 9: expect WEATHER = HOT", std::nullopt},
+    };
+    for (const TRaison& ligne : table) {
+        SCOPED_TRACE(ligne.Ligne);
+        const TCas cas = Cas(ligne.Ligne);
+        const TExplicationCas explication(cas, Etat);
+        EXPECT_EQ(explication.PremiereRaison(cas.Clauses[0].Proposition), ligne.Raison);
+    }
 }
 
 TEST_F(ExecutionCas, LeBilanCompteLesCasEtLesReglesDeclenchees) {
