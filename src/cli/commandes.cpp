@@ -38,6 +38,9 @@ const std::vector<TCommandeCli>& TableCommandes() {
          "verify PROJECT.EXP | FILE.RUL [--format text|json|sarif] [--fail-on error|warning|note|none]",
          "Checks a knowledge base without running it: contradictions, duplicate and subsumed rules, conflicts, "
          "cycles, premises that nothing can satisfy, priority inversions, unused entries and goals."},
+        {"test", "", TesteCas, "test PROJECT.EXP [--cases FILE.TST] [--junit FILE.XML] [--json] [--record]",
+         "Runs the cases file of a project: what each observation must and must not conclude, with the rule "
+         "coverage; --record writes the current conclusions as the expected ones."},
     };
     return table;
 }
