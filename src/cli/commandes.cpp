@@ -21,6 +21,9 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"save", "", EnregistreProjet, "save PROJECT.EXP TARGET.EXP"},
         {"run", "", LanceInference,
          "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]"},
+        {"sweep", "", LanceBalayage, "sweep PROJECT.EXP [--observation N | --all] [--goal ATTR] [--json | --csv]"},
+        {"whatif", "", LanceQueSi,
+         "whatif PROJECT.EXP --observation N [--set \"DATUM\"]... [--remove \"ATTR\"]... [--critical V] [--json]"},
     };
     return table;
 }
