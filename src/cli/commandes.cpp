@@ -41,6 +41,13 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"test", "", TesteCas, "test PROJECT.EXP [--cases FILE.TST] [--junit FILE.XML] [--json] [--record]",
          "Runs the cases file of a project: what each observation must and must not conclude, with the rule "
          "coverage; --record writes the current conclusions as the expected ones."},
+        {"sweep", "", LanceBalayage, "sweep PROJECT.EXP [--observation N | --all] [--goal ATTR] [--json | --csv]",
+         "Runs an observation once for each interval of critical values that changes which rules take part, "
+         "and prints what each interval gains and loses."},
+        {"whatif", "", LanceQueSi,
+         "whatif PROJECT.EXP --observation N [--set \"DATUM\"]... [--remove \"ATTR\"]... [--critical V] [--json]",
+         "Runs an observation with some of its data changed, without writing any file, and prints the "
+         "conclusions gained and lost."},
     };
     return table;
 }

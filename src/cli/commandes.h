@@ -43,6 +43,8 @@ int Explique(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int ExpliquePourquoiPas(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int TesteCas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceBalayage(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceQueSi(const std::vector<std::string>& arguments, TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);
