@@ -10,6 +10,7 @@
 #include "fichier_texte.h"
 #include "format_nombre.h"
 #include "journal.h"
+#include "position_texte.h"
 #include "proposition.h"
 
 namespace veridane {
@@ -18,10 +19,6 @@ namespace {
 
 std::string MessageRegle(int numero, const char* fin) {
     return "Error in rule " + std::to_string(numero) + ": " + fin;
-}
-
-bool Commence(const std::string& texte, std::size_t pos, const char* mot) {
-    return texte.compare(pos, std::char_traits<char>::length(mot), mot) == 0;
 }
 
 // Attribute, operator and value of one premise or of the conclusion; nothing
@@ -60,10 +57,10 @@ std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, 
         // add its own message.
         SauteBlancs(texte, pos);
         if (Commence(texte, pos, "AND")) {
-            pos += 3;
+            Avance(texte, pos, 3);
             if (!premisse) return std::nullopt;
         } else if (Commence(texte, pos, "THEN")) {
-            pos += 4;
+            Avance(texte, pos, 4);
             if (!premisse) return std::nullopt;
             // A large base holds millions of premise lists: no spare room.
             premisses.shrink_to_fit();
@@ -82,18 +79,18 @@ std::optional<TRegle> AnalyseRegle(const std::string& texte, int numero, IDialog
         dialogues.Avertit(MessageRegle(numero, "IF not found"));
         return std::nullopt;
     }
-    pos += 2;
+    Avance(texte, pos, 2);
     auto premisses = LitPremisses(texte, pos, numero, dialogues);
     if (!premisses) return std::nullopt;
     auto conclusion = LitProposition(texte, pos, numero, "attribute of conclusion not found",
                                      "operateur of conclusion not found", dialogues);
     if (!conclusion) return std::nullopt;
     SauteBlancs(texte, pos);
-    if (pos >= texte.size() || texte[pos] != '[') {
+    if (Caractere(texte, pos) != '[') {
         dialogues.Avertit(MessageRegle(numero, "'[' not found "));
         return std::nullopt;
     }
-    ++pos;
+    Avance(texte, pos);
     SauteBlancs(texte, pos);
     double priorite = TrouveReel(texte, pos);
     if (priorite == -1) {
@@ -119,7 +116,7 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
     std::string ligne;
     while (lecteur.LitLigne(ligne)) {
         std::size_t diese = ligne.find('#');
-        if (diese != std::string::npos) commentaires.push_back({ligne.substr(diese + 1)});
+        if (diese != std::string::npos) commentaires.push_back({Reste(ligne, diese + 1)});
         int nombre = TrouveNbRegles(Majuscules(ligne));
         if (nombre == -2) return std::nullopt;
         if (nombre >= 0) return nombre;
@@ -254,12 +251,13 @@ int TrouveNbRegles(const std::string& ligne) {
                          ligne.find("RULE") != std::string::npos;
     std::size_t deuxPoints = ligne.find(':');
     if (!ligneDeCompte || deuxPoints == std::string::npos) return -2;
-    std::size_t pos = deuxPoints + 1;
+    std::size_t pos = deuxPoints;
+    Avance(ligne, pos);
     SauteBlancs(ligne, pos);
     std::int64_t nombre = 0;
     bool chiffres = false;
-    for (; pos < ligne.size() && ligne[pos] != ' ' && ligne[pos] != ';'; ++pos) {
-        char c = ligne[pos];
+    for (int c = Caractere(ligne, pos); c != FinTexte && c != ' ' && c != ';';
+         Avance(ligne, pos), c = Caractere(ligne, pos)) {
         if (c < '0' || c > '9') return -2;
         nombre = nombre * 10 + (c - '0');
         if (nombre > INT32_MAX) return -2;

@@ -195,6 +195,11 @@ const std::string OperateurConclusion = AvecTete("If A = 1 Then B == 2 [0.5];");
 const std::string SansCrochet = AvecTete("If A = 1 Then B = 2 0.5;");
 const std::string PrioriteMoinsUn = AvecTete("If A = 1 Then B = 2 [-1];");
 const std::string PrioriteMot = AvecTete("If A = 1 Then B = 2 [HIGH];");
+// A premise whose set is cut by the end of the rule text: the keyword test
+// after it meets the end of the text.
+const std::string FinSurNotIn = AvecTete("; IF X NOT_IN");
+const std::string FinSurIn = AvecTete("IF A = 1; AND C IN");
+const std::string FinSurEnsembleOuvert = AvecTete("IF A = 1 AND C IN { X,;");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessagesLecture,
@@ -236,6 +241,15 @@ INSTANTIATE_TEST_SUITE_P(
                    DicoUneRegle},
         CasLecture{"PriorityNotANumber", PrioriteMot.c_str(), nullptr,
                    {"Error in rule 2: priority degree incorrect", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnNotIn", FinSurNotIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnInAfterAnd", FinSurIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsInsideASet", FinSurEnsembleOuvert.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
                    DicoUneRegle},
         CasLecture{"FileNotFound", nullptr, "A = 1 ;\r\n", {"File of rules not found"}, {}, {"A = 1"}},
         CasLecture{"BlankLineBeforeCount", "#Head\r\n   \r\nNumber of rules: 1;\r\nIf A = 1 Then B = 2 [1];\r\n",
