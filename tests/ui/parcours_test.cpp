@@ -89,6 +89,7 @@ class TestParcours : public QObject {
 private slots:
     void InferenceJusquALArbreImprime();
     void ProjetCreeEnregistrePuisRouvert();
+    void ModifieSupprimePuisQuitte();
 };
 
 // Open the demo; Parameters 0.5; Forward chaining on observation 3; read the
@@ -286,6 +287,86 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QVERIFY2(copie.Choisit(relu, "Saveprojectas1"), qPrintable(copie.Erreur()));
     for (const char* nom : {"flu.exp", "flu.rul", "flu.dic", "flu.dta"})
         QCOMPARE(Contenu(ici.filePath(QString("Copy/") + nom)), Contenu(ici.filePath(QString("Work/") + nom)));
+}
+
+// The demo edited: a rule's priority typed over and a premise added then
+// removed, the rules viewed, a rule and an observation removed; quitting
+// asks to save, and each answer leaves the files as it says.
+void TestParcours::ModifieSupprimePuisQuitte() {
+    TProjetDemo demo;
+    const QString regles = demo.Repertoire().filePath("car.rul");
+    const QString base = demo.Repertoire().filePath("car.dta");
+    const QByteArray reglesAvant = Contenu(regles), baseAvant = Contenu(base);
+    TMenuExpert menu;
+    menu.show();
+    QVERIFY(OuvreParLeMenu(menu, demo.Repertoire().filePath("car.exp")));
+
+    QStringList vu;
+    TParcours modification;
+    modification.Puis("SelectRul", Clique("Select rule"))
+        .Puis("ModifRule", [&](QWidget& fenetre) {
+            // Typed over the old degree, taken when the field is left.
+            Remplit(fenetre, "EditDegre", ".75");
+            QTest::keyClick(fenetre.findChild<QWidget*>("EditDegre"), Qt::Key_Tab);
+            vu << TexteDe(fenetre, "EditDegre") << TexteDe(fenetre, "LabelPourcentage");
+            ChoisitDans(fenetre, "ComboDico", "WEATHER = MILD");
+            Clique("Add premise")(fenetre);
+            vu << LignesDe(fenetre, "ListePremisses");
+            CliqueLigne(fenetre, "ListePremisses", "And WEATHER = MILD");
+            Clique("Remove  premise")(fenetre);
+            vu << LignesDe(fenetre, "ListePremisses");
+            Utilise("Close1")(fenetre);
+        });
+    // The chooser is closed once its rule is back.
+    modification.Puis("SelectRul", Utilise("Close1"));
+    QVERIFY2(modification.Choisit(menu, "Modifyrules1"), qPrintable(modification.Erreur()));
+    const QStringList premisses{"If KEY_TURN in { NOTHING, CLICKS, SLOW_CRANK }", "And DASH_LIGHTS in { DIM, OFF }"};
+    QCOMPARE(vu, (QStringList{".75", "75%"} + premisses + QStringList{"And WEATHER = MILD"} + premisses));
+
+    QString vue;
+    TParcours visionneuse;
+    visionneuse.Puis("ViewRul", [&](QWidget& fenetre) {
+        vue = TexteDe(fenetre, "Memo1");
+        Utilise("Close1")(fenetre);
+    });
+    QVERIFY2(visionneuse.Choisit(menu, "Viewrules1"), qPrintable(visionneuse.Erreur()));
+    QVERIFY2(vue.startsWith("Rule number 1: Priority degree = 75%\n" + premisses.join('\n')), qPrintable(vue));
+
+    TParcours effaceur;
+    effaceur.Puis("RemovRul", Suite({Utilise("Next1"), Clique("Remove rule"), Utilise("Close1")}))
+        .Puis("Do you really want to remove this rule?", Clique("Yes"));
+    QVERIFY2(effaceur.Choisit(menu, "Removerules1"), qPrintable(effaceur.Erreur()));
+    TParcours observations;
+    observations.Puis("DestroyObs", Suite({Clique("Remove observation"), Utilise("Close1")}))
+        .Puis("There are 7 data in observation 1. Do you want to remove this observation ?", Clique("Yes"));
+    QVERIFY2(observations.Choisit(menu, "Removeanobservation1"), qPrintable(observations.Erreur()));
+    QCOMPARE(LignesDe(menu, "EtatBase").size(), 7);
+    QCOMPARE(Contenu(regles), reglesAvant);
+    QCOMPARE(Contenu(base), baseAvant);
+
+    // Cancel: nothing written, the program goes on.
+    TParcours annule;
+    annule.Puis("Do you want to quit Veridane ?", Clique("Yes"))
+        .Puis("Current project has changed, save it?", Clique("Cancel"));
+    QVERIFY2(annule.Choisit(menu, "Exit1"), qPrintable(annule.Erreur()));
+    QVERIFY(menu.isVisible());
+    QCOMPARE(Contenu(regles), reglesAvant);
+    QCOMPARE(Contenu(base), baseAvant);
+
+    // Yes: both files written, then the program ends.
+    TParcours quitte;
+    quitte.Puis("Do you want to quit Veridane ?", Clique("Yes"))
+        .Puis("Current project has changed, save it?", Clique("Yes"));
+    QVERIFY2(quitte.Choisit(menu, "Exit1"), qPrintable(quitte.Erreur()));
+    QVERIFY(!menu.isVisible());
+    const QByteArray reglesApres = Contenu(regles);
+    QVERIFY(reglesApres.contains("Number of rules: 42;"));
+    QVERIFY(reglesApres.contains("# Rule 1\r\nIf KEY_TURN in { NOTHING, CLICKS, SLOW_CRANK }\r\n"
+                                 "And DASH_LIGHTS in { DIM, OFF }\r\nThen STARTER_POWER = WEAK [0.75];"));
+    QVERIFY(!reglesApres.contains("Then STARTER_POWER = GOOD"));
+    const QByteArray baseApres = Contenu(base);
+    QCOMPARE(baseApres.count("# Observation"), 7);
+    QCOMPARE(baseApres.count("KEY_TURN = CLICKS"), 1);
 }
 
 QTEST_MAIN(TestParcours)
