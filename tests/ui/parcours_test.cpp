@@ -5,12 +5,14 @@
 // on disk.
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include "support/outils.h"
 #include "support/parcours.h"
+#include "ui/Conversion.h"
 #include "ui/Menu_ex.h"
 
 using namespace veridane;
@@ -90,6 +92,7 @@ private slots:
     void InferenceJusquALArbreImprime();
     void ProjetCreeEnregistrePuisRouvert();
     void ModifieSupprimePuisQuitte();
+    void ProjetsAbimes();
 };
 
 // Open the demo; Parameters 0.5; Forward chaining on observation 3; read the
@@ -367,6 +370,95 @@ void TestParcours::ModifieSupprimePuisQuitte() {
     const QByteArray baseApres = Contenu(base);
     QCOMPARE(baseApres.count("# Observation"), 7);
     QCOMPARE(baseApres.count("KEY_TURN = CLICKS"), 1);
+}
+
+// A project whose rules file is damaged, one whose data base is missing and
+// one that does not exist: each message, then the program still works. The
+// file dialogs open in the current project's directory, or in the last one
+// chosen when no project is named.
+void TestParcours::ProjetsAbimes() {
+    TProjetDemo abime, sansBase, sain;
+    {
+        QFile regles(abime.Repertoire().filePath("car.rul"));
+        QVERIFY(regles.open(QIODevice::ReadOnly));
+        QByteArray texte = regles.readAll();
+        regles.close();
+        texte.replace("Then STARTER_POWER = GOOD [1];", "Then STARTER_POWER GOOD [1];");
+        QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        regles.write(texte);
+    }
+    QVERIFY(QFile::remove(sansBase.Repertoire().filePath("car.dta")));
+    TMenuExpert menu;
+    menu.show();
+    QString repertoire;
+    auto ouvreDans = [&repertoire](const QString& chemin) {
+        return [&repertoire, chemin](QWidget& fenetre) {
+            repertoire = QFileInfo(qobject_cast<QFileDialog*>(&fenetre)->directory().absolutePath()).canonicalFilePath();
+            NommeFichier(chemin)(fenetre);
+        };
+    };
+    auto canonique = [](const TProjetDemo& demo) { return QFileInfo(demo.Repertoire().path()).canonicalFilePath(); };
+
+    TParcours abimee;
+    abimee.Puis("QFileDialog", NommeFichier(abime.Repertoire().filePath("car.exp")))
+        .Puis("Error in rule 2: operateur of conclusion not found", Clique("OK"))
+        .Puis("1 rules extracted, 43 expected rules", Clique("OK"))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(abimee.Choisit(menu, "Openproject1"), qPrintable(abimee.Erreur()));
+    QCOMPARE(menu.windowTitle(), QString("Veridane - car.EXP"));
+    // Its observations are there to reason on.
+    TParcours premiere;
+    premiere.Puis("Select an observation for the inference", Utilise("Close1"));
+    QVERIFY2(premiere.Choisit(menu, "Forwardchaining1"), qPrintable(premiere.Erreur()));
+
+    TParcours manquante;
+    manquante.Puis("QFileDialog", ouvreDans(sansBase.Repertoire().filePath("car.exp")))
+        .Puis("File of data base not found", Clique("OK"))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(manquante.Choisit(menu, "Openproject1"), qPrintable(manquante.Erreur()));
+    QCOMPARE(repertoire, canonique(abime));
+    QVERIFY(LignesDe(menu, "EtatBase").isEmpty());
+    // No observation to choose: the selection says so instead of showing
+    // the last project's observation and choosing nothing.
+    QStringList vu;
+    TParcours rien;
+    rien.Puis("Select an observation for the inference",
+              [&](QWidget& fenetre) {
+                  vu << TexteDe(fenetre, "Label1") << LignesDe(fenetre, "ListBox1");
+                  Suite({Clique("Select observation"), Utilise("Close1")})(fenetre);
+              })
+        .Puis(QString::fromUtf8("Observation n°1 is empty. Select an other observation for inference"), Clique("OK"));
+    QVERIFY2(rien.Choisit(menu, "Forwardchaining1"), qPrintable(rien.Erreur()));
+    QCOMPARE(vu, (QStringList{QString::fromUtf8("Observation n°1 is empty"), " No data "}));
+
+    // Named on the command line but not there: nothing changes.
+    TParcours absent;
+    absent.Puis("Error : file " + sain.Repertoire().filePath("nothing.exp") + " does'nt exist ", Clique("OK"));
+    QVERIFY2(absent.Execute([&] { menu.OuvreProjet(Octets(sain.Repertoire().filePath("nothing.exp"))); }),
+             qPrintable(absent.Erreur()));
+    QCOMPARE(menu.windowTitle(), QString("Veridane - car.EXP"));
+
+    // Still usable: the sound project opens with all its observations.
+    TParcours ouverture;
+    ouverture.Puis("QFileDialog", ouvreDans(sain.Repertoire().filePath("car.exp")))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    QCOMPARE(repertoire, canonique(sansBase));
+    QCOMPARE(LignesDe(menu, "EtatBase").size(), 8);
+    QVERIFY(Utilisable(menu, "Forwardchaining1"));
+
+    // A new project has no directory: its save dialog opens where the last
+    // file was chosen.
+    TParcours nouveau;
+    nouveau.Puis("New project", Clique("Create a new dictionary")).Puis("Data dictionary Manager", Utilise("Close1"));
+    QVERIFY2(nouveau.Choisit(menu, "Newproject1"), qPrintable(nouveau.Erreur()));
+    TParcours enregistre;
+    enregistre.Puis("QFileDialog", [&](QWidget& fenetre) {
+        repertoire = QFileInfo(qobject_cast<QFileDialog*>(&fenetre)->directory().absolutePath()).canonicalFilePath();
+        QTest::keyClick(&fenetre, Qt::Key_Escape);
+    });
+    QVERIFY2(enregistre.Choisit(menu, "Saveprojectas1"), qPrintable(enregistre.Erreur()));
+    QCOMPARE(repertoire, canonique(sain));
 }
 
 QTEST_MAIN(TestParcours)
