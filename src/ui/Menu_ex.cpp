@@ -73,6 +73,7 @@ QString FichierProjetDeposable(const QMimeData* donnees) {
 
 TMenuExpert::TMenuExpert(QWidget* parent)
     : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
+    DialoguesPropres->SuitProjet([this] { return EtatProgramme.Projet.RepertoireProjet; });
     Construit();
 }
 

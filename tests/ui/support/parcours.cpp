@@ -104,10 +104,10 @@ void TParcours::Veille() {
         DepuisSansReponse = -1;
         return;
     }
-    if (!Reponses.empty() && Reconnue(*fenetre, Reponses.front().Attendu)) {
-        // Waiting is done here, between two looks: a gesture that waited
-        // would hold up the event loop the window is running.
-        if (Reponses.front().Pret && !Reponses.front().Pret(*fenetre)) return;
+    const bool reconnue = !Reponses.empty() && Reconnue(*fenetre, Reponses.front().Attendu);
+    // Waiting is done here, between two looks: a gesture that waited would
+    // hold up the event loop the window is running.
+    if (reconnue && (!Reponses.front().Pret || Reponses.front().Pret(*fenetre))) {
         TReponse reponse = Reponses.front();
         Reponses.pop_front();
         Vus.append(Description(*fenetre));
@@ -121,8 +121,11 @@ void TParcours::Veille() {
     if (DepuisSansReponse < 0) DepuisSansReponse = Horloge().elapsed();
     if (Horloge().elapsed() - DepuisSansReponse < Delai) return;
     Vus.append(Description(*fenetre));
-    Erreurs.append("\"" + Description(*fenetre) + "\" came up, expected " +
-                   (Reponses.empty() ? QString("no window") : "\"" + Reponses.front().Attendu + "\""));
+    if (reconnue)
+        Erreurs.append("\"" + Description(*fenetre) + "\" never came to the state its answer waits for");
+    else
+        Erreurs.append("\"" + Description(*fenetre) + "\" came up, expected " +
+                       (Reponses.empty() ? QString("no window") : "\"" + Reponses.front().Attendu + "\""));
     Force(fenetre);
     DepuisSansReponse = -1;
 }
@@ -234,6 +237,33 @@ bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne) {
     QListWidgetItem* element = liste->item(ligne);
     liste->scrollToItem(element);
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(element).center());
+    return true;
+}
+
+bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* liste = fenetre.findChild<QListWidget*>(nom);
+    if (liste == nullptr) return false;
+    const auto lignes = liste->findItems(texte, Qt::MatchExactly);
+    return lignes.size() == 1 && CliqueLigne(fenetre, nom, liste->row(lignes.front()));
+}
+
+bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* liste = fenetre.findChild<QComboBox*>(nom);
+    if (liste == nullptr || !liste->isEnabled() || liste->findText(texte) < 0) return false;
+    liste->setFocus();
+    if (liste->currentIndex() < 0) QTest::keyClick(liste, Qt::Key_Down);
+    const Qt::Key sens = liste->findText(texte) < liste->currentIndex() ? Qt::Key_Up : Qt::Key_Down;
+    for (int garde = liste->count(); liste->currentText() != texte && garde > 0; --garde) QTest::keyClick(liste, sens);
+    return liste->currentText() == texte;
+}
+
+bool Remplit(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* champ = fenetre.findChild<QLineEdit*>(nom);
+    if (champ == nullptr || !champ->isEnabled()) return false;
+    champ->setFocus();
+    QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(champ, Qt::Key_Backspace);
+    TapeTexte(champ, texte);
     return true;
 }
 
