@@ -1,10 +1,13 @@
-// The main window's guard around its commands: a save that meets a fault of
-// the program itself (a write that throws) ends in a warning that names the
-// command and the project file; the project, its files and the window stay
-// as they were, and the next save works.
+// The main window when a file or the program fails: a project whose rules
+// file ends in a damaged rule opens with the reader's messages and the rules
+// before it, and the person goes on and saves a sound project; a save that
+// meets a fault of the program itself (a write that throws) ends in a warning
+// that names the command and the project file, the project, its files and
+// the window stay as they were, and the next save works.
 #include <QDir>
 #include <QFile>
 #include <QMap>
+#include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
 
@@ -27,13 +30,58 @@ QMap<QString, QByteArray> Contenus(const QDir& repertoire) {
     return contenus;
 }
 
+// The commentary window answered with its "OK" button.
+int ValideCommentaire(QDialog& fenetre) {
+    fenetre.findChild<QPushButton*>("OKAbstract")->click();
+    return fenetre.result();
+}
+
 }  // namespace
 
 class TestGarde : public QObject {
     Q_OBJECT
 private slots:
+    void ProjetAuFichierDeReglesAbime();
     void UneFauteDuProgrammePendantUneSauvegarde();
 };
+
+void TestGarde::ProjetAuFichierDeReglesAbime() {
+    TProjetDemo demo;
+    {
+        // The last rule's text ends right after IN, and the count says 44.
+        QFile regles(demo.Repertoire().filePath("car.rul"));
+        QVERIFY(regles.open(QIODevice::ReadOnly));
+        QByteArray texte = regles.readAll().replace("Number of rules: 43;", "Number of rules: 44;");
+        regles.close();
+        QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        regles.write(texte + "# Rule 44\r\nIF A = 1; AND C IN\r\n");
+    }
+    TDialoguesJournal journal;
+    TMenuExpert menu(journal);
+    TPilote pilote;
+    pilote.Branche(menu);
+    menu.show();
+    journal.Fichiers.push_back(demo.Projet());
+    Action(menu, "Openproject1")->trigger();
+    QCOMPARE(journal.Textes(),
+             (std::vector<std::string>{"Error in the rule 44: THEN not found", "43 rules extracted, 44 expected rules"}));
+    QCOMPARE(menu.Etat().Base.NbRegles, 43);
+    QVERIFY(Utilisable(menu, "Viewrules1"));
+    QVERIFY(Utilisable(menu, "Forwardchaining1"));
+
+    // The person saves the project under a new name and opens it again: the
+    // 43 rules come back with no message.
+    journal.Messages.clear();
+    journal.Fichiers.push_back(demo.Chemin("repaired.exp"));
+    pilote.Actions = {ValideCommentaire};
+    Action(menu, "Saveprojectas1")->trigger();
+    QVERIFY(journal.Messages.empty());
+    journal.Fichiers.push_back(demo.Chemin("repaired.exp"));
+    Action(menu, "Openproject1")->trigger();
+    QVERIFY(journal.Messages.empty());
+    QCOMPARE(menu.Etat().Base.NbRegles, 43);
+    QCOMPARE(menu.windowTitle(), QString("Veridane - repaired.EXP"));
+}
 
 void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
     TProjetDemo demo;
