@@ -42,7 +42,8 @@ std::string ExtensionDe(const std::string& chemin) {
     return point == std::string::npos ? std::string() : Majuscules(nom.substr(point));
 }
 
-int ExecuteGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments, TContexteCli& contexte) {
+int LanceCommandeGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments,
+                        TContexteCli& contexte) {
     std::string quoi;
     try {
         return commande.Fonction(arguments, contexte);
@@ -68,7 +69,7 @@ int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, 
         if (arguments.front() != commande.Verbe) continue;
         const bool fichierVoulu = *commande.Extension != '\0';
         if (fichierVoulu && (suite.size() != 1 || extension != commande.Extension)) continue;
-        return ExecuteGardee(commande, suite, contexte);
+        return LanceCommandeGardee(commande, suite, contexte);
     }
     return UsageCli(contexte);
 }

@@ -44,7 +44,8 @@ int LanceInference(const std::vector<std::string>& arguments, TContexteCli& cont
 // of the program, reported on the error stream as "error: internal fault:
 // WHAT while reading FILE" (FILE the command's first argument), with
 // SortieFauteInterne.
-int ExecuteGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceCommandeGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments,
+                        TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);

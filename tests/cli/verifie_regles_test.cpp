@@ -124,7 +124,7 @@ TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
 
 // A command that throws: what it printed stays, the fault is reported with
 // the file on the error stream, and the status says it was the program's.
-TEST(ExecuteGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
+TEST(LanceCommandeGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
     struct Cas {
         TFonctionCommande Fonction;
         std::vector<std::string> Arguments;
@@ -143,7 +143,7 @@ TEST(ExecuteGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
         std::ostringstream sortie, erreurs;
         TContexteCli contexte{sortie, erreurs, '.'};
         const TCommandeCli commande{"check", ".RUL", c.Fonction, "check FILE.RUL"};
-        EXPECT_EQ(ExecuteGardee(commande, c.Arguments, contexte), SortieFauteInterne);
+        EXPECT_EQ(LanceCommandeGardee(commande, c.Arguments, contexte), SortieFauteInterne);
         EXPECT_EQ(erreurs.str(), c.Erreur);
         EXPECT_EQ(sortie.str(), c.Arguments.size() == 1 ? "warning: half\n" : "");
     }
