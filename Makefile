@@ -72,7 +72,7 @@ fuzz: fuzz-build
 	    -max_total_time=$(FUZZ_SECONDS) -max_len=8192 -timeout=20 -rss_limit_mb=4096 \
 	    -dict=$$dict -artifact_prefix=$(FUZZ_BUILD)/artifacts/$$t/ -print_final_stats=1 > $(FUZZ_BUILD)/fuzz_$$t.log 2>&1; \
 	  rc=$$?; \
-	  grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ_BUILD)/fuzz_$$t.log; \
+	  grep -E '^(#[0-9]+[[:space:]]+DONE|stat::number_of_executed_units|stat::peak_rss_mb)' $(FUZZ_BUILD)/fuzz_$$t.log; \
 	  if [ $$rc -ne 0 ]; then tail -40 $(FUZZ_BUILD)/fuzz_$$t.log; exit 1; fi; \
 	done
 
