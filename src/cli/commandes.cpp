@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <clocale>
+#include <exception>
 
 #include "core/fichier_texte.h"
 #include "veridane_version.h"
@@ -91,6 +92,23 @@ std::string ExtensionDe(const std::string& chemin) {
     return point == std::string::npos ? std::string() : Majuscules(nom.substr(point));
 }
 
+int LanceCommandeGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments,
+                        TContexteCli& contexte) {
+    std::string quoi;
+    try {
+        return commande.Fonction(arguments, contexte);
+    } catch (const std::exception& e) {
+        quoi = e.what();
+    } catch (...) {
+        quoi = "unknown exception";
+    }
+    // What the command printed before the fault stays, before the report.
+    contexte.Sortie.flush();
+    contexte.Erreurs << "error: internal fault: " << quoi << " while reading "
+                     << (arguments.empty() ? std::string("no file") : arguments.front()) << '\n';
+    return SortieFauteInterne;
+}
+
 int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, std::ostream& erreurs,
                char separateurDecimal) {
     TContexteCli contexte{sortie, erreurs, separateurDecimal};
@@ -115,7 +133,7 @@ int ExecuteCli(const std::vector<std::string>& arguments, std::ostream& sortie, 
         if (arguments.front() != commande.Verbe) continue;
         const bool fichierVoulu = *commande.Extension != '\0';
         if (fichierVoulu && (suite.size() != 1 || extension != commande.Extension)) continue;
-        return commande.Fonction(suite, contexte);
+        return LanceCommandeGardee(commande, suite, contexte);
     }
     return UsageCli(contexte);
 }

@@ -13,6 +13,7 @@ namespace veridane {
 inline constexpr int SortieSucces = 0;        // nothing to report
 inline constexpr int SortieAvertissement = 1; // at least one warning shown
 inline constexpr int SortieUsage = 2;         // the command line was wrong
+inline constexpr int SortieFauteInterne = 3;  // the program met a fault of its own
 
 struct TContexteCli {
     std::ostream& Sortie;   // messages and results, UTF-8
@@ -45,6 +46,13 @@ int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& co
 int TesteCas(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int LanceBalayage(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int LanceQueSi(const std::vector<std::string>& arguments, TContexteCli& contexte);
+
+// Runs one command so that no exception escapes it: an exception is a fault
+// of the program, reported on the error stream as "error: internal fault:
+// WHAT while reading FILE" (FILE the command's first argument), with
+// SortieFauteInterne.
+int LanceCommandeGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments,
+                        TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);

@@ -1,5 +1,6 @@
 #include "Menu_ex.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
@@ -46,6 +47,7 @@
 #include "View_rul.h"
 #include "inference/moteur.h"
 #include "project/affichage_base.h"
+#include "project/garde_commande.h"
 
 namespace veridane {
 
@@ -81,11 +83,16 @@ TMenuExpert::TMenuExpert(IDialogues& dialogues, QWidget* parent) : QMainWindow(p
     Construit();
 }
 
+TMenuExpert::TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent)
+    : QMainWindow(parent), Dialogues(dialogues) {
+    Construit(systeme);
+}
+
 TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
 
-void TMenuExpert::Construit() {
+void TMenuExpert::Construit(const TSystemeFichiers& systeme) {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
     setAcceptDrops(true);
@@ -95,7 +102,7 @@ void TMenuExpert::Construit() {
     CreeBarreOutils();
     CreeCentre();
     Progression = std::make_unique<TProgressionQt>(*statusBar(), *Gauge1);
-    CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression);
+    CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression, systeme);
     Moteur = std::make_unique<TMoteur>();
     FenetreAide = new TAide(":/help/", this);
     FiltreAide = new TFiltreAide(*FenetreAide, this);
@@ -326,7 +333,14 @@ void TMenuExpert::RelieCommandes() {
         {Research1, &TMenuExpert::Research1Click},
         {N2, &TMenuExpert::N2Click},
     };
-    for (const auto& [action, handler] : commandes) connect(action, &QAction::triggered, this, handler);
+    for (const auto& [action, handler] : commandes) {
+        // A tool button's command is named after the menu item of its handler.
+        QAction* nom = std::find_if(std::begin(commandes), std::end(commandes),
+                                    [h = handler](const auto& c) { return c.second == h; })->first;
+        connect(action, &QAction::triggered, this, [this, nom, h = handler] {
+            CommandeGardee(nom->text(), [this, h] { (this->*h)(); });
+        });
+    }
 }
 
 // --- Showing the state ---------------------------------------------------
@@ -424,7 +438,15 @@ void TMenuExpert::Ouvre(const TFenetre& fenetre) {
 void TMenuExpert::Newproject1Click() { Commande([this] { CycleProjet->Newproject1Click(); }); }
 void TMenuExpert::Openproject1Click() { Commande([this] { CycleProjet->Openproject1Click(); }); }
 void TMenuExpert::OuvreProjet(const std::string& chemin) {
-    Commande([this, &chemin] { CycleProjet->OuvreProjet(chemin); });
+    CommandeGardee(Openproject1->text(), [this, &chemin] { CycleProjet->OuvreProjet(chemin); });
+    Affiche();
+}
+
+void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action) {
+    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action)) return;
+    Progression->Cache();
+    statusBar()->clearMessage();
+    Affiche();
 }
 
 void TMenuExpert::Saveproject1Click() { Commande([this] { CycleProjet->Saveproject1Click(); }); }
@@ -442,7 +464,7 @@ void TMenuExpert::closeEvent(QCloseEvent* evenement) {
     // The close box asks the same save questions as "E&xit", without asking
     // first whether to quit.
     if (!FermetureAccordee) {
-        FermetureAccordee = CycleProjet->FermetureDemandee();
+        CommandeGardee(Exit1->text(), [this] { FermetureAccordee = CycleProjet->FermetureDemandee(); });
         Affiche();
     }
     if (!FermetureAccordee) {

@@ -40,6 +40,9 @@ public:
     explicit TMenuExpert(QWidget* parent = nullptr);
     // Scripted dialogs (tests, scripted runs).
     explicit TMenuExpert(IDialogues& dialogues, QWidget* parent = nullptr);
+    // Scripted dialogs, and saves through `systeme` (tests that make the
+    // file system fail).
+    TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent = nullptr);
     ~TMenuExpert() override;
 
     TEtatVeridane& Etat() { return EtatProgramme; }
@@ -120,7 +123,7 @@ private:
         return {fenetre, [fenetre] { return fenetre->Ouvre(); }};
     }
 
-    void Construit();
+    void Construit(const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
     void CreeActions();
     void CreeMenus();
     void CreeBarreOutils();
@@ -130,6 +133,9 @@ private:
     void Ouvre(const TFenetre& fenetre);
     // Runs a command, then shows its outcome.
     void Commande(const std::function<void()>& action);
+    // Runs the command named `nom` so that no exception escapes it (see
+    // project/garde_commande.h), and shows the state after a fault.
+    void CommandeGardee(const QString& nom, const std::function<void()>& action);
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);

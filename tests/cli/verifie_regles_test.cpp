@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "cli/commandes.h"
 #include "cli/dialogues_console.h"
@@ -118,6 +119,33 @@ TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
         EXPECT_EQ(Lance(arguments), SortieUsage) << ::testing::PrintToString(arguments);
         EXPECT_EQ(Sortie.str(), "");
         EXPECT_NE(Erreurs.str().find("veridane-cli check FILE.RUL"), std::string::npos);
+    }
+}
+
+// A command that throws: what it printed stays, the fault is reported with
+// the file on the error stream, and the status says it was the program's.
+TEST(LanceCommandeGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
+    struct Cas {
+        TFonctionCommande Fonction;
+        std::vector<std::string> Arguments;
+        const char* Erreur;
+    };
+    const Cas cas[] = {
+        {[](const std::vector<std::string>&, TContexteCli& c) -> int {
+             c.Sortie << "warning: half\n";
+             throw std::out_of_range("basic_string::compare");
+         },
+         {"base.rul"}, "error: internal fault: basic_string::compare while reading base.rul\n"},
+        {[](const std::vector<std::string>&, TContexteCli&) -> int { throw 1; }, {"p.exp", "--all"},
+         "error: internal fault: unknown exception while reading p.exp\n"},
+    };
+    for (const Cas& c : cas) {
+        std::ostringstream sortie, erreurs;
+        TContexteCli contexte{sortie, erreurs, '.'};
+        const TCommandeCli commande{"check", ".RUL", c.Fonction, "check FILE.RUL"};
+        EXPECT_EQ(LanceCommandeGardee(commande, c.Arguments, contexte), SortieFauteInterne);
+        EXPECT_EQ(erreurs.str(), c.Erreur);
+        EXPECT_EQ(sortie.str(), c.Arguments.size() == 1 ? "warning: half\n" : "");
     }
 }
 
