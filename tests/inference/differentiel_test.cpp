@@ -26,6 +26,8 @@ using test::TEvenement;
 using test::TGenre;
 using test::TJournalMoteur;
 
+// ---- Random cases: rules bases, observations, critical values and stops ----
+
 class TGenerateur {
 public:
     explicit TGenerateur(std::uint32_t graine) : Alea_(graine) {}
@@ -130,6 +132,8 @@ TCas GenereCas(std::uint32_t numero) {
     }
     return cas;
 }
+
+// ---- The comparison ----
 
 // Presses stop once, as the instruction says; tells which rule index a
 // progression stop actually happened at.
