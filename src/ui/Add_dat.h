@@ -33,11 +33,7 @@ public:
     void Initialise();
     int Ouvre();
 
-    const TFaitEnCours& FaitEnCours() const { return Fait; }
-    // Step counter of the animation; the timer drives it.
-    int Etape() const { return Compteur; }
     bool AnimationEnCours() const { return Timer1.isActive(); }
-    QTimer& Minuterie() { return Timer1; }
 
 public slots:
     void Affiche();             // the dictionary listing and its label

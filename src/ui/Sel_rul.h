@@ -14,19 +14,15 @@ class TSelectRul : public TNavigateurRegles {
 public:
     TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
 
-    TModifRule& ModifRule() { return *Modification; }
-
-    // Shows the modification window; by default modally. Tests put their own
-    // edits here.
+    // Shows the modification window; by default modally. The main window
+    // shows it its own way.
     std::function<void(TModifRule&)> OuvreModification;
-
-public slots:
-    void SelectRuleClick();
 
 protected:
     void ActionClick() override { SelectRuleClick(); }
 
 private:
+    void SelectRuleClick();
     TModifRule* Modification = nullptr;
 };
 
