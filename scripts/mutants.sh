@@ -25,7 +25,8 @@ filtre="${1:-}"
 # The copy stays under the project's directory so that ccache, whose base
 # directory is above it, reuses what the ordinary build compiled.
 mkdir -p "$copie"
-rsync -a --delete --exclude '/build*' --exclude '/.git' --exclude '/out' "$racine/" "$copie/"
+find "$copie" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
+tar -C "$racine" --exclude='./build*' --exclude=./.git --exclude=./out -cf - . | tar -C "$copie" -xf -
 # The ordinary build type, so that the first build of the copy takes the
 # objects ccache keeps from the ordinary build.
 cmake -S "$copie" -B "$build" -G Ninja >/dev/null || exit 2
