@@ -18,6 +18,7 @@
 #include "project/etat.h"
 #include "ui/Animation.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -235,7 +236,7 @@ void TAjoutFaitsDico::Initialise() {
 
 int TAjoutFaitsDico::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TAjoutFaitsDico::Affiche() {

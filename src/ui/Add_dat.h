@@ -35,7 +35,11 @@ public:
 
     bool AnimationEnCours() const { return Timer1.isActive(); }
 
-public slots:
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void reject() override;
+
+private slots:
     void Affiche();             // the dictionary listing and its label
     void TrouveLesAttributs();  // the attribute list
     void AffFait();             // the antecedent line
@@ -52,10 +56,6 @@ public slots:
     // A click in one of the composing controls, or in the dictionary listing.
     void ActiveAjout();
     void ActiveRetrait();
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void reject() override;
 
 private:
     enum class TDirection { Ajout, Retrait };

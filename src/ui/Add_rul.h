@@ -28,11 +28,7 @@ public:
     void Initialise();
     int Ouvre();
 
-    // Asks for the priority degree; by default shows the priority degree
-    // dialog modally. Tests put their own answers here.
-    std::function<TResultatDegre()> DemandeDegre;
-
-public slots:
+private slots:
     void Affiche();
     void AfficheLaRegle();
     void AddPremClick();

@@ -17,6 +17,7 @@
 #include "ui/Animation.h"
 #include "ui/Conversion.h"
 #include "ui/GlisserDeposer.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -201,7 +202,7 @@ void TGereFaits::Initialise() {
 
 int TGereFaits::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 bool TGereFaits::InvitationOuverte() const { return !BoutonOK->isHidden(); }
