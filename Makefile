@@ -94,3 +94,11 @@ bench:
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERIDANE_BUILD_UI=OFF -DVERIDANE_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-cli veridane-strates veridane-bench-reference veridane-bench-memoire
 	bash bench/compare_moteurs.sh $(BENCH_BUILD)
+
+# make mutants: the share of the curated faults of tests/mutants.txt that
+# the tests notice, each fault applied alone to a copy of the tree in
+# build-mutants (see docs/testing.md). Not part of make test: it takes
+# about half an hour.
+.PHONY: mutants
+mutants: deps
+	nice -n 19 bash scripts/mutants.sh $(MUTANTS_FILTER)

@@ -16,6 +16,7 @@
 #include "core/dialogues.h"
 #include "core/proposition.h"
 #include "project/etat.h"
+#include "ui/Animation.h"
 #include "ui/Conversion.h"
 #include "ui/Modale.h"
 
@@ -67,7 +68,7 @@ TAjoutFaitsDico::TAjoutFaitsDico(TEtatVeridane& etat, IDialogues& dialogues, QWi
     setWindowTitle("Data dictionary Manager");
     setProperty("contexteAide", 30);
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(1000);  // the first animation waits a second
+    Timer1.setInterval(DelaiAnimation(1000));  // the first animation waits a second
     connect(&Timer1, &QTimer::timeout, this, &TAjoutFaitsDico::Timer1Timer);
     Construit();
     ConstruitEtiquettes();
@@ -386,7 +387,7 @@ void TAjoutFaitsDico::RemoveClick() {
 }
 
 void TAjoutFaitsDico::Timer1Timer() {
-    Timer1.setInterval(200);
+    Timer1.setInterval(DelaiAnimation(200));
     if (Direction == TDirection::Ajout)
         DeplaceAdd();
     else

@@ -27,10 +27,6 @@ TAjoutRegles::TAjoutRegles(TEtatVeridane& etat, IDialogues& dialogues, QWidget* 
     setWindowTitle("Rules Editor");
     setProperty("contexteAide", 21);
     DialogueDegre = new TValiDeg(etat, dialogues, this);
-    DemandeDegre = [this] {
-        DialogueDegre->Ouvre();
-        return DialogueDegre->Resultat();
-    };
     Construit();
     // Enter in a field must not press a button by surprise.
     for (QPushButton* bouton : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
@@ -182,7 +178,8 @@ void TAjoutRegles::AddRuleClick() {
     if (!Regle.Prete()) return;
     TResultatDegre resultat;
     do {
-        resultat = DemandeDegre();
+        DialogueDegre->Ouvre();
+        resultat = DialogueDegre->Resultat();
         if (resultat.Annule) return;
     } while (!resultat.DegreAccepte);
     AjouteRegle(Etat.Base, Regle.Construit(Etat.Base.Dictionnaire, resultat.Degre));

@@ -14,6 +14,7 @@
 
 #include "core/dialogues.h"
 #include "project/gestion_faits.h"
+#include "ui/Animation.h"
 #include "ui/Conversion.h"
 #include "ui/GlisserDeposer.h"
 #include "ui/Modale.h"
@@ -174,7 +175,7 @@ void TGereFaits::Construit() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(PremierDelai);
+    Timer1->setInterval(DelaiAnimation(PremierDelai));
     connect(Timer1, &QTimer::timeout, this, &TGereFaits::Timer1Timer);
 
     resize(780, 560);
@@ -290,7 +291,7 @@ void TGereFaits::Timer1Timer() {
         Timer1->stop();
         return;
     }
-    Timer1->setInterval(DelaiPas);
+    Timer1->setInterval(DelaiAnimation(DelaiPas));
     if (SensCourant == TSens::Ajout)
         DeplaceAdd();
     else

@@ -33,13 +33,15 @@ public:
     int Ouvre();
 
     // Where the window stands, for the main window and tests.
-    TSens Sens() const { return SensCourant; }
-    int Choix() const { return ChoixCourant; }
-    int Pas() const { return PasCourant; }
     bool Anime() const { return PasCourant > 0; }
     bool InvitationOuverte() const;
 
-public slots:
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
     // Refills the dictionary listing.
     void Affiche();
     // Refills the observation list from the selected observation.
@@ -51,7 +53,7 @@ public slots:
     void OnCancelAddClick();
     // Hides the confirmation prompt.
     void Efface();
-    // One step of the animation; the timer calls it, tests call it directly.
+    // One step of the animation.
     void Timer1Timer();
     void Close1Click();
 
@@ -64,11 +66,6 @@ public slots:
     bool ListeObservationDragDrop(const QString& source, int ligne);
     bool CorbeilleDragOver(const QString& source) const;
     bool CorbeilleDragDrop(const QString& source, int ligne);
-
-    void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Construit();

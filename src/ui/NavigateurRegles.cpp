@@ -102,8 +102,6 @@ void TNavigateurRegles::RegleBarre() {
     ScrollBar1->setValue(Courante);
 }
 
-QString TNavigateurRegles::TexteAffiche() const { return Memo1->toPlainText(); }
-
 void TNavigateurRegles::Affichage() { AfficheRegle(0); }
 
 void TNavigateurRegles::AfficheRegle(int index) {

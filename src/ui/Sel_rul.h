@@ -2,6 +2,8 @@
 // rule modification window on the rule shown.
 #pragma once
 
+#include <functional>
+
 #include "ui/Mod_rul.h"
 #include "ui/NavigateurRegles.h"
 
@@ -12,15 +14,15 @@ class TSelectRul : public TNavigateurRegles {
 public:
     TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
 
-    TModifRule& ModifRule() { return *Modification; }
-
-public slots:
-    void SelectRuleClick();
+    // Shows the modification window; by default modally. The main window
+    // shows it its own way.
+    std::function<void(TModifRule&)> OuvreModification;
 
 protected:
     void ActionClick() override { SelectRuleClick(); }
 
 private:
+    void SelectRuleClick();
     TModifRule* Modification = nullptr;
 };
 

@@ -3,11 +3,11 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 #include "cli/commandes.h"
+#include "commun/fichiers_test.h"
 #include "cli/dialogues_console.h"
 
 namespace veridane {
@@ -17,19 +17,9 @@ namespace fs = std::filesystem;
 
 class VerifieReglesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string nom = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char& c : nom)
-            if (c == '/') c = '_';
-        Dossier = fs::temp_directory_path() / ("veridane_cli_" + nom);
-        fs::remove_all(Dossier);
-        fs::create_directories(Dossier);
-    }
-    void TearDown() override { fs::remove_all(Dossier); }
-
     std::string Ecrit(const std::string& nom, const std::string& contenu) {
-        std::ofstream(Dossier / nom, std::ios::binary) << contenu;
-        return (Dossier / nom).string();
+        test::EcritFichier(Repertoire / nom, contenu);
+        return Repertoire / nom;
     }
 
     int Lance(std::vector<std::string> arguments) {
@@ -38,7 +28,8 @@ protected:
         return ExecuteCli(arguments, Sortie, Erreurs);
     }
 
-    fs::path Dossier;
+    test::TRepertoireTemporaire Repertoire;
+    fs::path Dossier{Repertoire.Chemin};
     std::ostringstream Sortie;
     std::ostringstream Erreurs;
 };

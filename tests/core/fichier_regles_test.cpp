@@ -437,26 +437,5 @@ TEST_F(FichierReglesTest, EmptyAndClosedBasesAreWrittenAsSuch) {
     EXPECT_TRUE(fermee.ReglesModifiees);
 }
 
-TEST_F(FichierReglesTest, FailedSaveKeepsTheOldFileAndTheFlag) {
-    // A name so long that no temporary file can stand beside it.
-    const std::string nom = std::string(245, 'r') + ".rul";
-    const std::string cible = Ecrit(nom, "old contents");
-    const std::string absent = Chemin("missing/flu.rul");
-    const std::string dossier = Chemin("");
-    for (const std::string& chemin : {cible, absent, dossier}) {
-        Dialogues = TDialoguesJournal{};
-        TBaseConnaissances base = BaseDiagnostic();
-        base.ReglesModifiees = true;
-        EXPECT_FALSE(SauveBaseRegles(base, chemin, Dialogues, Progression)) << chemin;
-        EXPECT_TRUE(base.ReglesModifiees);
-        ASSERT_EQ(Dialogues.Messages.size(), 1u);
-        EXPECT_EQ(Dialogues.Messages[0].Genre, TGenreMessage::Avertissement);
-        EXPECT_EQ(Dialogues.Messages[0].Texte.rfind(MessageEcritureImpossible(chemin, ""), 0), 0u)
-            << Dialogues.Messages[0].Texte;
-    }
-    EXPECT_EQ(Lit(cible), "old contents");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dossier), std::filesystem::directory_iterator()), 1);
-}
-
 }  // namespace
 }  // namespace veridane

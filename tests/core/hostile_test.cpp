@@ -166,21 +166,5 @@ TEST_F(HostileRegles, OnlyRegularFilesAreRead) {
     }
 }
 
-TEST_F(HostileRegles, ManyRulesAreReadAndWrittenBack) {
-    const int nombre = Pleine() ? 1000000 : 20000;
-    {
-        std::ofstream fichier(Dossier / "many.rul", std::ios::binary);
-        fichier << "\r\nNumber of rules: " << nombre << ";\r\n\r\n";
-        for (int i = 0; i < nombre; ++i)
-            fichier << "# Rule " << i + 1 << "\r\nIf A" << i % 1000 << " > " << i << " \r\nThen B = C" << i % 7
-                    << " [0." << i % 10 << "];\r\n\r\n";
-    }
-    EXPECT_TRUE(Ouvre(Chemin("many.rul")).empty());
-    EXPECT_EQ(Base.NbRegles, nombre);
-    EXPECT_EQ(Base.Regles.front().Priorite, 0.9);
-    EXPECT_EQ(Base.Dictionnaire.size(), static_cast<std::size_t>(nombre) + 7);
-    AttendsAllerRetour();
-}
-
 }  // namespace
 }  // namespace veridane

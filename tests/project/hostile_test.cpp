@@ -81,16 +81,6 @@ TEST_F(HostileBase, BrokenFilesGiveTheirMessages) {
     }
 }
 
-TEST_F(HostileBase, OnlyRegularFilesAreRead) {
-    ASSERT_EQ(::mkfifo((Repertoire / "fifo.dta").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", Repertoire / "zero.dta");
-    for (const char* nom : {"fifo.dta", "zero.dta"}) {
-        SCOPED_TRACE(nom);
-        EXPECT_EQ(Ouvre(Repertoire / nom), std::vector<std::string>{"File of data base not found"});
-        EXPECT_FALSE(Etat.Faits.BaseFaitsOuverte);
-    }
-}
-
 class HostileProjet : public CycleProjet {};
 
 // A project file may name only plain files of its own directory: anything
@@ -134,23 +124,6 @@ TEST(NomPortable, KeepsOnlyWhatAProjectFileCarriesBack) {
     }
 }
 
-TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
-    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
-    const std::size_t regles = Etat.Base.Regles.size(), observations = Etat.Faits.Observations.size();
-    std::filesystem::create_directories(Repertoire / "My work");
-    ASSERT_TRUE(Cycle.EnregistreSous(Repertoire / "My work/My flu #2.exp", false));
-    EXPECT_EQ(Fichiers(Repertoire / "My work"),
-              (std::vector<std::string>{"my flu #2.exp", "my_flu__2.dic", "my_flu__2.dta", "my_flu__2.rul"}));
-    EXPECT_NE(LitFichier(Repertoire / "My work/my flu #2.exp").find("\r\nRules file: My_flu__2.RUL\r\n"), std::string::npos);
-
-    Etat = TEtatVeridane{};
-    Dialogues.Messages.clear();
-    ASSERT_TRUE(Cycle.OuvreProjet(Repertoire / "My work/my flu #2.exp"));
-    EXPECT_TRUE(Dialogues.Messages.empty()) << Dialogues.Textes()[0];
-    EXPECT_EQ(Etat.Base.Regles.size(), regles);
-    EXPECT_EQ(Etat.Faits.Observations.size(), observations);
-}
-
 // A project file that is a symbolic link to a file elsewhere is read
 // through the link, but a save replaces the link: nothing outside the
 // project directory is ever written.
@@ -168,17 +141,6 @@ TEST_F(HostileProjet, ASaveReplacesALinkAndNeverWritesThroughIt) {
     EXPECT_EQ(LitFichier(Repertoire / "Elsewhere/flu.rul"), ReglesGrippe);
     EXPECT_FALSE(std::filesystem::is_symlink(Repertoire / "Work/flu.rul"));
     EXPECT_EQ(LitFichier(Repertoire / "Work/flu.rul"), TexteBaseRegles(Etat.Base));
-}
-
-TEST_F(HostileProjet, DevicesAndPipesAreNotProjectFiles) {
-    std::filesystem::create_directories(Repertoire / "Work");
-    ASSERT_EQ(::mkfifo((Repertoire / "Work/fifo.exp").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", Repertoire / "Work/zero.exp");
-    for (const char* nom : {"Work/fifo.exp", "Work/zero.exp", "Work"}) {
-        Dialogues.Messages.clear();
-        EXPECT_FALSE(Cycle.OuvreProjet(Repertoire / nom));
-        EXPECT_EQ(Dialogues.Textes(), std::vector<std::string>{"Error : file " + (Repertoire / nom) + " does'nt exist "});
-    }
 }
 
 }  // namespace
