@@ -69,6 +69,10 @@ public slots:
     void InitialDataClick();
     void Close1Click();
     void reject() override;
+    // "Why?" on the selected triggered rule or deduced datum, and "Why
+    // not..." on a proposition asked for: the explanation window.
+    void WhyClick();
+    void WhyNotClick();
 
 protected:
     bool event(QEvent* evenement) override;
@@ -80,6 +84,7 @@ private:
     void PeintureSuspendue(bool suspendue);
     void OuvreArbreParDefaut();
     void MontreDetailsParDefaut(const std::string& titre, const std::string& texte);
+    void MenuExplication(QListWidget* liste, const QPoint& position);
 
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
@@ -106,6 +111,8 @@ private:
     QPushButton* stop_;
     QPushButton* arbre_;
     QPushButton* details_;
+    QPushButton* pourquoi_;
+    QPushButton* pourquoiPas_;
     QLabel* texteStatut_;
     QProgressBar* jauge_;
 };

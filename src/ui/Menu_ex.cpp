@@ -78,6 +78,7 @@ void TMenuExpert::Construit() {
     Progression = std::make_unique<TProgressionQt>(*statusBar(), *Gauge1);
     CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression);
     Moteur = std::make_unique<TMoteur>();
+    Moteur->Enregistre(&Enregistreur);  // the windows explain their runs
     FenetreAide = new TAide(":/help/", this);
     FiltreAide = new TFiltreAide(*FenetreAide, this);
     qApp->installEventFilter(FiltreAide);
