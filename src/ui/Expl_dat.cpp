@@ -13,6 +13,7 @@
 #include "project/etat.h"
 #include "ui/Ask_prop.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 #include "ui/View_rul.h"
 
 namespace veridane {
@@ -87,13 +88,13 @@ void TExplDat::OuvrePourquoiPas(TEtatVeridane& etat, IDialogues& dialogues, cons
                                 QWidget* parent) {
     if (!Explicable(moteur)) return;
     TAskProp question(etat.Base.Dictionnaire, etat.Base.SeparateurDecimal, dialogues, parent);
-    if (question.exec() != QDialog::Accepted || !question.Proposition()) return;
+    if (ExecuteModale(question, TPresentation::Centree) != QDialog::Accepted || !question.Proposition()) return;
     TExplDat fenetre(etat, dialogues, moteur, parent);
     fenetre.MontrePourquoiPas(*question.Proposition());
     fenetre.Ouvre();
 }
 
-int TExplDat::Ouvre() { return exec(); }
+int TExplDat::Ouvre() { return ExecuteModale(*this); }
 
 void TExplDat::MontrePourquoi(const TOrigine& origine) {
     arbre_->clear();
@@ -164,7 +165,7 @@ void TExplDat::DoubleClic(QTreeWidgetItem* element) {
     visionneuse.Initialise();
     // Through its scroll bar, so the bar stands at the rule shown.
     if (auto* barre = visionneuse.findChild<QScrollBar*>("ScrollBar1")) barre->setValue(regle - 1);
-    visionneuse.exec();
+    ExecuteModale(visionneuse);
 }
 
 }  // namespace veridane

@@ -23,6 +23,7 @@
 #include "ui/Conversion.h"
 #include "ui/Expl_dat.h"
 #include "ui/Tree_rea.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -61,8 +62,6 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     setObjectName("ForwChain");
     setWindowTitle("Forward Chaining");
     setProperty("contexteAide", 32);
-    boiteDetails_ = [this](const std::string& titre, const std::string& texte) { MontreDetailsParDefaut(titre, texte); };
-    ouvreArbre_ = [this] { OuvreArbreParDefaut(); };
 
     auto* barre = new QMenuBar(this);
     auto* fermer = barre->addAction("&Close");
@@ -196,8 +195,7 @@ void TForwChain::Initialise() {
 int TForwChain::Ouvre() {
     Initialise();
     QTimer::singleShot(0, this, &TForwChain::Lance);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TForwChain::Lance() {
@@ -300,7 +298,14 @@ void TForwChain::PeintureSuspendue(bool suspendue) {
 
 void TForwChain::StopClick() { moteur_.StopClick(); }
 
-void TForwChain::ViewTreeClick() { ouvreArbre_(); }
+void TForwChain::ViewTreeClick() {
+    if (fenetreArbre_ != nullptr) {
+        fenetreArbre_->Ouvre();
+        return;
+    }
+    TTree arbre(etat_, dialogues_, moteur_, this);
+    arbre.Ouvre();
+}
 
 void TForwChain::ViewRuleClick() {
     QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
@@ -309,7 +314,7 @@ void TForwChain::ViewRuleClick() {
     const auto numero = moteur_.NumeroRegleDuRecord(static_cast<std::size_t>(ligne));
     if (!numero) return;  // its level is still running
     const TRegle& regle = etat_.Base.Regles.at(static_cast<std::size_t>(*numero - 1));
-    boiteDetails_(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
+    MontreDetails(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
 }
 
 void TForwChain::TriggeredRulesClick() {
@@ -387,12 +392,7 @@ void TForwChain::MenuExplication(QListWidget* liste, const QPoint& position) {
     menu.exec(liste->viewport()->mapToGlobal(position));
 }
 
-void TForwChain::OuvreArbreParDefaut() {
-    TTree arbre(etat_, dialogues_, moteur_, this);
-    arbre.Ouvre();
-}
-
-void TForwChain::MontreDetailsParDefaut(const std::string& titre, const std::string& texte) {
+void TForwChain::MontreDetails(const std::string& titre, const std::string& texte) {
     // The box is modal: let the window paint behind it even mid-run.
     const bool suspendue = !updatesEnabled();
     PeintureSuspendue(false);

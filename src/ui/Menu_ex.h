@@ -32,6 +32,7 @@ class TFiltreAide;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
+class TReglages;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
     Q_OBJECT
@@ -48,14 +49,13 @@ public:
     // The program was allowed to close (by "E&xit" or the close box).
     bool Quitte() const { return FermetureAccordee; }
 
-    // Shows a secondary window modally and returns its result. Tests replace
-    // it to drive the windows through their handlers without a modal loop.
-    std::function<int(QDialog&)> Execute = [](QDialog& fenetre) { return ExecuteModal(fenetre); };
-    static int ExecuteModal(QDialog& fenetre);
-
     // Opens the project at `chemin` as "Open project" does after its file
     // dialog, abstract included.
     void OuvreProjet(const std::string& chemin);
+
+    // The size and place the window had when the program last closed;
+    // false when there is none to restore.
+    bool RestaureGeometrie();
 
     // Back to the start-up state: no project, only New, Open, Exit and Help.
     void Demarrage();
@@ -81,6 +81,7 @@ public slots:
     void Addrules1Click();
     void Removerules1Click();
     void Modifyrules1Click();
+    void Verifythebase1Click();
     // "Data &base"
     void Viewdata2Click();
     void Adddata2Click();
@@ -104,16 +105,20 @@ public slots:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    // A project file dropped on the window opens as "Open project" would.
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
-    // A secondary window and what prepares it each time it is opened.
+    // A secondary window, opened by its own Ouvre(): whatever the window
+    // does when it is shown happens there, whoever opens it.
     struct TFenetre {
         QDialog* Fenetre = nullptr;
-        std::function<void()> Initialise;
+        std::function<int()> Ouvre;
     };
     template <class T>
     static TFenetre Fenetre(T* fenetre) {
-        return {fenetre, [fenetre] { fenetre->Initialise(); }};
+        return {fenetre, [fenetre] { return fenetre->Ouvre(); }};
     }
 
     void Construit();
@@ -129,6 +134,10 @@ private:
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
+    // "Recent projects": its items, one chosen, and the project to remember.
+    void AfficheProjetsRecents();
+    void OuvreProjetRecent(const QString& chemin);
+    void RetientProjetCourant();
 
     std::unique_ptr<TDialoguesQt> DialoguesPropres;
     IDialogues& Dialogues;
@@ -140,6 +149,7 @@ private:
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
+    std::unique_ptr<TReglages> Reglages;
 
     // Menus and their items.
     QMenu* File1 = nullptr;
@@ -148,8 +158,10 @@ private:
     QMenu* Datadictionary1 = nullptr;
     QMenu* Inference1 = nullptr;
     QMenu* Help1 = nullptr;
+    QMenu* Recentprojects1 = nullptr;
     QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
     QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
+    QAction* Verifythebase1 = nullptr;
     QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
@@ -166,8 +178,10 @@ private:
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.
-    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
-        SelChain, ModiConf, Tree, ViewDicGlob;
+    // The forward chaining and tree windows are reached from the selection.
+    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, SelChain,
+        ModiConf, ViewDicGlob;
+    TFenetre VerifBase;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;

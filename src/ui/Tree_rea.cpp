@@ -13,6 +13,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Expl_dat.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -145,8 +146,7 @@ void TTree::MenuExplication(QPlainTextEdit* zone, const QPoint& position) {
 
 int TTree::Ouvre() {
     Initialise();
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TTree::Print1Click() {
