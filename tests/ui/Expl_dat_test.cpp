@@ -10,10 +10,8 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QPointer>
-#include <QPushButton>
 #include <QTextBlock>
-#include <QToolBar>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 #include <functional>
@@ -23,59 +21,40 @@
 #include "inference/moteur.h"
 #include "project/base_faits.h"
 #include "project/etat.h"
+#include "support/parcours.h"
 #include "ui/Forw_ch.h"
 #include "ui/NavigateurRegles.h"
 
 using namespace veridane;
+using namespace veridane::geste;
 
 namespace {
 
-// Plays `action` on the window named `nom` once it is the active modal
-// window (with no name: the next popup menu) and `pret` says so. The action
-// must close it.
-void ALaProchaine(const char* nom, std::function<void(QWidget&)> action, std::function<bool(QWidget&)> pret = {}) {
-    const bool menu = nom == nullptr;
-    QPointer<QWidget> avant = menu ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
-    auto* minuteur = new QTimer;
-    minuteur->setInterval(5);
-    QObject::connect(minuteur, &QTimer::timeout, [=] {
-        QWidget* fenetre = menu ? QApplication::activePopupWidget() : QApplication::activeModalWidget();
-        if (!fenetre || fenetre == avant || !fenetre->isVisible() || (!menu && fenetre->objectName() != nom) ||
-            (pret && !pret(*fenetre)))
-            return;
-        minuteur->stop();
-        minuteur->deleteLater();
-        action(*fenetre);
-    });
-    minuteur->start();
-}
-
-void Clique(QWidget* controle) { QTest::mouseClick(controle, Qt::LeftButton); }
-
-void CliqueLigne(QListWidget* liste, int ligne) {
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(ligne)).center());
-}
-
-void MenuDroit(QWidget* zone, QPoint position) {
-    QContextMenuEvent evenement(QContextMenuEvent::Mouse, position, zone->mapToGlobal(position));
-    QApplication::sendEvent(zone, &evenement);
-}
-
-// The explanation's lines, indented by depth, all unfolded or not.
-QStringList Lignes(const QTreeWidget& arbre) {
+// The explanation's lines, indented by depth, folded or not.
+QStringList Lignes(QWidget& fenetre) {
+    auto* arbre = fenetre.findChild<QTreeWidget*>("ExplanationTree");
     QStringList lignes;
     std::function<void(QTreeWidgetItem*, int)> parcourt = [&](QTreeWidgetItem* element, int pas) {
         lignes << QString(2 * pas, ' ') + element->text(0);
         for (int i = 0; i < element->childCount(); ++i) parcourt(element->child(i), pas + 1);
     };
-    for (int i = 0; i < arbre.topLevelItemCount(); ++i) parcourt(arbre.topLevelItem(i), 0);
+    for (int i = 0; i < arbre->topLevelItemCount(); ++i) parcourt(arbre->topLevelItem(i), 0);
     return lignes;
 }
 
-QTreeWidgetItem* Trouve(const QTreeWidget& arbre, const QString& debut) {
-    for (QTreeWidgetItem* element : arbre.findItems(debut, Qt::MatchStartsWith | Qt::MatchRecursive))
-        return element;
-    return nullptr;
+// A right click on a line of a list, then the first entry of the menu that
+// comes up, by the keys.
+void MenuDroitPremier(QListWidget* liste, int ligne) {
+    QTimer::singleShot(0, [] {
+        Attend([] { return QApplication::activePopupWidget() != nullptr; });
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            QTest::keyClick(menu, Qt::Key_Down);
+            QTest::keyClick(menu, Qt::Key_Return);
+        }
+    });
+    const QPoint position = liste->visualItemRect(liste->item(ligne)).center();
+    QContextMenuEvent evenement(QContextMenuEvent::Mouse, position, liste->viewport()->mapToGlobal(position));
+    QApplication::sendEvent(liste->viewport(), &evenement);
 }
 
 }  // namespace
@@ -108,97 +87,88 @@ void ExplDatTest::pourquoiEtPourquoiPas() {
 
     QStringList offertes, pourquoi, regle, menuPourquoi, pourquoiPas, arbrePourquoi, messages;
     bool boutonPretAvantChoix = true, repliable = false, completion = false;
-    ALaProchaine("ForwChain", [&](QWidget& fenetre) {
-        auto* bouton = fenetre.findChild<QPushButton*>("WhyButton");
-        boutonPretAvantChoix = bouton->isEnabled();
-        auto* deduits = fenetre.findChild<QListWidget*>("DeducedData");
-        CliqueLigne(deduits, 8);  // ACTION = RECHARGE_BATTERY
-
+    TParcours parcours;
+    parcours
+        .Puis("ForwChain",
+              [&](QWidget& fenetre) {
+                  // "Why?" waits for a line.
+                  boutonPretAvantChoix = fenetre.findChild<QWidget*>("WhyButton")->isEnabled();
+                  CliqueLigne(fenetre, "DeducedData", 8);  // ACTION = RECHARGE_BATTERY
+                  CliqueBouton(fenetre, "Why?");
+                  MenuDroitPremier(fenetre.findChild<QListWidget*>("TriggeredRules"), 3);  // rule 14
+                  CliqueBouton(fenetre, "Why not...");
+                  CliqueBouton(fenetre, "View tree of reasoning");
+                  Utilise("Close1")(fenetre);
+              },
+              [](QWidget& fenetre) { return fenetre.findChild<QWidget*>("WhyButton")->isVisible(); })
         // Why? then the rule of a line, by a double click.
-        ALaProchaine("ExplDat", [&](QWidget& explication) {
-            auto* arbre = explication.findChild<QTreeWidget*>("ExplanationTree");
-            pourquoi = Lignes(*arbre);
-            QTreeWidgetItem* racine = arbre->topLevelItem(0);
-            arbre->setFocus();
-            QTest::keyClick(arbre, Qt::Key_Left);  // folds the current line
-            repliable = racine->isExpanded() == false;
-            QTest::keyClick(arbre, Qt::Key_Right);
-            repliable = repliable && racine->isExpanded();
-            QTreeWidgetItem* plat = Trouve(*arbre, "BATTERY = FLAT: level 2");
-            ALaProchaine("ViewRul", [&](QWidget& visionneuse) {
-                regle << visionneuse.objectName()
-                      << static_cast<TNavigateurRegles&>(visionneuse).TexteAffiche().split('\n');
-                QTest::keyClick(&visionneuse, Qt::Key_Escape);
-            });
-            const QPoint centre = arbre->visualItemRect(plat).center();
-            QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, centre);
-            QTest::mouseDClick(arbre->viewport(), Qt::LeftButton, {}, centre);
-            QTest::keyClick(&explication, Qt::Key_Escape);
-        });
-        Clique(bouton);
-
-        // The right-click menu of the triggered rules: "Why?" on rule 14.
-        auto* declenchees = fenetre.findChild<QListWidget*>("TriggeredRules");
-        ALaProchaine(
-            nullptr,
-            [&](QWidget& menu) {
-                for (QAction* action : static_cast<QMenu&>(menu).actions()) menuPourquoi << action->text();
-                ALaProchaine("ExplDat", [&](QWidget& explication) {
-                    menuPourquoi << Lignes(*explication.findChild<QTreeWidget*>("ExplanationTree")).mid(0, 3);
-                    QTest::keyClick(&explication, Qt::Key_Escape);
-                });
-                QTest::keyClick(&menu, Qt::Key_Down);
-                QTest::keyClick(&menu, Qt::Key_Return);
-            });
-        MenuDroit(declenchees->viewport(), declenchees->visualItemRect(declenchees->item(3)).center());
-
+        .Puis("ExplDat",
+              [&](QWidget& explication) {
+                  pourquoi = Lignes(explication);
+                  auto* arbre = explication.findChild<QTreeWidget*>("ExplanationTree");
+                  QTreeWidgetItem* racine = arbre->topLevelItem(0);
+                  arbre->setFocus();
+                  QTest::keyClick(arbre, Qt::Key_Left);  // folds the current line
+                  repliable = !racine->isExpanded();
+                  QTest::keyClick(arbre, Qt::Key_Right);
+                  repliable = repliable && racine->isExpanded();
+                  const auto plats = arbre->findItems("BATTERY = FLAT: level 2", Qt::MatchStartsWith | Qt::MatchRecursive);
+                  if (!plats.isEmpty()) {
+                      const QPoint centre = arbre->visualItemRect(plats.front()).center();
+                      QTest::mouseClick(arbre->viewport(), Qt::LeftButton, {}, centre);
+                      QTest::mouseDClick(arbre->viewport(), Qt::LeftButton, {}, centre);
+                  }
+                  Utilise("Close1")(explication);
+              })
+        .Puis("ViewRul",
+              [&](QWidget& visionneuse) {
+                  regle = static_cast<TNavigateurRegles&>(visionneuse).TexteAffiche().split('\n');
+                  Touche(Qt::Key_Escape)(visionneuse);
+              })
+        // The right-click menu's "Why?".
+        .Puis("ExplDat",
+              [&](QWidget& explication) {
+                  menuPourquoi = Lignes(explication).mid(0, 3);
+                  Utilise("Close1")(explication);
+              })
         // Why not...: a wrong text is refused, then the dictionary completes.
-        ALaProchaine("AskProp", [&](QWidget& question) {
-            auto* saisie = question.findChild<QLineEdit*>("Proposition");
-            QTest::mouseClick(saisie, Qt::LeftButton);
-            QTest::keyClicks(saisie, "%%");
-            QTest::keyClick(saisie, Qt::Key_Return);
-            messages << QString::fromStdString(journal.Textes().empty() ? "" : journal.Textes().back());
-            saisie->clear();
-            QTest::keyClicks(saisie, "out_of_f");
-            QAbstractItemView* propositions = saisie->completer()->popup();
-            completion = QTest::qWaitFor([&] { return propositions->isVisible(); }, 10000);
-            ALaProchaine("ExplDat", [&](QWidget& explication) {
-                pourquoiPas = Lignes(*explication.findChild<QTreeWidget*>("ExplanationTree"));
-                QTest::keyClick(&explication, Qt::Key_Escape);
-            });
-            // What the list offers; then the whole text, typed over.
-            for (int i = 0; completion && i < propositions->model()->rowCount(); ++i)
-                offertes << propositions->model()->index(i, 0).data().toString();
-            QTest::keyClick(saisie, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClicks(saisie, "diagnosis = out_of_fuel");
-            // Enter asks (the first one may only close the list).
-            QTest::keyClick(saisie, Qt::Key_Return);
-            if (question.isVisible()) QTest::keyClick(saisie, Qt::Key_Return);
-            if (question.isVisible()) QTest::keyClick(&question, Qt::Key_Escape);
-        });
-        Clique(fenetre.findChild<QPushButton*>("WhyNotButton"));
-
+        .Puis("AskProp",
+              [&](QWidget& question) {
+                  auto* saisie = question.findChild<QLineEdit*>("Proposition");
+                  QTest::mouseClick(saisie, Qt::LeftButton);
+                  TapeTexte(saisie, "%%\n");
+                  messages << QString::fromStdString(journal.Textes().empty() ? "" : journal.Textes().back());
+                  QTest::keyClick(saisie, Qt::Key_A, Qt::ControlModifier);
+                  TapeTexte(saisie, "out_of_f");
+                  QAbstractItemView* propositions = saisie->completer()->popup();
+                  completion = Attend([&] { return propositions->isVisible(); });
+                  for (int i = 0; completion && i < propositions->model()->rowCount(); ++i)
+                      offertes << propositions->model()->index(i, 0).data().toString();
+                  QTest::keyClick(saisie, Qt::Key_A, Qt::ControlModifier);
+                  TapeTexte(saisie, "diagnosis = out_of_fuel");
+                  // Enter asks (the first one may only close the list).
+                  QTest::keyClick(saisie, Qt::Key_Return);
+                  if (question.isVisible()) QTest::keyClick(saisie, Qt::Key_Return);
+              })
+        .Puis("ExplDat",
+              [&](QWidget& explication) {
+                  pourquoiPas = Lignes(explication);
+                  Utilise("Close1")(explication);
+              })
         // The tree of reasoning: the line of rule 6, then "Why?".
-        ALaProchaine("Tree", [&](QWidget& arbre) {
-            auto* niveaux = arbre.findChild<QPlainTextEdit*>("Memo2");
-            const QTextCursor ligne(niveaux->document()->findBlockByNumber(8));  // "  Rule 6 -> BATTERY = FLAT"
-            QTest::mouseClick(niveaux->viewport(), Qt::LeftButton, {}, niveaux->cursorRect(ligne).center());
-            ALaProchaine("ExplDat", [&](QWidget& explication) {
-                arbrePourquoi = Lignes(*explication.findChild<QTreeWidget*>("ExplanationTree")).mid(0, 2);
-                QTest::keyClick(&explication, Qt::Key_Escape);
-            });
-            auto* outils = arbre.findChild<QToolBar*>();
-            Clique(outils->widgetForAction(arbre.findChild<QAction*>("WhyButton")));
-            QTest::keyClick(&arbre, Qt::Key_Escape);
+        .Puis("Tree",
+              [&](QWidget& arbre) {
+                  auto* niveaux = arbre.findChild<QPlainTextEdit*>("Memo2");
+                  const QTextCursor ligne(niveaux->document()->findBlockByNumber(8));  // "  Rule 6 -> BATTERY = FLAT"
+                  QTest::mouseClick(niveaux->viewport(), Qt::LeftButton, {}, niveaux->cursorRect(ligne).center());
+                  Utilise("WhyButton")(arbre);
+                  Utilise("Close1")(arbre);
+              })
+        .Puis("ExplDat", [&](QWidget& explication) {
+            arbrePourquoi = Lignes(explication).mid(0, 2);
+            Utilise("Close1")(explication);
         });
-        Clique(fenetre.findChild<QPushButton*>("TreeButton"));
-        QTest::keyClick(&fenetre, Qt::Key_Escape);
-    }, [](QWidget& fenetre) {
-        // The run is over when "Why?" shows; it waits for a line.
-        return fenetre.findChild<QPushButton*>("WhyButton")->isVisible();
-    });
-    chainage.Ouvre();
+    QVERIFY2(parcours.Execute([&] { chainage.Ouvre(); }), qPrintable(parcours.Erreur()));
 
     QVERIFY(!boutonPretAvantChoix);
     QVERIFY(repliable);
@@ -213,8 +183,8 @@ void ExplDatTest::pourquoiEtPourquoiPas() {
                                               "          premise 1 STARTER_POWER = WEAK: satisfied by STARTER_POWER = "
                                               "WEAK"}));
     QCOMPARE(pourquoi.last(), QString("Weakest rule in the chain: rule 14 [0.9]"));
-    QCOMPARE(regle.mid(0, 2), QStringList({"ViewRul", "Rule number 6: Priority degree = 100%"}));
-    QCOMPARE(menuPourquoi, QStringList({"Why?", "Why not...", "DRAIN = LIGHTS: level 1, rule 14 [0.9]",
+    QCOMPARE(regle.mid(0, 1), QStringList({"Rule number 6: Priority degree = 100%"}));
+    QCOMPARE(menuPourquoi, QStringList({"DRAIN = LIGHTS: level 1, rule 14 [0.9]",
                                         "  premise 1 LIGHTS_LEFT_ON = YES: satisfied by LIGHTS_LEFT_ON = YES",
                                         "    LIGHTS_LEFT_ON = YES: observed, datum 5"}));
     QCOMPARE(messages, QStringList({"\"%%\" is not a proposition: write an attribute, an operator and a value"}));
