@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,7 +19,9 @@
 #include "core/proposition.h"
 #include "inference/textes_inference.h"
 #include "project/etat.h"
+#include "inference/explication.h"
 #include "ui/Conversion.h"
+#include "ui/Expl_dat.h"
 #include "ui/Tree_rea.h"
 #include "ui/Modale.h"
 
@@ -102,7 +105,20 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     arbre_->setObjectName("TreeButton");
     details_ = new QPushButton("View rule in detail", this);
     details_->setObjectName("RuleButton");
-    for (auto* bouton : {stop_, arbre_, details_}) bouton->setAutoDefault(false);
+    pourquoi_ = new QPushButton("Why?", this);
+    pourquoi_->setObjectName("WhyButton");
+    pourquoi_->setToolTip("Why was the selected datum deduced?");
+    pourquoiPas_ = new QPushButton("Why not...", this);
+    pourquoiPas_->setObjectName("WhyNotButton");
+    pourquoiPas_->setToolTip("Why was a proposition not established?");
+    connect(pourquoi_, &QPushButton::clicked, this, &TForwChain::WhyClick);
+    connect(pourquoiPas_, &QPushButton::clicked, this, &TForwChain::WhyNotClick);
+    for (QListWidget* liste : {declenchees_, deduits_}) {
+        liste->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(liste, &QListWidget::customContextMenuRequested, this,
+                [this, liste](const QPoint& position) { MenuExplication(liste, position); });
+    }
+    for (auto* bouton : {stop_, arbre_, details_, pourquoi_, pourquoiPas_}) bouton->setAutoDefault(false);
     connect(stop_, &QPushButton::clicked, this, &TForwChain::StopClick);
     connect(arbre_, &QPushButton::clicked, this, &TForwChain::ViewTreeClick);
     connect(details_, &QPushButton::clicked, this, &TForwChain::ViewRuleClick);
@@ -142,6 +158,8 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     boutons->addWidget(stop_);
     boutons->addWidget(arbre_);
     boutons->addWidget(details_);
+    boutons->addWidget(pourquoi_);
+    boutons->addWidget(pourquoiPas_);
     boutons->addStretch(1);
 
     auto* disposition = new QVBoxLayout(this);
@@ -156,6 +174,8 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     jauge_->hide();
     arbre_->hide();
     details_->hide();
+    pourquoi_->hide();
+    pourquoiPas_->hide();
 }
 
 void TForwChain::Initialise() {
@@ -165,6 +185,8 @@ void TForwChain::Initialise() {
     stop_->show();
     arbre_->hide();
     details_->hide();
+    pourquoi_->hide();
+    pourquoiPas_->hide();
     jauge_->hide();
     Statut("");
     fermerApres_ = false;
@@ -238,6 +260,11 @@ void TForwChain::FinInference() {
     Statut(TexteFinInference);
     stop_->hide();
     arbre_->show();
+    // Explanations need the run recorded.
+    const bool explicable = TExplDat::Explicable(moteur_);
+    pourquoi_->setVisible(explicable);
+    pourquoi_->setEnabled(false);  // until a line is chosen
+    pourquoiPas_->setVisible(explicable);
 }
 
 void TForwChain::PompeEvenements() {
@@ -292,15 +319,20 @@ void TForwChain::ViewRuleClick() {
 
 void TForwChain::TriggeredRulesClick() {
     details_->show();
+    pourquoi_->setEnabled(true);
     sourceDeduits_ = false;
 }
 
 void TForwChain::DeducedDataClick() {
     details_->show();
+    pourquoi_->setEnabled(true);
     sourceDeduits_ = true;
 }
 
-void TForwChain::InitialDataClick() { details_->hide(); }
+void TForwChain::InitialDataClick() {
+    details_->hide();
+    pourquoi_->setEnabled(false);
+}
 
 void TForwChain::Close1Click() { reject(); }
 
@@ -327,6 +359,37 @@ bool TForwChain::event(QEvent* evenement) {
 void TForwChain::mousePressEvent(QMouseEvent* evenement) {
     InitialDataClick();
     QDialog::mousePressEvent(evenement);
+}
+
+void TForwChain::WhyClick() {
+    if (enCours_) return;
+    QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
+    const int ligne = liste->currentRow();
+    if (ligne < 0 || !liste->currentItem()->isSelected()) return;
+    // The k-th triggered rule line and the k-th deduced datum are both the
+    // k-th record.
+    if (auto origine = OrigineDuRecord(moteur_, static_cast<std::size_t>(ligne)))
+        TExplDat::OuvrePourquoi(etat_, dialogues_, moteur_, *origine, this);
+}
+
+void TForwChain::WhyNotClick() {
+    if (enCours_) return;
+    TExplDat::OuvrePourquoiPas(etat_, dialogues_, moteur_, this);
+}
+
+void TForwChain::MenuExplication(QListWidget* liste, const QPoint& position) {
+    if (enCours_ || !TExplDat::Explicable(moteur_)) return;
+    if (QListWidgetItem* element = liste->itemAt(position)) {
+        liste->setCurrentItem(element);
+        element->setSelected(true);
+        if (liste == deduits_) DeducedDataClick();
+        else TriggeredRulesClick();
+    }
+    QMenu menu(this);
+    auto* pourquoi = menu.addAction("Why?", this, &TForwChain::WhyClick);
+    pourquoi->setEnabled(liste->currentItem() && liste->currentItem()->isSelected());
+    menu.addAction("Why not...", this, &TForwChain::WhyNotClick);
+    menu.exec(liste->viewport()->mapToGlobal(position));
 }
 
 void TForwChain::MontreDetails(const std::string& titre, const std::string& texte) {

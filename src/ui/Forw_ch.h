@@ -63,6 +63,10 @@ public slots:
     void InitialDataClick();
     void Close1Click();
     void reject() override;
+    // "Why?" on the selected triggered rule or deduced datum, and "Why
+    // not..." on a proposition asked for: the explanation window.
+    void WhyClick();
+    void WhyNotClick();
 
 protected:
     bool event(QEvent* evenement) override;
@@ -76,6 +80,7 @@ private:
     // The activation: counters, initial data, rules prepared, then the whole
     // run. Coming back from the tree window does not run it again.
     void Lance();
+    void MenuExplication(QListWidget* liste, const QPoint& position);
 
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
@@ -101,6 +106,8 @@ private:
     QPushButton* stop_;
     QPushButton* arbre_;
     QPushButton* details_;
+    QPushButton* pourquoi_;
+    QPushButton* pourquoiPas_;
     QLabel* texteStatut_;
     QProgressBar* jauge_;
 };

@@ -104,6 +104,7 @@ void TMenuExpert::Construit(const TSystemeFichiers& systeme) {
     Progression = std::make_unique<TProgressionQt>(*statusBar(), *Gauge1);
     CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression, systeme);
     Moteur = std::make_unique<TMoteur>();
+    Moteur->Enregistre(&Enregistreur);  // the windows explain their runs
     FenetreAide = new TAide(":/help/", this);
     FiltreAide = new TFiltreAide(*FenetreAide, this);
     qApp->installEventFilter(FiltreAide);

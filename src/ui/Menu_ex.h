@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/dialogues.h"
+#include "inference/enregistreur.h"
 #include "project/cycle_projet.h"
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
@@ -150,6 +151,7 @@ private:
     std::unique_ptr<TProgressionQt> Progression;
     std::unique_ptr<TCycleProjet> CycleProjet;
     std::unique_ptr<TMoteur> Moteur;  // the inference, shared by its three windows
+    TEnregistreur Enregistreur;       // what the explanations of a run need
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
