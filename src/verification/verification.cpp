@@ -384,18 +384,37 @@ private:
 
     void VerifieGroupe(const std::vector<std::size_t>& groupe) {
         std::vector<std::vector<TExigence>> exigences;
-        std::vector<TDomaine> conclusions;
         exigences.reserve(groupe.size());
-        for (std::size_t r : groupe) {
-            exigences.push_back(Exigences(r));
-            conclusions.push_back(DomaineDe(Regles[r].Conclusion));
+        for (std::size_t r : groupe) exigences.push_back(Exigences(r));
+        // Members with the same conclusion share a class; whether the
+        // conclusions of two classes can hold together is worked out once.
+        std::vector<std::size_t> classe(groupe.size());
+        std::vector<TDomaine> conclusions;
+        {
+            std::vector<std::pair<std::uint64_t, std::size_t>> cles;
+            for (std::size_t k = 0; k < groupe.size(); ++k) cles.emplace_back(Empreinte(Regles[groupe[k]].Conclusion), k);
+            const auto classes = Distinctes(std::move(cles), [&](std::size_t k) -> const TProposition& {
+                return Regles[groupe[k]].Conclusion;
+            });
+            for (std::size_t c = 0; c < classes.size(); ++c) {
+                for (std::size_t k : classes[c]) classe[k] = c;
+                conclusions.push_back(DomaineDe(Regles[groupe[classes[c].front()]].Conclusion));
+            }
         }
+        const std::size_t nc = conclusions.size();
+        std::vector<signed char> memo(nc <= 2048 ? nc * nc : 0, -1);
+        auto disjointes = [&](std::size_t a, std::size_t b) {
+            if (memo.empty()) return !SeCroisent(conclusions[a], conclusions[b]);
+            signed char& m = memo[a * nc + b];
+            if (m < 0) m = !SeCroisent(conclusions[a], conclusions[b]);
+            return m == 1;
+        };
         // By member: the rules that make it useless, and those it conflicts with.
         std::vector<std::vector<int>> subsumantes(groupe.size()), conflits(groupe.size());
         for (const auto& [i, j] : PairesCandidates(exigences)) {
             const TRegle& a = Regles[groupe[i]];
             const TRegle& b = Regles[groupe[j]];
-            if (Equivalence(a.Conclusion, b.Conclusion)) {
+            if (classe[i] == classe[j]) {
                 // i is the earlier rule: groups are in rule order.
                 if (DoublonDe[groupe[j]] == static_cast<int>(groupe[i])) continue;
                 if (MemesRegles(a, b)) continue;
@@ -410,7 +429,7 @@ private:
                 } else if (bImpliqueA) {
                     subsumantes[j].push_back(static_cast<int>(groupe[i] + 1));
                 }
-            } else if (!SeCroisent(conclusions[i], conclusions[j]) && Compatibles(exigences[i], exigences[j])) {
+            } else if (disjointes(classe[i], classe[j]) && Compatibles(exigences[i], exigences[j])) {
                 conflits[j].push_back(static_cast<int>(groupe[i] + 1));
             }
         }
