@@ -78,6 +78,16 @@ void TVerifBase::Construit() {
     Liste->header()->setStretchLastSection(true);
     Liste->setStatusTip("Double-click a finding on a rule to modify that rule");
     connect(Liste, &QTreeWidget::itemActivated, this, &TVerifBase::ConstatActive);
+    connect(Liste, &QTreeWidget::currentItemChanged, this, &TVerifBase::ConstatChoisi);
+
+    // Messages are long: the one chosen is shown whole below the list.
+    Detail = new QLabel(this);
+    Detail->setObjectName("Detail");
+    Detail->setWordWrap(true);
+    Detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Detail->setFrameShape(QFrame::StyledPanel);
+    Detail->setMinimumHeight(3 * Detail->fontMetrics().lineSpacing());
+    Detail->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Resume = new QLabel(this);
     Resume->setObjectName("Resume");
@@ -96,6 +106,7 @@ void TVerifBase::Construit() {
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(filtres);
     colonne->addWidget(Liste, 1);
+    colonne->addWidget(Detail);
     colonne->addLayout(bas);
     resize(980, 520);
 }
@@ -125,6 +136,7 @@ bool TVerifBase::Montre(TNiveauConstat niveau) const {
 
 void TVerifBase::Remplit() {
     Liste->clear();
+    Detail->clear();
     QList<QTreeWidgetItem*> lignes;
     for (std::size_t i = 0; i < Resultats.size(); ++i) {
         const TConstat& c = Resultats[i];
@@ -155,6 +167,22 @@ void TVerifBase::FiltreClick() {
         const auto& c = Resultats[static_cast<std::size_t>(ligne->data(ColonneNiveau, Qt::UserRole).toInt())];
         ligne->setHidden(!Montre(c.Niveau));
     }
+}
+
+void TVerifBase::ConstatChoisi(QTreeWidgetItem* ligne) {
+    if (ligne == nullptr) {
+        Detail->clear();
+        return;
+    }
+    const auto& c = Resultats[static_cast<std::size_t>(ligne->data(ColonneNiveau, Qt::UserRole).toInt())];
+    QString texte = Lieu(c) + ", " + NomNiveau(c.Niveau) + " [" + QString::fromLatin1(c.Id.c_str()) + "]: " +
+                    Texte(c.Message);
+    if (!c.ReglesLiees.empty()) {
+        QStringList regles;
+        for (int r : c.ReglesLiees) regles << QString::number(r);
+        texte += "\nOther rules: " + regles.join(", ");
+    }
+    Detail->setText(texte);
 }
 
 void TVerifBase::ConstatActive(QTreeWidgetItem* ligne) {

@@ -39,6 +39,7 @@ public slots:
     void CheckAgainClick();
     void FiltreClick();
     void ConstatActive(QTreeWidgetItem* ligne);
+    void ConstatChoisi(QTreeWidgetItem* ligne);
 
 private:
     void Construit();
@@ -54,6 +55,7 @@ private:
     QCheckBox* FiltreAvertissements = nullptr;
     QCheckBox* FiltreNotes = nullptr;
     QLabel* Resume = nullptr;
+    QLabel* Detail = nullptr;  // the whole of the finding chosen
     QPushButton* BoutonVerifie = nullptr;
     QPushButton* BoutonFerme = nullptr;
 };

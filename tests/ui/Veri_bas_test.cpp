@@ -77,7 +77,7 @@ void TestVerifBase::FiltreOuvreLaRegleEtVerifieDeNouveau() {
     f.Pilote.Titres.clear();
 
     QStringList avant, notesCachees, apres;
-    QString resumeAvant, resumeApres;
+    QString resumeAvant, resumeApres, detail;
     // In the modification window: the degree of rule 7 brought down to 0.9,
     // the priority of the rule that feeds its premise DRAIN = LIGHTS.
     auto modifie = [](QDialog& modification) -> int {
@@ -95,6 +95,7 @@ void TestVerifBase::FiltreOuvreLaRegleEtVerifieDeNouveau() {
         montree = QTest::qWaitForWindowExposed(&fenetre);
         avant = LignesVisibles(fenetre);
         resumeAvant = Resume(fenetre);
+        detail = fenetre.findChild<QLabel*>("Detail")->text();
         Clique(fenetre, "FiltreNotes");
         notesCachees = LignesVisibles(fenetre);
         // The first finding is on rule 7; a double-click opens that rule (the
@@ -119,6 +120,10 @@ void TestVerifBase::FiltreOuvreLaRegleEtVerifieDeNouveau() {
     QCOMPARE(avant.size(), 40);
     QCOMPARE(avant.first(), QString("Rule 7 priority-inversion"));
     QCOMPARE(avant.last(), QString("Base goals"));
+    // The chosen finding is shown whole, with the other rules it names.
+    QCOMPARE(detail, QString("Rule 7, warning [priority-inversion]: premise DRAIN = LIGHTS is only satisfied by "
+                             "rules of lower priority, at most 0.9 (rule 14): above a critical value of 0.9 this "
+                             "rule can never fire\nOther rules: 14"));
     QCOMPARE(notesCachees.size(), 15);
     QVERIFY(!notesCachees.contains("Base goals"));
     // The filter holds across the new check. Rule 7 is now fed by rules of
