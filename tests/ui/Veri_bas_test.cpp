@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QtTest>
 
 #include "core/journal.h"
@@ -24,15 +24,14 @@ struct TFenetreTest {
     TFenetreTest() { Pilote.Branche(Menu); }
 };
 
-QTreeWidget* Liste(QDialog& fenetre) { return fenetre.findChild<QTreeWidget*>("ListeConstats"); }
+QTreeView* Liste(QDialog& fenetre) { return fenetre.findChild<QTreeView*>("ListeConstats"); }
 
 // The texts of the lines a person sees: "Where Finding".
 QStringList LignesVisibles(QDialog& fenetre) {
     QStringList lignes;
-    QTreeWidget* liste = Liste(fenetre);
-    for (int i = 0; i < liste->topLevelItemCount(); ++i)
-        if (!liste->topLevelItem(i)->isHidden())
-            lignes << liste->topLevelItem(i)->text(1) + " " + liste->topLevelItem(i)->text(2);
+    QAbstractItemModel* modele = Liste(fenetre)->model();
+    for (int i = 0; i < modele->rowCount(); ++i)
+        lignes << modele->index(i, 1).data().toString() + " " + modele->index(i, 2).data().toString();
     return lignes;
 }
 
@@ -100,9 +99,10 @@ void TestVerifBase::FiltreOuvreLaRegleEtVerifieDeNouveau() {
         notesCachees = LignesVisibles(fenetre);
         // The first finding is on rule 7; a double-click opens that rule (the
         // click before it is the first half of a person's double-click).
-        QTreeWidget* liste = Liste(fenetre);
-        icone = !liste->topLevelItem(0)->icon(0).isNull();
-        const QPoint centre = liste->visualItemRect(liste->topLevelItem(0)).center();
+        QTreeView* liste = Liste(fenetre);
+        const QModelIndex premiere = liste->model()->index(0, 0);
+        icone = !premiere.data(Qt::DecorationRole).value<QIcon>().isNull();
+        const QPoint centre = liste->visualRect(premiere).center();
         QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, centre);
         Clique(fenetre, "CheckAgainBtn");
