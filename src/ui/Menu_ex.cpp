@@ -67,8 +67,6 @@ TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
 
-int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
-
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
@@ -245,33 +243,28 @@ void TMenuExpert::CreeFenetres() {
     AboutBox = new TAboutBox(etat, Dialogues, this);
     AjoutRegles = Fenetre(new TAjoutRegles(etat, Dialogues, this));
     RemovRul = Fenetre(new TRemovRul(etat, Dialogues, this));
-    auto* choixRegle = new TSelectRul(etat, Dialogues, this);
-    SelectRul = Fenetre(choixRegle);
+    SelectRul = Fenetre(new TSelectRul(etat, Dialogues, this));
     AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
-    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
     SelChain = Fenetre(selection);
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
-    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
+    auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
-    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
-    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
-    choixRegle->OuvreModification = [this](TModifRule& modification) {
-        modification.Initialise();
-        Execute(modification);
-    };
-    // A finding on a rule opens that rule in the same modification window.
+    selection->UtiliseChainage(chainage);
+    chainage->UtiliseArbre(arbre);
+    // A finding on a rule opens that rule in the rule chooser's modification window.
     auto* verification = new TVerifBase(etat, Dialogues, this);
     VerifBase = Fenetre(verification);
-    verification->OuvreModification = [this, choixRegle](int regle) {
-        choixRegle->ModifRule().ChoisitRegle(regle);
-        choixRegle->OuvreModification(choixRegle->ModifRule());
+    TModifRule& modification = static_cast<TSelectRul*>(SelectRul.Fenetre)->ModifRule();
+    verification->OuvreModification = [&modification](int regle) {
+        modification.ChoisitRegle(regle);
+        modification.Ouvre();
     };
 }
 
@@ -398,8 +391,7 @@ void TMenuExpert::Commande(const std::function<void()>& action) {
 }
 
 void TMenuExpert::Ouvre(const TFenetre& fenetre) {
-    fenetre.Initialise();
-    Execute(*fenetre.Fenetre);
+    fenetre.Ouvre();
     Affiche();
 }
 
@@ -494,8 +486,7 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     Affiche();
-    NewPro->Initialise();
-    Execute(*NewPro);
+    NewPro->Ouvre();
     return NewPro->Choix();
 }
 
@@ -504,13 +495,11 @@ void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
 void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
-    Execute(*Abstracts);
 }
 
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();
     Abstracts->ChangeComment(base);
-    Execute(*Abstracts);
 }
 
 }  // namespace veridane

@@ -14,6 +14,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 #include "verification/verification.h"
 
 namespace veridane {
@@ -172,6 +173,11 @@ void TVerifBase::Construit() {
 void TVerifBase::Initialise() {
     Verifie();
     Liste->setFocus();
+}
+
+int TVerifBase::Ouvre() {
+    Initialise();
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
 void TVerifBase::CheckAgainClick() { Verifie(); }

@@ -29,6 +29,7 @@ public:
 
     // What opening the window does: the checks run on the base as it stands.
     void Initialise();
+    int Ouvre();
 
     // Opens the rule modification window on a rule (index in the base, from
     // 0). The main window sets it.
