@@ -104,10 +104,10 @@ void TParcours::Veille() {
         DepuisSansReponse = -1;
         return;
     }
-    if (!Reponses.empty() && Reconnue(*fenetre, Reponses.front().Attendu)) {
-        // Waiting is done here, between two looks: a gesture that waited
-        // would hold up the event loop the window is running.
-        if (Reponses.front().Pret && !Reponses.front().Pret(*fenetre)) return;
+    const bool reconnue = !Reponses.empty() && Reconnue(*fenetre, Reponses.front().Attendu);
+    // Waiting is done here, between two looks: a gesture that waited would
+    // hold up the event loop the window is running.
+    if (reconnue && (!Reponses.front().Pret || Reponses.front().Pret(*fenetre))) {
         TReponse reponse = Reponses.front();
         Reponses.pop_front();
         Vus.append(Description(*fenetre));
@@ -121,8 +121,11 @@ void TParcours::Veille() {
     if (DepuisSansReponse < 0) DepuisSansReponse = Horloge().elapsed();
     if (Horloge().elapsed() - DepuisSansReponse < Delai) return;
     Vus.append(Description(*fenetre));
-    Erreurs.append("\"" + Description(*fenetre) + "\" came up, expected " +
-                   (Reponses.empty() ? QString("no window") : "\"" + Reponses.front().Attendu + "\""));
+    if (reconnue)
+        Erreurs.append("\"" + Description(*fenetre) + "\" never came to the state its answer waits for");
+    else
+        Erreurs.append("\"" + Description(*fenetre) + "\" came up, expected " +
+                       (Reponses.empty() ? QString("no window") : "\"" + Reponses.front().Attendu + "\""));
     Force(fenetre);
     DepuisSansReponse = -1;
 }
