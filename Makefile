@@ -86,6 +86,8 @@ fuzz: fuzz-build
 # Engine comparison: Release build of its own, generated rules bases of
 # 10,000 to 1,000,000 rules, Veridane against the CLIPS shell and the plain
 # reference engine (bench/compare_moteurs.sh; see docs/performance.md).
+# Then the checks of generated bases of 100,000 and 1,000,000 rules
+# (bench/verification.sh).
 BENCH_BUILD ?= build-bench
 
 .PHONY: bench
@@ -94,6 +96,8 @@ bench:
 	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERIDANE_BUILD_UI=OFF -DVERIDANE_BUILD_BENCH=ON
 	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-cli veridane-strates veridane-bench-reference veridane-bench-memoire
 	bash bench/compare_moteurs.sh $(BENCH_BUILD)
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-regles-aleatoires
+	bash bench/verification.sh $(BENCH_BUILD)
 
 # make mutants: the share of the curated faults of tests/mutants.txt that
 # the tests notice, each fault applied alone to a copy of the tree in

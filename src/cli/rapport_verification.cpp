@@ -56,44 +56,46 @@ std::string LieuSarif(const TConstat& c, const TFichiersVerifies& fichiers) {
 
 }  // namespace
 
-std::string TexteConstats(const std::vector<TConstat>& constats, const TFichiersVerifies& fichiers) {
-    std::string texte;
+void EcritTexteConstats(std::ostream& sortie, const std::vector<TConstat>& constats,
+                        const TFichiersVerifies& fichiers) {
+    std::string ligne;
     for (const TConstat& c : constats) {
-        if (c.Entree > 0) texte += fichiers.NomDico + ": entry " + std::to_string(c.Entree) + ": ";
-        else if (c.Regle > 0) texte += fichiers.NomRegles + ": rule " + std::to_string(c.Regle) + ": ";
-        else texte += fichiers.NomRegles + ": ";
-        texte += std::string(NomNiveau(c.Niveau)) + " [" + c.Id + "] " + Utf8DepuisWindows1252(c.Message) + "\n";
+        if (c.Entree > 0) ligne = fichiers.NomDico + ": entry " + std::to_string(c.Entree) + ": ";
+        else if (c.Regle > 0) ligne = fichiers.NomRegles + ": rule " + std::to_string(c.Regle) + ": ";
+        else ligne = fichiers.NomRegles + ": ";
+        ligne += std::string(NomNiveau(c.Niveau)) + " [" + c.Id + "] " + Utf8DepuisWindows1252(c.Message) + "\n";
+        sortie << ligne;
     }
-    return texte + Resume(constats) + "\n";
+    sortie << Resume(constats) << "\n";
 }
 
-std::string JsonConstats(const std::vector<TConstat>& constats) {
-    std::string json = "[";
+void EcritJsonConstats(std::ostream& sortie, const std::vector<TConstat>& constats) {
+    sortie << "[";
     for (std::size_t i = 0; i < constats.size(); ++i) {
         const TConstat& c = constats[i];
-        json += i > 0 ? ",\n  " : "\n  ";
-        json += "{\"id\": \"" + c.Id + "\", \"level\": \"" + NomNiveau(c.Niveau) + "\", \"rule\": " +
-                NombreOuNull(c.Regle) + ", \"entry\": " + NombreOuNull(c.Entree) + ", \"related_rules\": " +
-                TableauJson(c.ReglesLiees, [](int r) { return std::to_string(r); }) +
-                ", \"attributes\": " + TableauJson(c.Attributs, [](const std::string& a) { return ChaineJson(a); }) +
-                ", \"message\": " + ChaineJson(c.Message) + "}";
+        sortie << (i > 0 ? ",\n  " : "\n  ")
+               << "{\"id\": \"" + c.Id + "\", \"level\": \"" + NomNiveau(c.Niveau) + "\", \"rule\": " +
+                      NombreOuNull(c.Regle) + ", \"entry\": " + NombreOuNull(c.Entree) + ", \"related_rules\": " +
+                      TableauJson(c.ReglesLiees, [](int r) { return std::to_string(r); }) + ", \"attributes\": " +
+                      TableauJson(c.Attributs, [](const std::string& a) { return ChaineJson(a); }) +
+                      ", \"message\": " + ChaineJson(c.Message) + "}";
     }
-    return json + (constats.empty() ? "]\n" : "\n]\n");
+    sortie << (constats.empty() ? "]\n" : "\n]\n");
 }
 
-std::string SarifConstats(const std::vector<TConstat>& constats, const TFichiersVerifies& fichiers) {
-    std::string json =
-        "{\n  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n  \"version\": \"2.1.0\",\n"
-        "  \"runs\": [{\n    \"tool\": {\"driver\": {\"name\": \"veridane-cli\", \"version\": \"1.0\", \"rules\": [" +
-        ReglesSarif() + "\n    ]}},\n    \"results\": [";
+void EcritSarifConstats(std::ostream& sortie, const std::vector<TConstat>& constats,
+                        const TFichiersVerifies& fichiers) {
+    sortie << "{\n  \"$schema\": \"https://json.schemastore.org/sarif-2.1.0.json\",\n  \"version\": \"2.1.0\",\n"
+              "  \"runs\": [{\n    \"tool\": {\"driver\": {\"name\": \"veridane-cli\", \"version\": \"1.0\", \"rules\": ["
+           << ReglesSarif() << "\n    ]}},\n    \"results\": [";
     for (std::size_t i = 0; i < constats.size(); ++i) {
         const TConstat& c = constats[i];
-        json += i > 0 ? ",\n" : "\n";
-        json += "      {\"ruleId\": \"" + c.Id + "\", \"ruleIndex\": " + std::to_string(IndexGenre(c.Id)) +
-                ", \"level\": \"" + NomNiveau(c.Niveau) + "\", \"message\": {\"text\": " + ChaineJson(c.Message) +
-                "}, \"locations\": [" + LieuSarif(c, fichiers) + "]}";
+        sortie << (i > 0 ? ",\n" : "\n")
+               << "      {\"ruleId\": \"" + c.Id + "\", \"ruleIndex\": " + std::to_string(IndexGenre(c.Id)) +
+                      ", \"level\": \"" + NomNiveau(c.Niveau) + "\", \"message\": {\"text\": " + ChaineJson(c.Message) +
+                      "}, \"locations\": [" + LieuSarif(c, fichiers) + "]}";
     }
-    return json + (constats.empty() ? "]\n  }]\n}\n" : "\n    ]\n  }]\n}\n");
+    sortie << (constats.empty() ? "]\n  }]\n}\n" : "\n    ]\n  }]\n}\n");
 }
 
 std::string UriDeChemin(const std::string& chemin) {

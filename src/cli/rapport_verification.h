@@ -2,6 +2,7 @@
 // prints them: text lines, a JSON array, or a SARIF 2.1.0 log.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -18,16 +19,21 @@ struct TFichiersVerifies {
     std::vector<int> LignesRegles;  // first line of each rule, in base order
 };
 
+// Each writer puts the findings on `sortie` as it goes: a large base has
+// hundreds of megabytes of them.
+
 // One line per finding ("FILE: rule N: LEVEL [ID] MESSAGE"), then the
 // summary line; UTF-8.
-std::string TexteConstats(const std::vector<TConstat>& constats, const TFichiersVerifies& fichiers);
+void EcritTexteConstats(std::ostream& sortie, const std::vector<TConstat>& constats,
+                        const TFichiersVerifies& fichiers);
 
 // An array of objects with id, level, rule, entry, related_rules, attributes
 // and message, in the same order.
-std::string JsonConstats(const std::vector<TConstat>& constats);
+void EcritJsonConstats(std::ostream& sortie, const std::vector<TConstat>& constats);
 
 // A SARIF 2.1.0 log of one run.
-std::string SarifConstats(const std::vector<TConstat>& constats, const TFichiersVerifies& fichiers);
+void EcritSarifConstats(std::ostream& sortie, const std::vector<TConstat>& constats,
+                        const TFichiersVerifies& fichiers);
 
 // A file path as a URI reference: absolute paths as file: URIs, relative
 // ones kept relative; bytes outside the unreserved set percent-encoded.

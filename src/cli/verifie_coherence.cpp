@@ -116,11 +116,11 @@ int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& co
 
     const std::vector<TConstat> constats = VerifieBase(lecture.Etat.Base, lecture.Sources);
     switch (options->Format) {
-        case TFormat::Texte: contexte.Sortie << TexteConstats(constats, lecture.Fichiers); break;
-        case TFormat::Json: contexte.Sortie << JsonConstats(constats); break;
+        case TFormat::Texte: EcritTexteConstats(contexte.Sortie, constats, lecture.Fichiers); break;
+        case TFormat::Json: EcritJsonConstats(contexte.Sortie, constats); break;
         case TFormat::Sarif:
             lecture.Fichiers.LignesRegles = LignesDesRegles(lecture.Fichiers.CheminRegles);
-            contexte.Sortie << SarifConstats(constats, lecture.Fichiers);
+            EcritSarifConstats(contexte.Sortie, constats, lecture.Fichiers);
             break;
     }
     // A file that did not read cleanly was not checked whole.

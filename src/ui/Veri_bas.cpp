@@ -8,13 +8,15 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QAbstractTableModel>
 #include <QStyle>
-#include <QTreeWidget>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 #include "verification/verification.h"
 
 namespace veridane {
@@ -43,6 +45,62 @@ QString Compte(int nombre, const char* mot) {
 
 }  // namespace
 
+// The findings of the levels shown, one row each.
+class TModeleConstats : public QAbstractTableModel {
+public:
+    explicit TModeleConstats(QObject* parent)
+        : QAbstractTableModel(parent),
+          Icones{IconeNiveau(TNiveauConstat::Erreur), IconeNiveau(TNiveauConstat::Avertissement),
+                 IconeNiveau(TNiveauConstat::Note)} {}
+
+    // Shows the findings for which `montre` holds.
+    template <typename F>
+    void Montre(const std::vector<TConstat>& constats, F montre) {
+        beginResetModel();
+        Constats = &constats;
+        Lignes.clear();
+        for (std::size_t i = 0; i < constats.size(); ++i)
+            if (montre(constats[i])) Lignes.push_back(i);
+        endResetModel();
+    }
+
+    const TConstat* Constat(int ligne) const {
+        if (Constats == nullptr || ligne < 0 || ligne >= static_cast<int>(Lignes.size())) return nullptr;
+        return &(*Constats)[Lignes[static_cast<std::size_t>(ligne)]];
+    }
+
+    int rowCount(const QModelIndex& parent) const override {
+        return parent.isValid() ? 0 : static_cast<int>(Lignes.size());
+    }
+    int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 4; }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        const TConstat* c = Constat(index.row());
+        if (c == nullptr) return {};
+        if (role == Qt::DecorationRole && index.column() == ColonneNiveau)
+            return Icones[static_cast<int>(c->Niveau)];
+        if (role == Qt::ToolTipRole && index.column() == ColonneMessage) return Texte(c->Message);
+        if (role != Qt::DisplayRole) return {};
+        switch (index.column()) {
+            case ColonneNiveau: return QString(NomNiveau(c->Niveau));
+            case ColonneLieu: return Lieu(*c);
+            case ColonneId: return QString::fromLatin1(c->Id.c_str());
+            default: return Texte(c->Message);
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        static const char* const titres[] = {"Level", "Where", "Finding", "Message"};
+        if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 3) return {};
+        return QString(titres[section]);
+    }
+
+private:
+    QIcon Icones[3];  // by level
+    const std::vector<TConstat>* Constats = nullptr;
+    std::vector<std::size_t> Lignes;  // indexes into *Constats
+};
+
 TVerifBase::TVerifBase(TEtatVeridane& etat, IDialogues& /*dialogues*/, QWidget* parent)
     : QDialog(parent), Etat(etat) {
     setObjectName("VerifBase");
@@ -70,16 +128,27 @@ void TVerifBase::Construit() {
     }
     filtres->addStretch();
 
-    Liste = new QTreeWidget(this);
+    Modele = new TModeleConstats(this);
+    Liste = new QTreeView(this);
     Liste->setObjectName("ListeConstats");
-    Liste->setHeaderLabels({"Level", "Where", "Finding", "Message"});
+    Liste->setModel(Modele);
     Liste->setRootIsDecorated(false);
     Liste->setUniformRowHeights(true);
     Liste->setAlternatingRowColors(true);
     Liste->setWordWrap(false);
     Liste->header()->setStretchLastSection(true);
     Liste->setStatusTip("Double-click a finding on a rule to modify that rule");
-    connect(Liste, &QTreeWidget::itemActivated, this, &TVerifBase::ConstatActive);
+    connect(Liste, &QTreeView::activated, this, &TVerifBase::ConstatActive);
+    connect(Liste->selectionModel(), &QItemSelectionModel::currentChanged, this, &TVerifBase::ConstatChoisi);
+
+    // Messages are long: the one chosen is shown whole below the list.
+    Detail = new QLabel(this);
+    Detail->setObjectName("Detail");
+    Detail->setWordWrap(true);
+    Detail->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    Detail->setFrameShape(QFrame::StyledPanel);
+    Detail->setMinimumHeight(3 * Detail->fontMetrics().lineSpacing());
+    Detail->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Resume = new QLabel(this);
     Resume->setObjectName("Resume");
@@ -98,6 +167,7 @@ void TVerifBase::Construit() {
     auto* colonne = new QVBoxLayout(this);
     colonne->addLayout(filtres);
     colonne->addWidget(Liste, 1);
+    colonne->addWidget(Detail);
     colonne->addLayout(bas);
     resize(980, 520);
 }
@@ -109,7 +179,7 @@ void TVerifBase::Initialise() {
 
 int TVerifBase::Ouvre() {
     Initialise();
-    return ExecuteModale(*this);
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
 void TVerifBase::CheckAgainClick() { Verifie(); }
@@ -131,45 +201,49 @@ bool TVerifBase::Montre(TNiveauConstat niveau) const {
 }
 
 void TVerifBase::Remplit() {
-    Liste->clear();
-    QList<QTreeWidgetItem*> lignes;
-    for (std::size_t i = 0; i < Resultats.size(); ++i) {
-        const TConstat& c = Resultats[i];
-        auto* ligne = new QTreeWidgetItem;
-        ligne->setIcon(ColonneNiveau, IconeNiveau(c.Niveau));
-        ligne->setText(ColonneNiveau, NomNiveau(c.Niveau));
-        ligne->setText(ColonneLieu, Lieu(c));
-        ligne->setText(ColonneId, QString::fromLatin1(c.Id.c_str()));
-        ligne->setText(ColonneMessage, Texte(c.Message));
-        ligne->setToolTip(ColonneMessage, Texte(c.Message));
-        ligne->setData(ColonneNiveau, Qt::UserRole, static_cast<int>(i));
-        lignes.append(ligne);
-    }
-    Liste->addTopLevelItems(lignes);
-    for (int colonne : {ColonneNiveau, ColonneLieu, ColonneId}) Liste->resizeColumnToContents(colonne);
     FiltreClick();
+    // Widths from the first lines: measuring them all would take long.
+    for (int colonne : {ColonneNiveau, ColonneLieu, ColonneId}) Liste->resizeColumnToContents(colonne);
     const TBilanConstats bilan = Bilan(Resultats);
     Resume->setText(Resultats.empty() ? QString("No finding: the base is clean.")
                                       : Compte(bilan.Erreurs, "error") + ", " +
                                             Compte(bilan.Avertissements, "warning") + ", " +
                                             Compte(bilan.Notes, "note"));
-    if (Liste->topLevelItemCount() > 0) Liste->setCurrentItem(Liste->topLevelItem(0));
 }
 
 void TVerifBase::FiltreClick() {
-    for (int i = 0; i < Liste->topLevelItemCount(); ++i) {
-        QTreeWidgetItem* ligne = Liste->topLevelItem(i);
-        const auto& c = Resultats[static_cast<std::size_t>(ligne->data(ColonneNiveau, Qt::UserRole).toInt())];
-        ligne->setHidden(!Montre(c.Niveau));
-    }
+    Modele->Montre(Resultats, [this](const TConstat& c) { return Montre(c.Niveau); });
+    Detail->clear();
+    if (Modele->rowCount({}) > 0) Liste->setCurrentIndex(Modele->index(0, 0));
 }
 
-void TVerifBase::ConstatActive(QTreeWidgetItem* ligne) {
-    if (ligne == nullptr || !OuvreModification) return;
-    const auto& c = Resultats[static_cast<std::size_t>(ligne->data(ColonneNiveau, Qt::UserRole).toInt())];
+const TConstat* TVerifBase::ConstatDe(const QModelIndex& ligne) const {
+    return ligne.isValid() ? Modele->Constat(ligne.row()) : nullptr;
+}
+
+void TVerifBase::ConstatChoisi(const QModelIndex& ligne) {
+    const TConstat* constat = ConstatDe(ligne);
+    if (constat == nullptr) {
+        Detail->clear();
+        return;
+    }
+    const TConstat& c = *constat;
+    QString texte = Lieu(c) + ", " + NomNiveau(c.Niveau) + " [" + QString::fromLatin1(c.Id.c_str()) + "]: " +
+                    Texte(c.Message);
+    if (!c.ReglesLiees.empty()) {
+        QStringList regles;
+        for (int r : c.ReglesLiees) regles << QString::number(r);
+        texte += "\nOther rules: " + regles.join(", ");
+    }
+    Detail->setText(texte);
+}
+
+void TVerifBase::ConstatActive(const QModelIndex& ligne) {
+    const TConstat* c = ConstatDe(ligne);
+    if (c == nullptr || !OuvreModification) return;
     // Only a rule can be opened; the rule may have gone since the last check.
-    if (c.Regle <= 0 || c.Regle > static_cast<int>(Etat.Base.Regles.size())) return;
-    OuvreModification(c.Regle - 1);
+    if (c->Regle <= 0 || c->Regle > static_cast<int>(Etat.Base.Regles.size())) return;
+    OuvreModification(c->Regle - 1);
 }
 
 }  // namespace veridane

@@ -12,13 +12,14 @@
 
 class QCheckBox;
 class QLabel;
+class QModelIndex;
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace veridane {
 
 class IDialogues;
+class TModeleConstats;
 struct TEtatVeridane;
 
 class TVerifBase : public QDialog {
@@ -40,22 +41,28 @@ public:
 public slots:
     void CheckAgainClick();
     void FiltreClick();
-    void ConstatActive(QTreeWidgetItem* ligne);
+    void ConstatActive(const QModelIndex& ligne);
+    void ConstatChoisi(const QModelIndex& ligne);
 
 private:
     void Construit();
     void Verifie();
     void Remplit();
     bool Montre(TNiveauConstat niveau) const;
+    const TConstat* ConstatDe(const QModelIndex& ligne) const;
 
     TEtatVeridane& Etat;
     std::vector<TConstat> Resultats;
 
-    QTreeWidget* Liste = nullptr;
+    // The findings shown, through a model: a large base has hundreds of
+    // thousands of them.
+    TModeleConstats* Modele = nullptr;
+    QTreeView* Liste = nullptr;
     QCheckBox* FiltreErreurs = nullptr;
     QCheckBox* FiltreAvertissements = nullptr;
     QCheckBox* FiltreNotes = nullptr;
     QLabel* Resume = nullptr;
+    QLabel* Detail = nullptr;  // the whole of the finding chosen
     QPushButton* BoutonVerifie = nullptr;
     QPushButton* BoutonFerme = nullptr;
 };

@@ -87,22 +87,28 @@ bool MemesRegles(const TRegle& a, const TRegle& b) {
     return true;
 }
 
-using TPropositionsUtilisees = std::unordered_map<std::uint64_t, std::vector<const TProposition*>>;
+// Every premise and conclusion of the rules by hash, sorted: a sorted
+// vector costs far less than a hash table of lists on millions of rules.
+using TPropositionsUtilisees = std::vector<std::pair<std::uint64_t, const TProposition*>>;
 
-// Every premise and conclusion of the rules, by hash.
 TPropositionsUtilisees PropositionsUtilisees(const std::vector<TRegle>& regles) {
     TPropositionsUtilisees utilisees;
     for (const TRegle& regle : regles) {
-        for (const TProposition& p : regle.Premisses) utilisees[Empreinte(p)].push_back(&p);
-        utilisees[Empreinte(regle.Conclusion)].push_back(&regle.Conclusion);
+        for (const TProposition& p : regle.Premisses) utilisees.emplace_back(Empreinte(p), &p);
+        utilisees.emplace_back(Empreinte(regle.Conclusion), &regle.Conclusion);
     }
+    std::sort(utilisees.begin(), utilisees.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
     return utilisees;
 }
 
 bool Utilisee(const TPropositionsUtilisees& utilisees, const TProposition& entree) {
-    auto it = utilisees.find(Empreinte(entree));
-    return it != utilisees.end() && std::any_of(it->second.begin(), it->second.end(),
-                                                [&](const TProposition* p) { return Equivalence(*p, entree); });
+    const std::uint64_t h = Empreinte(entree);
+    auto it = std::lower_bound(utilisees.begin(), utilisees.end(), h,
+                               [](const auto& u, std::uint64_t v) { return u.first < v; });
+    for (; it != utilisees.end() && it->first == h; ++it)
+        if (Equivalence(*it->second, entree)) return true;
+    return false;
 }
 
 // ---- The checker ------------------------------------------------------------
@@ -117,7 +123,7 @@ struct TExigence {
 class TVerificateur {
 public:
     TVerificateur(const TBaseConnaissances& base, const TSourcesAttributs& sources)
-        : Base(base), Regles(base.Regles), Sources(sources) {}
+        : Base(base), Regles(base.Regles), Sources(sources), Declares(sources.Declares) {}
 
     std::vector<TConstat> Verifie() {
         Indexe();
@@ -125,8 +131,8 @@ public:
         VerifieDoublons();
         VerifieParConclusion();
         VerifieCycles();
-        VerifiePremisses();
         VerifieEntrees();
+        VerifiePremisses();
         VerifieButs();
         Trie();
         return std::move(Constats);
@@ -136,6 +142,7 @@ private:
     const TBaseConnaissances& Base;
     const std::vector<TRegle>& Regles;
     const TSourcesAttributs& Sources;
+    std::unordered_set<std::string> Declares;  // the sources' and those of unused entries
     std::vector<TConstat> Constats;
 
     std::unordered_map<std::string_view, int> NumeroAttribut;
@@ -377,18 +384,37 @@ private:
 
     void VerifieGroupe(const std::vector<std::size_t>& groupe) {
         std::vector<std::vector<TExigence>> exigences;
-        std::vector<TDomaine> conclusions;
         exigences.reserve(groupe.size());
-        for (std::size_t r : groupe) {
-            exigences.push_back(Exigences(r));
-            conclusions.push_back(DomaineDe(Regles[r].Conclusion));
+        for (std::size_t r : groupe) exigences.push_back(Exigences(r));
+        // Members with the same conclusion share a class; whether the
+        // conclusions of two classes can hold together is worked out once.
+        std::vector<std::size_t> classe(groupe.size());
+        std::vector<TDomaine> conclusions;
+        {
+            std::vector<std::pair<std::uint64_t, std::size_t>> cles;
+            for (std::size_t k = 0; k < groupe.size(); ++k) cles.emplace_back(Empreinte(Regles[groupe[k]].Conclusion), k);
+            const auto classes = Distinctes(std::move(cles), [&](std::size_t k) -> const TProposition& {
+                return Regles[groupe[k]].Conclusion;
+            });
+            for (std::size_t c = 0; c < classes.size(); ++c) {
+                for (std::size_t k : classes[c]) classe[k] = c;
+                conclusions.push_back(DomaineDe(Regles[groupe[classes[c].front()]].Conclusion));
+            }
         }
+        const std::size_t nc = conclusions.size();
+        std::vector<signed char> memo(nc <= 2048 ? nc * nc : 0, -1);
+        auto disjointes = [&](std::size_t a, std::size_t b) {
+            if (memo.empty()) return !SeCroisent(conclusions[a], conclusions[b]);
+            signed char& m = memo[a * nc + b];
+            if (m < 0) m = !SeCroisent(conclusions[a], conclusions[b]);
+            return m == 1;
+        };
         // By member: the rules that make it useless, and those it conflicts with.
         std::vector<std::vector<int>> subsumantes(groupe.size()), conflits(groupe.size());
         for (const auto& [i, j] : PairesCandidates(exigences)) {
             const TRegle& a = Regles[groupe[i]];
             const TRegle& b = Regles[groupe[j]];
-            if (Equivalence(a.Conclusion, b.Conclusion)) {
+            if (classe[i] == classe[j]) {
                 // i is the earlier rule: groups are in rule order.
                 if (DoublonDe[groupe[j]] == static_cast<int>(groupe[i])) continue;
                 if (MemesRegles(a, b)) continue;
@@ -403,7 +429,7 @@ private:
                 } else if (bImpliqueA) {
                     subsumantes[j].push_back(static_cast<int>(groupe[i] + 1));
                 }
-            } else if (!SeCroisent(conclusions[i], conclusions[j]) && Compatibles(exigences[i], exigences[j])) {
+            } else if (disjointes(classe[i], classe[j]) && Compatibles(exigences[i], exigences[j])) {
                 conflits[j].push_back(static_cast<int>(groupe[i] + 1));
             }
         }
@@ -522,63 +548,102 @@ private:
         int Regle = 0;  // 0: none
     };
 
+    // The distinct propositions among those at `indexes` (hash, then
+    // Equivalence): for each, the indexes of its copies.
+    template <typename F>
+    static std::vector<std::vector<std::size_t>> Distinctes(std::vector<std::pair<std::uint64_t, std::size_t>> cles,
+                                                            F proposition) {
+        std::sort(cles.begin(), cles.end());
+        std::vector<std::vector<std::size_t>> classes;
+        for (std::size_t debut = 0; debut < cles.size();) {
+            std::size_t fin = debut;
+            while (fin < cles.size() && cles[fin].first == cles[debut].first) ++fin;
+            const std::size_t premiere = classes.size();
+            for (std::size_t k = debut; k < fin; ++k) {
+                const TProposition& p = proposition(cles[k].second);
+                std::size_t c = premiere;
+                while (c < classes.size() && !Equivalence(proposition(classes[c].front()), p)) ++c;
+                if (c == classes.size()) classes.emplace_back();
+                classes[c].push_back(cles[k].second);
+            }
+            debut = fin;
+        }
+        return classes;
+    }
+
     void VerifiePremisses() {
         const std::size_t n = NomsAttributs.size();
-        std::vector<char> conclu(n, 0);
+        std::vector<char> conclu(n, 0), observe(n, 0), declare(n, 0);
         for (int a : AttributConclusion) conclu[static_cast<std::size_t>(a)] = 1;
+        for (std::size_t a = 0; a < n; ++a) {
+            const std::string nom(NomsAttributs[a]);
+            observe[a] = Sources.Observes.count(nom) > 0;
+            declare[a] = Declares.count(nom) > 0;
+        }
         // The distinct conclusions of each attribute, each with the highest
         // priority among the rules that conclude it and the first such rule.
         std::vector<std::vector<std::pair<const TProposition*, TProducteur>>> conclusions(n);
-        std::unordered_map<std::uint64_t, std::vector<std::size_t>> vues;
-        for (std::size_t r = 0; r < Regles.size(); ++r) {
-            const TProposition& c = Regles[r].Conclusion;
-            auto& liste = conclusions[static_cast<std::size_t>(AttributConclusion[r])];
-            auto& memes = vues[Empreinte(c)];
-            auto it = std::find_if(memes.begin(), memes.end(), [&](std::size_t k) {
-                return Equivalence(*liste[k].first, c);
-            });
-            if (it == memes.end()) {
-                memes.push_back(liste.size());
-                liste.push_back({&c, {Regles[r].Priorite, static_cast<int>(r + 1)}});
-            } else if (Regles[r].Priorite > liste[*it].second.Priorite) {
-                liste[*it].second = {Regles[r].Priorite, static_cast<int>(r + 1)};
+        {
+            std::vector<std::pair<std::uint64_t, std::size_t>> cles;
+            cles.reserve(Regles.size());
+            for (std::size_t r = 0; r < Regles.size(); ++r) cles.emplace_back(Empreinte(Regles[r].Conclusion), r);
+            for (const auto& classe : Distinctes(std::move(cles), [&](std::size_t r) -> const TProposition& {
+                     return Regles[r].Conclusion;
+                 })) {
+                TProducteur meilleur;
+                for (std::size_t r : classe)  // in rule order: the first of the highest priority stays
+                    if (Regles[r].Priorite > meilleur.Priorite) meilleur = {Regles[r].Priorite, static_cast<int>(r + 1)};
+                const std::size_t r = classe.front();
+                conclusions[static_cast<std::size_t>(AttributConclusion[r])].push_back({&Regles[r].Conclusion, meilleur});
             }
         }
-        // Premises met before, with their best producer.
-        std::unordered_map<std::uint64_t, std::vector<std::pair<const TProposition*, TProducteur>>> cache;
-        for (std::size_t r = 0; r < Regles.size(); ++r) {
+        // The best producer of each premise on a deduced attribute that no
+        // observation holds, worked out once per distinct premise.
+        std::vector<TProducteur> producteurs(AttributsPremisses.size());
+        std::vector<std::size_t> regleDe(AttributsPremisses.size());
+        std::vector<std::pair<std::uint64_t, std::size_t>> cles;
+        for (std::size_t r = 0; r < Regles.size(); ++r)
             for (std::size_t i = DebutPremisses[r]; i < DebutPremisses[r + 1]; ++i) {
-                const TProposition& p = Regles[r].Premisses[i - DebutPremisses[r]];
-                const int a = AttributsPremisses[i];
-                const bool observe = Sources.Observes.count(p.Attribut) > 0;
-                if (!conclu[static_cast<std::size_t>(a)]) {
-                    if (!observe && Sources.Declares.count(p.Attribut) == 0)
+                regleDe[i] = r;
+                const auto a = static_cast<std::size_t>(AttributsPremisses[i]);
+                if (conclu[a] && !observe[a]) cles.emplace_back(Empreinte(Premisse(i, r)), i);
+            }
+        for (const auto& classe : Distinctes(std::move(cles), [&](std::size_t i) -> const TProposition& {
+                 return Premisse(i, regleDe[i]);
+             })) {
+            const std::size_t i = classe.front();
+            const TProducteur meilleur = MeilleurProducteur(
+                Premisse(i, regleDe[i]), conclusions[static_cast<std::size_t>(AttributsPremisses[i])]);
+            for (std::size_t k : classe) producteurs[k] = meilleur;
+        }
+        for (std::size_t r = 0; r < Regles.size(); ++r)
+            for (std::size_t i = DebutPremisses[r]; i < DebutPremisses[r + 1]; ++i) {
+                const auto a = static_cast<std::size_t>(AttributsPremisses[i]);
+                const TProposition& p = Premisse(i, r);
+                if (!conclu[a]) {
+                    if (!observe[a] && !declare[a])
                         Ajoute("unreachable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut},
                                "premise " + Texte(p) + ": no rule concludes " + p.Attribut +
                                    ", no observation holds it and the dictionary does not declare it");
-                    continue;
-                }
-                if (observe) continue;
-                auto& memes = cache[Empreinte(p)];
-                auto it = std::find_if(memes.begin(), memes.end(),
-                                       [&](const auto& m) { return Equivalence(*m.first, p); });
-                if (it == memes.end()) {
-                    memes.push_back({&p, MeilleurProducteur(p, conclusions[static_cast<std::size_t>(a)])});
-                    it = memes.end() - 1;
-                }
-                const TProducteur producteur = it->second;
-                if (producteur.Regle == 0)
-                    Ajoute("unsatisfiable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut},
-                           "premise " + Texte(p) + ": " + p.Attribut +
-                               " is only deduced, and no rule concludes a value that satisfies it");
-                else if (producteur.Priorite < Regles[r].Priorite) {
-                    const std::string degre = FormatGeneral(producteur.Priorite, ChiffresAffichage, Base.SeparateurDecimal);
-                    Ajoute("priority-inversion", static_cast<int>(r + 1), 0, {producteur.Regle}, {p.Attribut},
-                           "premise " + Texte(p) + " is only satisfied by rules of lower priority, at most " + degre +
-                               " (rule " + std::to_string(producteur.Regle) + "): above a critical value of " + degre +
-                               " this rule can never fire");
+                } else if (!observe[a]) {
+                    SignalePremisseDeduite(r, p, producteurs[i]);
                 }
             }
+    }
+
+    const TProposition& Premisse(std::size_t i, std::size_t r) const { return Regles[r].Premisses[i - DebutPremisses[r]]; }
+
+    void SignalePremisseDeduite(std::size_t r, const TProposition& p, const TProducteur& producteur) {
+        if (producteur.Regle == 0) {
+            Ajoute("unsatisfiable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut},
+                   "premise " + Texte(p) + ": " + p.Attribut +
+                       " is only deduced, and no rule concludes a value that satisfies it");
+        } else if (producteur.Priorite < Regles[r].Priorite) {
+            const std::string degre = FormatGeneral(producteur.Priorite, ChiffresAffichage, Base.SeparateurDecimal);
+            Ajoute("priority-inversion", static_cast<int>(r + 1), 0, {producteur.Regle}, {p.Attribut},
+                   "premise " + Texte(p) + " is only satisfied by rules of lower priority, at most " + degre +
+                       " (rule " + std::to_string(producteur.Regle) + "): above a critical value of " + degre +
+                       " this rule can never fire");
         }
     }
 
@@ -600,6 +665,9 @@ private:
         for (std::size_t k = 0; k < Base.Dictionnaire.size(); ++k) {
             const TProposition& entree = Base.Dictionnaire[k];
             if (Utilisee(utilisees, entree)) continue;
+            // An entry that no rule uses can only have been declared: in
+            // the dictionary file, or since in the dictionary manager.
+            Declares.insert(entree.Attribut);
             Ajoute("unused-entry", 0, static_cast<int>(k + 1), {}, {entree.Attribut},
                    "entry " + Texte(entree) + " is used by no premise and no conclusion");
         }
@@ -659,11 +727,6 @@ TSourcesAttributs SourcesDuProjet(const TEtatVeridane& etat) {
     TSourcesAttributs sources;
     if (!etat.Projet.NomFichRul.empty())
         sources.Declares = AttributsDuDico(etat.Projet.RepertoireProjet + FaitNomDico(etat.Projet.NomFichRul));
-    // Entries that no rule uses can only have been declared, in the file or
-    // since in the dictionary manager.
-    const TPropositionsUtilisees utilisees = PropositionsUtilisees(etat.Base.Regles);
-    for (const TProposition& entree : etat.Base.Dictionnaire)
-        if (!Utilisee(utilisees, entree)) sources.Declares.insert(entree.Attribut);
     sources.Observes = AttributsObserves(etat.Faits);
     return sources;
 }

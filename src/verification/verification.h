@@ -25,7 +25,8 @@ struct TEtatVeridane;
 // What the base's rules cannot tell about its attributes.
 struct TSourcesAttributs {
     // Attributes named by an entry that the dictionary file holds (not the
-    // entries compiled in from the rules).
+    // entries compiled in from the rules). The attributes of dictionary
+    // entries that no rule uses count as declared too.
     std::unordered_set<std::string> Declares;
     // Attributes held by some observation of the data base.
     std::unordered_set<std::string> Observes;
@@ -43,8 +44,8 @@ std::unordered_set<std::string> AttributsDuDico(const std::string& chemin);
 // The attributes held by the observations.
 std::unordered_set<std::string> AttributsObserves(const TBaseFaits& faits);
 
-// The sources of an open project: its dictionary file as saved, the
-// dictionary entries that no rule uses (declared since), its observations.
+// The sources of an open project: its dictionary file as saved and its
+// observations.
 TSourcesAttributs SourcesDuProjet(const TEtatVeridane& etat);
 
 }  // namespace veridane
