@@ -31,6 +31,7 @@ class TFiltreAide;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
+class TTestCas;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
     Q_OBJECT
@@ -67,6 +68,7 @@ public:
     void GestionnaireDico() override;
     void MontreProjet() override;
     void ChangeComment(bool base) override;
+    bool SauveFichiersAnnexes(bool nouveauNom) override;
 
 public slots:
     // "&File"
@@ -93,6 +95,7 @@ public slots:
     // "&Inference"
     void Forwardchaining1Click();
     void Parameters1Click();
+    void Testthecases1Click();
     // "&Help"
     void Index1Click();
     void Research1Click();
@@ -152,6 +155,7 @@ private:
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
     QAction *Forwardchaining1, *Parameters1;
+    QAction* Testthecases1 = nullptr;
     QAction *Index1, *Research1, *N2;
     // Tool buttons.
     QAction *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5, *SpeedButton6,
@@ -170,6 +174,7 @@ private:
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;
     TDestroyObs* DestroyObs = nullptr;
+    TTestCas* TestCas = nullptr;
 };
 
 }  // namespace veridane
