@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run clean
+.PHONY: all deps configure build test run clean install
 
 all: build
 
@@ -26,6 +26,13 @@ run: configure
 
 clean:
 	rm -rf $(BUILD)
+
+# Both programs and what makes them a desktop program, under PREFIX.
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+	-update-mime-database $(PREFIX)/share/mime
+	-update-desktop-database $(PREFIX)/share/applications
 
 # ---- Reliability -----------------------------------------------------------
 # make test-sanitize: every test with the address and undefined-behaviour

@@ -12,7 +12,7 @@ set -euo pipefail
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
           libqt6svg6 qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
-          desktop-file-utils appstream shared-mime-info
+          desktop-file-utils appstream shared-mime-info librsvg2-bin help2man
           python3 python3-jsonschema python3-junitparser)
 for arg in "$@"; do
     case "$arg" in

@@ -28,6 +28,7 @@ struct TCommandeCli {
     const char* Extension;  // upper case with its point (".RUL"); "" for any argument
     TFonctionCommande Fonction;
     const char* Usage;      // "check FILE.RUL"
+    const char* Aide = "";  // one sentence for "COMMAND --help" and the manual page
 };
 
 const std::vector<TCommandeCli>& TableCommandes();
@@ -38,10 +39,21 @@ int VerifieBaseFaits(const std::vector<std::string>& arguments, TContexteCli& co
 int VerifieProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int Explique(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int ExpliquePourquoiPas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int TesteCas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceBalayage(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceQueSi(const std::vector<std::string>& arguments, TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);
+
+// "veridane-cli --help": the usage of every command and what it does, on the
+// output stream.
+void AideCli(std::ostream& sortie);
+// "veridane-cli COMMAND --help": the usage of that command's forms.
+void AideCommande(const std::string& verbe, std::ostream& sortie);
 
 // Runs the command named by arguments[0] (the program name excluded);
 // returns the exit status.

@@ -9,6 +9,8 @@
 #include "etat_commandes.h"
 #include "fichier_texte.h"
 #include "format_nombre.h"
+#include "journal.h"
+#include "position_texte.h"
 #include "proposition.h"
 
 namespace veridane {
@@ -17,10 +19,6 @@ namespace {
 
 std::string MessageRegle(int numero, const char* fin) {
     return "Error in rule " + std::to_string(numero) + ": " + fin;
-}
-
-bool Commence(const std::string& texte, std::size_t pos, const char* mot) {
-    return texte.compare(pos, std::char_traits<char>::length(mot), mot) == 0;
 }
 
 // Attribute, operator and value of one premise or of the conclusion; nothing
@@ -59,10 +57,10 @@ std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, 
         // add its own message.
         SauteBlancs(texte, pos);
         if (Commence(texte, pos, "AND")) {
-            pos += 3;
+            Avance(texte, pos, 3);
             if (!premisse) return std::nullopt;
         } else if (Commence(texte, pos, "THEN")) {
-            pos += 4;
+            Avance(texte, pos, 4);
             if (!premisse) return std::nullopt;
             // A large base holds millions of premise lists: no spare room.
             premisses.shrink_to_fit();
@@ -81,18 +79,18 @@ std::optional<TRegle> AnalyseRegle(const std::string& texte, int numero, IDialog
         dialogues.Avertit(MessageRegle(numero, "IF not found"));
         return std::nullopt;
     }
-    pos += 2;
+    Avance(texte, pos, 2);
     auto premisses = LitPremisses(texte, pos, numero, dialogues);
     if (!premisses) return std::nullopt;
     auto conclusion = LitProposition(texte, pos, numero, "attribute of conclusion not found",
                                      "operateur of conclusion not found", dialogues);
     if (!conclusion) return std::nullopt;
     SauteBlancs(texte, pos);
-    if (pos >= texte.size() || texte[pos] != '[') {
+    if (Caractere(texte, pos) != '[') {
         dialogues.Avertit(MessageRegle(numero, "'[' not found "));
         return std::nullopt;
     }
-    ++pos;
+    Avance(texte, pos);
     SauteBlancs(texte, pos);
     double priorite = TrouveReel(texte, pos);
     if (priorite == -1) {
@@ -118,7 +116,7 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
     std::string ligne;
     while (lecteur.LitLigne(ligne)) {
         std::size_t diese = ligne.find('#');
-        if (diese != std::string::npos) commentaires.push_back({ligne.substr(diese + 1)});
+        if (diese != std::string::npos) commentaires.push_back({Reste(ligne, diese + 1)});
         int nombre = TrouveNbRegles(Majuscules(ligne));
         if (nombre == -2) return std::nullopt;
         if (nombre >= 0) return nombre;
@@ -128,14 +126,17 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
 
 // The body: every line without "#" gathered, one blank before each, into
 // rule texts ended by ";". Rules are collected in file order and stop at the
-// first one rejected.
+// first one rejected. When asked, the line where each rule's text begins
+// (its first line that is not blank) is noted beside it.
 std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, IDialogues& dialogues,
-                             IProgression& progression) {
+                             IProgression& progression, std::vector<int>* lignes = nullptr) {
     std::vector<TRegle> regles;
     std::string ligne;
     std::string texte;
+    int debut = 0;
     while (lecteur.LitLigne(ligne)) {
         if (ligne.find('#') != std::string::npos) continue;
+        if (debut == 0 && ligne.find_first_not_of(' ') != std::string::npos) debut = lecteur.Ligne;
         texte += ' ';
         texte += Majuscules(ligne);
         if (ligne.find(';') == std::string::npos) continue;
@@ -145,6 +146,8 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
         progression.Avance();
         if (!regle) break;
         regles.push_back(std::move(*regle));
+        if (lignes) lignes->push_back(debut);
+        debut = 0;
     }
     return regles;
 }
@@ -153,7 +156,7 @@ std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, I
 // TrouveRegle would: highest priority first, equal priorities in file order.
 // (priority, position) pairs are sorted rather than the rules themselves, so
 // each rule is moved once; the position breaks ties, which keeps file order.
-void OrdonneParPriorite(std::vector<TRegle>& regles) {
+void OrdonneParPriorite(std::vector<TRegle>& regles, std::vector<int>* lignes = nullptr) {
     // A file written by the program is already in order: nothing to move,
     // and no second copy of the rules while reading.
     if (std::is_sorted(regles.begin(), regles.end(),
@@ -169,6 +172,11 @@ void OrdonneParPriorite(std::vector<TRegle>& regles) {
     ordonnees.reserve(regles.size());
     for (const auto& [priorite, i] : ordre) ordonnees.push_back(std::move(regles[i]));
     regles = std::move(ordonnees);
+    if (!lignes) return;
+    std::vector<int> dansLOrdre;
+    dansLOrdre.reserve(ordre.size());
+    for (const auto& [priorite, i] : ordre) dansLOrdre.push_back((*lignes)[i]);
+    *lignes = std::move(dansLOrdre);
 }
 
 // Reads the rules proper from an opened file; the dialogs say what went wrong.
@@ -243,12 +251,13 @@ int TrouveNbRegles(const std::string& ligne) {
                          ligne.find("RULE") != std::string::npos;
     std::size_t deuxPoints = ligne.find(':');
     if (!ligneDeCompte || deuxPoints == std::string::npos) return -2;
-    std::size_t pos = deuxPoints + 1;
+    std::size_t pos = deuxPoints;
+    Avance(ligne, pos);
     SauteBlancs(ligne, pos);
     std::int64_t nombre = 0;
     bool chiffres = false;
-    for (; pos < ligne.size() && ligne[pos] != ' ' && ligne[pos] != ';'; ++pos) {
-        char c = ligne[pos];
+    for (int c = Caractere(ligne, pos); c != FinTexte && c != ' ' && c != ';';
+         Avance(ligne, pos), c = Caractere(ligne, pos)) {
         if (c < '0' || c > '9') return -2;
         nombre = nombre * 10 + (c - '0');
         if (nombre > INT32_MAX) return -2;
@@ -266,6 +275,20 @@ bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialog
     base.Regles.insert(base.Regles.begin() + index, std::move(*regle));
     base.NbRegles = static_cast<int>(base.Regles.size());
     return true;
+}
+
+std::vector<int> LignesDesRegles(const std::string& chemin) {
+    std::vector<int> lignes;
+    TLecteurTexte lecteur;
+    if (!lecteur.Ouvre(chemin)) return lignes;
+    TBaseConnaissances base;
+    TDialoguesJournal silencieux;
+    TProgressionMuette progression;
+    std::vector<TModalite> commentaires;
+    if (!LitEntete(lecteur, commentaires)) return lignes;
+    std::vector<TRegle> regles = LitCorps(lecteur, base, silencieux, progression, &lignes);
+    OrdonneParPriorite(regles, &lignes);
+    return lignes;
 }
 
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,

@@ -76,6 +76,7 @@ std::optional<std::string> TrouveFichier(const std::string& chemin) {
 bool TLecteurTexte::Ouvre(const std::string& chemin) {
     Contenu.clear();
     Position = Fin = 0;
+    Ligne = 0;
     auto trouve = TrouveFichier(chemin);
     if (!trouve) return false;
     int fd = ::open(trouve->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -103,6 +104,7 @@ bool TLecteurTexte::Ouvre(const std::string& chemin) {
 
 bool TLecteurTexte::LitLigne(std::string& ligne) {
     if (Position >= Fin) return false;
+    ++Ligne;
     std::size_t debut = Position;
     std::size_t fin = Contenu.find_first_of("\r\n", debut);
     if (fin == std::string::npos) {

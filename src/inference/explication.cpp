@@ -38,9 +38,17 @@ std::optional<TProposition> LitProposition(const std::string& texte) {
     SauteBlancs(majuscules, pos);
     p.Operateur = TrouveOperateur(majuscules, pos);
     if (p.Operateur == OpAucun) return std::nullopt;
+    SauteBlancs(majuscules, pos);
+    const std::size_t debutValeur = pos;
     GereModalite(majuscules, pos, p.Operateur, p);
     // A set must be closed: the scanner stops after its "}".
     if (p.TypeValeur == TypeEnsemble && (pos == 0 || majuscules[pos - 1] != '}')) return std::nullopt;
+    // A person asking about "X >" or "X > ABC" made a typing error: the
+    // rules reader's -1 for a number it cannot read would answer another
+    // question.
+    const std::string valeur = majuscules.substr(debutValeur, pos - debutValeur);
+    if (p.TypeValeur == TypeNumerique && !LitNombre(valeur)) return std::nullopt;
+    if (p.TypeValeur == TypeSymbolique && p.Modalite.empty()) return std::nullopt;
     SauteBlancs(majuscules, pos);
     if (pos < majuscules.size()) return std::nullopt;
     return p;

@@ -88,7 +88,8 @@ struct TPourquoiPas {
 
 // Reads a proposition as a rule's conclusion is read: upper-cased, then the
 // attribute, operator and value. Nothing when the attribute is missing, the
-// operator unknown, a set unclosed or text is left after the value.
+// operator unknown, the value missing, a number unreadable, a set unclosed
+// or text is left after the value.
 std::optional<TProposition> LitProposition(const std::string& texte);
 
 class TExplication {

@@ -62,11 +62,18 @@ void TCycleProjet::Newproject1Click() {
 }
 
 void TCycleProjet::Openproject1Click() {
-    if (Etat.ProjetChange() && Dialogues.Demande(QuestionProjetChange) == TReponse::Oui && !Saveproject1Click())
-        return;
+    if (!QuestionAvantOuverture()) return;
     auto chemin = Dialogues.ChoisitFichierAOuvrir("*.exp");
     if (!chemin) return;
     OuvreProjet(*chemin);
+}
+
+bool TCycleProjet::OuvreProjetChoisi(const std::string& chemin) {
+    return QuestionAvantOuverture() && OuvreProjet(chemin);
+}
+
+bool TCycleProjet::QuestionAvantOuverture() {
+    return !(Etat.ProjetChange() && Dialogues.Demande(QuestionProjetChange) == TReponse::Oui && !Saveproject1Click());
 }
 
 bool TCycleProjet::OuvreProjet(const std::string& chemin) {

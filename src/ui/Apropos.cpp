@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "veridane_version.h"
+
 namespace veridane {
 
 TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(parent) {
@@ -26,7 +28,7 @@ TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(par
     nom->setFont(grand);
     nom->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel("Version 1.0", this);
+    auto* version = new QLabel("Version " VERIDANE_VERSION, this);
     version->setObjectName("Version");
     version->setAlignment(Qt::AlignCenter);
 

@@ -2,6 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
@@ -28,9 +33,12 @@
 #include "Mod_rul.h"
 #include "Remo_rul.h"
 #include "ProgressionQt.h"
+#include "core/fichier_texte.h"
+#include "Reglages.h"
 #include "Resume.h"
 #include "Sel_chai.h"
 #include "Sel_rul.h"
+#include "Veri_bas.h"
 #include "Test_cas.h"
 #include "Tree_rea.h"
 #include "V_dic_g.h"
@@ -50,6 +58,16 @@ void MetIndication(QAction* action, const QString& indication) {
     qsizetype barre = indication.indexOf('|');
     action->setToolTip(indication.left(barre).trimmed());
     action->setStatusTip(indication.mid(barre + 1).trimmed());
+}
+
+// The one local project file (.exp) that a drag carries, or nothing.
+QString FichierProjetDeposable(const QMimeData* donnees) {
+    if (donnees == nullptr || !donnees->hasUrls() || donnees->urls().size() != 1) return {};
+    const QUrl adresse = donnees->urls().front();
+    if (!adresse.isLocalFile()) return {};
+    const QFileInfo fichier(adresse.toLocalFile());
+    if (fichier.suffix().compare("exp", Qt::CaseInsensitive) != 0 || !fichier.isFile()) return {};
+    return fichier.absoluteFilePath();
 }
 
 }  // namespace
@@ -72,6 +90,8 @@ int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
+    setAcceptDrops(true);
+    Reglages = std::make_unique<TReglages>();
     CreeActions();
     CreeMenus();
     CreeBarreOutils();
@@ -102,6 +122,7 @@ void TMenuExpert::CreeActions() {
     action(Addrules1, "Addrules1", "&Add rules");
     action(Removerules1, "Removerules1", "&Remove rules");
     action(Modifyrules1, "Modifyrules1", "&Modify rules");
+    action(Verifythebase1, "Verifythebase1", "Verify the &base");
     action(Selectanobservation1, "Selectanobservation1", "&Select an observation");
     action(Viewdata2, "Viewdata2", "&View data");
     action(Adddata2, "Adddata2", "&Add / Remove data");
@@ -138,12 +159,16 @@ void TMenuExpert::CreeMenus() {
         }
     };
     menu(File1, "File1", "&File", {Newproject1, Openproject1, Saveproject1, Saveprojectas1, nullptr, Exit1});
-    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1});
+    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1, nullptr, Verifythebase1});
     menu(Database1, "Database1", "Data &base",
          {Selectanobservation1, Viewdata2, Adddata2, Addanobservation1, Removeanobservation1, Createanewdatabase1});
     menu(Datadictionary1, "Datadictionary1", "Data &dictionary", {Viewdata1, Globalviewofdictionary1, Adddata1});
     menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1, nullptr, Testthecases1});
     menu(Help1, "Help1", "&Help", {Index1, Research1, nullptr, N2});
+    File1->addSeparator();
+    Recentprojects1 = File1->addMenu("&Recent projects");
+    Recentprojects1->setObjectName("Recentprojects1");
+    Recentprojects1->menuAction()->setObjectName("Recentprojects1Menu");
 }
 
 void TMenuExpert::CreeBarreOutils() {
@@ -267,6 +292,13 @@ void TMenuExpert::CreeFenetres() {
         modification.Initialise();
         Execute(modification);
     };
+    // A finding on a rule opens that rule in the same modification window.
+    auto* verification = new TVerifBase(etat, Dialogues, this);
+    VerifBase = Fenetre(verification);
+    verification->OuvreModification = [this, choixRegle](int regle) {
+        choixRegle->ModifRule().ChoisitRegle(regle);
+        choixRegle->OuvreModification(choixRegle->ModifRule());
+    };
 }
 
 void TMenuExpert::RelieCommandes() {
@@ -286,6 +318,7 @@ void TMenuExpert::RelieCommandes() {
         {Addrules1, &TMenuExpert::Addrules1Click},
         {Removerules1, &TMenuExpert::Removerules1Click},
         {Modifyrules1, &TMenuExpert::Modifyrules1Click},
+        {Verifythebase1, &TMenuExpert::Verifythebase1Click},
         {Viewdata2, &TMenuExpert::Viewdata2Click},
         {SpeedButton6, &TMenuExpert::Viewdata2Click},
         {Adddata2, &TMenuExpert::Adddata2Click},
@@ -319,6 +352,7 @@ void TMenuExpert::Demarrage() {
 void TMenuExpert::Affiche() {
     AfficheCommandes();
     AfficheListes();
+    AfficheProjetsRecents();
 }
 
 void TMenuExpert::AfficheCommandes() {
@@ -344,6 +378,7 @@ void TMenuExpert::AfficheCommandes() {
         {SpeedButton5, c.BoutonDico},
     };
     for (const auto& [action, actif] : actifs) action->setEnabled(actif);
+    Verifythebase1->setEnabled(!EtatProgramme.Base.Regles.empty());
     Selectanobservation1->setVisible(c.SelectionObservationVisible);
     Database1->setTitle(Texte(c.LegendeMenuBase));
     Viewdata2->setText(Texte(c.LegendeVoirDonnees));
@@ -387,6 +422,7 @@ void TMenuExpert::AfficheListes() {
 
 void TMenuExpert::Commande(const std::function<void()>& action) {
     action();
+    RetientProjetCourant();
     Affiche();
 }
 
@@ -425,7 +461,61 @@ void TMenuExpert::closeEvent(QCloseEvent* evenement) {
         return;
     }
     FenetreAide->close();
+    Reglages->RetientGeometrieFenetre(saveGeometry());
     evenement->accept();
+}
+
+bool TMenuExpert::RestaureGeometrie() {
+    const QByteArray geometrie = Reglages->GeometrieFenetre();
+    return !geometrie.isEmpty() && restoreGeometry(geometrie);
+}
+
+void TMenuExpert::dragEnterEvent(QDragEnterEvent* evenement) {
+    // Anything but one project file is refused: the pointer says so.
+    if (!FichierProjetDeposable(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
+}
+
+void TMenuExpert::dropEvent(QDropEvent* evenement) {
+    const QString chemin = FichierProjetDeposable(evenement->mimeData());
+    if (chemin.isEmpty()) return;
+    evenement->acceptProposedAction();
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// --- Recent projects ---------------------------------------------------------
+
+void TMenuExpert::AfficheProjetsRecents() {
+    Recentprojects1->clear();
+    const QStringList recents = Reglages->ProjetsRecents();
+    for (int i = 0; i < recents.size(); ++i) {
+        const QString& chemin = recents.at(i);
+        QAction* item = Recentprojects1->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(chemin).fileName()));
+        item->setObjectName(QString("RecentProject%1").arg(i + 1));
+        item->setData(chemin);
+        item->setStatusTip(chemin);
+        item->setToolTip(chemin);
+        connect(item, &QAction::triggered, this, [this, chemin] { OuvreProjetRecent(chemin); });
+    }
+    Recentprojects1->setEnabled(!recents.isEmpty());
+}
+
+void TMenuExpert::OuvreProjetRecent(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) {
+        Reglages->RetireProjetRecent(chemin);
+        Dialogues.Avertit("The project " + Octets(chemin) + " no longer exists; it is removed from the recent projects.");
+        Affiche();
+        return;
+    }
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// The project on disk, once opened or saved under its name, heads the list.
+void TMenuExpert::RetientProjetCourant() {
+    const TProjet& projet = EtatProgramme.Projet;
+    if (projet.ProjetSansNom || projet.NomProjet.empty() || projet.RepertoireProjet.empty()) return;
+    // The name is kept in upper case: look it up as the readers do.
+    if (auto fichier = TrouveFichier(projet.RepertoireProjet + projet.NomProjet))
+        Reglages->AjouteProjetRecent(QFileInfo(Texte(*fichier)).absoluteFilePath());
 }
 
 void TMenuExpert::showEvent(QShowEvent* evenement) {
@@ -438,6 +528,7 @@ void TMenuExpert::Viewrules1Click() { Ouvre(ViewRul); }
 void TMenuExpert::Addrules1Click() { Ouvre(AjoutRegles); }
 void TMenuExpert::Removerules1Click() { Ouvre(RemovRul); }
 void TMenuExpert::Modifyrules1Click() { Ouvre(SelectRul); }
+void TMenuExpert::Verifythebase1Click() { Ouvre(VerifBase); }
 void TMenuExpert::Viewdata2Click() { Ouvre(ViewDat); }
 
 void TMenuExpert::Adddata2Click() {

@@ -31,6 +31,7 @@ class TFiltreAide;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
+class TReglages;
 class TTestCas;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
@@ -57,6 +58,10 @@ public:
     // dialog, abstract included.
     void OuvreProjet(const std::string& chemin);
 
+    // The size and place the window had when the program last closed;
+    // false when there is none to restore.
+    bool RestaureGeometrie();
+
     // Back to the start-up state: no project, only New, Open, Exit and Help.
     void Demarrage();
     // Shows etat.Commandes and the data base: every action, button, caption,
@@ -82,6 +87,7 @@ public slots:
     void Addrules1Click();
     void Removerules1Click();
     void Modifyrules1Click();
+    void Verifythebase1Click();
     // "Data &base"
     void Viewdata2Click();
     void Adddata2Click();
@@ -106,6 +112,9 @@ public slots:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    // A project file dropped on the window opens as "Open project" would.
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
     // A secondary window and what prepares it each time it is opened.
@@ -131,6 +140,10 @@ private:
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
+    // "Recent projects": its items, one chosen, and the project to remember.
+    void AfficheProjetsRecents();
+    void OuvreProjetRecent(const QString& chemin);
+    void RetientProjetCourant();
 
     std::unique_ptr<TDialoguesQt> DialoguesPropres;
     IDialogues& Dialogues;
@@ -141,6 +154,7 @@ private:
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
+    std::unique_ptr<TReglages> Reglages;
 
     // Menus and their items.
     QMenu* File1 = nullptr;
@@ -149,8 +163,10 @@ private:
     QMenu* Datadictionary1 = nullptr;
     QMenu* Inference1 = nullptr;
     QMenu* Help1 = nullptr;
+    QMenu* Recentprojects1 = nullptr;
     QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
     QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
+    QAction* Verifythebase1 = nullptr;
     QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
@@ -170,6 +186,7 @@ private:
     // Secondary windows, in the order they are created.
     TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
         SelChain, ModiConf, Tree, ViewDicGlob;
+    TFenetre VerifBase;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;

@@ -96,6 +96,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasSortie{"DictionaryError", "Number of rules: 1;\r\nIf A = B Then C = D [1];\r\n", "X = 1 ;\r\n;\r\n", 1,
                   "warning: Error in data 2 of the dictionary: attribute of data not found\n"
                   "rules: 1, dictionary: 3\n"},
+        CasSortie{"RuleEndsOnAnOperator", "Number of rules: 1;\r\n; IF X NOT_IN", nullptr, 1,
+                  "warning: Error in the rule 1: THEN not found\n"
+                  "warning: 0 rules extracted, 1 expected rules\n"
+                  "rules: 0, dictionary: 0\n"},
         CasSortie{"PriorityMinusOne", "Number of rules: 1;\r\nIf A = B Then C = D [-1];\r\n", nullptr, 1,
                   "warning: Error in rule 1: priority degree incorrect\n"
                   "warning: 0 rules extracted, 1 expected rules\n"
@@ -109,7 +113,7 @@ TEST_F(VerifieReglesTest, MissingFileIsAWarning) {
 
 TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
     const std::vector<std::vector<std::string>> fautes = {
-        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"verify", "base.rul"}, {"check", "a.rul", "b.rul"}};
+        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"audit", "base.rul"}, {"check", "a.rul", "b.rul"}};
     for (const auto& arguments : fautes) {
         EXPECT_EQ(Lance(arguments), SortieUsage) << ::testing::PrintToString(arguments);
         EXPECT_EQ(Sortie.str(), "");

@@ -195,6 +195,11 @@ const std::string OperateurConclusion = AvecTete("If A = 1 Then B == 2 [0.5];");
 const std::string SansCrochet = AvecTete("If A = 1 Then B = 2 0.5;");
 const std::string PrioriteMoinsUn = AvecTete("If A = 1 Then B = 2 [-1];");
 const std::string PrioriteMot = AvecTete("If A = 1 Then B = 2 [HIGH];");
+// A premise whose set is cut by the end of the rule text: the keyword test
+// after it meets the end of the text.
+const std::string FinSurNotIn = AvecTete("; IF X NOT_IN");
+const std::string FinSurIn = AvecTete("IF A = 1; AND C IN");
+const std::string FinSurEnsembleOuvert = AvecTete("IF A = 1 AND C IN { X,;");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessagesLecture,
@@ -236,6 +241,15 @@ INSTANTIATE_TEST_SUITE_P(
                    DicoUneRegle},
         CasLecture{"PriorityNotANumber", PrioriteMot.c_str(), nullptr,
                    {"Error in rule 2: priority degree incorrect", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnNotIn", FinSurNotIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnInAfterAnd", FinSurIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsInsideASet", FinSurEnsembleOuvert.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
                    DicoUneRegle},
         CasLecture{"FileNotFound", nullptr, "A = 1 ;\r\n", {"File of rules not found"}, {}, {"A = 1"}},
         CasLecture{"BlankLineBeforeCount", "#Head\r\n   \r\nNumber of rules: 1;\r\nIf A = 1 Then B = 2 [1];\r\n",
@@ -349,6 +363,30 @@ TEST_F(FichierReglesTest, ReadingGivesTheOrderOfOneByOneInsertions) {
     Ouvre(Ecrit("ordre.rul", fichier));
     EXPECT_EQ(Resume(Base), Resume(uneParUne));
     EXPECT_EQ(uneParUne.NbRegles, 300);
+}
+
+// Each rule's first line that is not blank, in the order of the base: the
+// rules of 0.9 come first, a blank line before a rule is not its start, and
+// a rejected rule ends the list as it ends the reading.
+TEST_F(FichierReglesTest, RuleStartLinesFollowTheOrderOfTheBase) {
+    const std::string chemin = Ecrit("lignes.rul",
+                                     "Number of rules: 6;\r\n"  // 1
+                                     "\r\n"
+                                     "If A = 1 \r\n"  // 3
+                                     "Then B = 2 [0.5];\r\n"
+                                     "\r\n"
+                                     "   \r\n"
+                                     "  If C = 1 Then D = 2 [0.9];\r\n"  // 7
+                                     "# Rule 3\r\n"
+                                     "If E = 1\n"  // 9
+                                     "And F = 2 Then G = 3 [0.5]; IF ignored\r\n"
+                                     "If H = 1 Then I = 2 [0.9];\r\n"  // 11
+                                     "If J = 1 Then K [0.1];\r\n"
+                                     "If L = 1 Then M = 1 [1];\r\n");
+    Ouvre(chemin);
+    EXPECT_EQ(LignesDesRegles(chemin), (std::vector<int>{7, 11, 3, 9}));
+    EXPECT_EQ(Base.NbRegles, 4);
+    EXPECT_TRUE(LignesDesRegles(Chemin("absent.rul")).empty());
 }
 
 TEST_F(FichierReglesTest, DecortiqueRegleKeepsNothingInAClosedBase) {

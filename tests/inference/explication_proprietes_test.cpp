@@ -185,8 +185,11 @@ void VerifieUnCas(std::uint32_t numero, TCompte& compte) {
     // A stop cut the run short when its last level still deduced data; no
     // stop, no rule left behind.
     const bool arretee = enregistreur.Arretee();
-    if (!arretAvec.Fait) ASSERT_FALSE(arretee) << ou;
-    if (arretAvec.Fait && !avec.Raisonnement().back().ReglesDeclenchees.empty()) ASSERT_TRUE(arretee) << ou;
+    if (!arretAvec.Fait) {
+        ASSERT_FALSE(arretee) << ou;
+    } else if (!avec.Raisonnement().back().ReglesDeclenchees.empty()) {
+        ASSERT_TRUE(arretee) << ou;
+    }
     const auto niveaux = DonneesParNiveau(avec);
     for (std::size_t i = 0; i < cas.Regles.size(); ++i) {
         const auto n = cas.Regles[i].Premisses.size();
