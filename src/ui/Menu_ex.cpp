@@ -439,7 +439,12 @@ void TMenuExpert::OuvreProjet(const std::string& chemin) {
 }
 
 void TMenuExpert::Saveproject1Click() { Commande([this] { CycleProjet->Saveproject1Click(); }); }
-void TMenuExpert::Saveprojectas1Click() { Commande([this] { CycleProjet->Saveprojectas1Click(); }); }
+void TMenuExpert::Saveprojectas1Click() {
+    // The project's cases go with it under its new name.
+    TestCas->PrepareNouveauNom();
+    Commande([this] { CycleProjet->Saveprojectas1Click(); });
+    TestCas->FinNouveauNom();
+}
 
 void TMenuExpert::Exit1Click() {
     bool quitter = CycleProjet->Exit1Click();

@@ -97,13 +97,17 @@ TTestCas::TTestCas(TEtatVeridane& etat, IDialogues& dialogues, IProgression& pro
     resize(960, 640);
 }
 
+void TTestCas::LitSiInchanges() {
+    // Cases changed here and not saved are the project's; otherwise the
+    // file is.
+    if (Etat.CasModifies) return;
+    Cas = TFichierCas{};
+    if (!Etat.Projet.NomProjet.empty())
+        if (auto lu = LitCas(CheminCas(Etat.Projet), Dialogues)) Cas = std::move(*lu);
+}
+
 void TTestCas::Initialise() {
-    if (!Etat.CasModifies) {
-        Cas = TFichierCas{};
-        if (!Etat.Projet.NomProjet.empty())
-            if (auto lu = LitCas(CheminCas(Etat.Projet), Dialogues)) Cas = std::move(*lu);
-    }
-    CasLus = true;
+    LitSiInchanges();
     Resultats.assign(Cas.Lignes.size(), std::nullopt);
     Couverture.reset();
     ConstruitRangees();
@@ -114,11 +118,17 @@ void TTestCas::Initialise() {
     Grille->setFocus();
 }
 
+void TTestCas::PrepareNouveauNom() {
+    LitSiInchanges();
+    Resultats.assign(Cas.Lignes.size(), std::nullopt);
+    Emporter = !Cas.LignesDeCas().empty();
+}
+
 bool TTestCas::Sauve(bool nouveauNom) {
-    const bool aEmporter = nouveauNom && CasLus && !Cas.LignesDeCas().empty();
-    if (!Etat.CasModifies && !aEmporter) return true;
+    if (!Etat.CasModifies && !(nouveauNom && Emporter)) return true;
     if (!SauveCas(Cas, CheminCas(Etat.Projet), Etat.Base.SeparateurDecimal, Dialogues)) return false;
     Etat.CasModifies = false;
+    Emporter = false;
     return true;
 }
 

@@ -33,8 +33,12 @@ public:
     void Initialise();
 
     // Writes the cases file beside the project when the cases were changed,
-    // or, with `nouveauNom`, whenever there are cases to take along.
+    // or, with `nouveauNom`, when "Save project as..." takes them along.
     bool Sauve(bool nouveauNom);
+    // Around "Save project as...": the cases of the project as it stands
+    // are written under the name the project takes.
+    void PrepareNouveauNom();
+    void FinNouveauNom() { Emporter = false; }
 
 public slots:
     void RunAllClick();
@@ -49,6 +53,7 @@ private:
         std::optional<std::size_t> Ligne;  // index in Cas.Lignes
     };
 
+    void LitSiInchanges();
     void ConstruitRangees();
     void AfficheGrille();
     void AfficheRangee(int rangee);
@@ -65,7 +70,7 @@ private:
     IDialogues& Dialogues;
     IProgression& Progression;
     TFichierCas Cas;
-    bool CasLus = false;
+    bool Emporter = false;
     std::vector<TRangee> Rangees;
     std::vector<std::optional<TResultatCas>> Resultats;  // one per line of Cas
     std::optional<TCouverture> Couverture;

@@ -2,7 +2,7 @@
 // the demo whose rule 29 lost its priority: "Run all" with the main
 // window's gauge, a failed case explained, its results accepted, another
 // case edited with the dictionary's completion, and the cases file saved
-// with the project.
+// with the project, and under its new name.
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QCompleter>
@@ -167,6 +167,11 @@ void TestCasTest::parcoursDesCas() {
     QVERIFY(lignes.at(11).startsWith("Observation 8 critical 0.5: expect BATTERY_CHARGE = GOOD; "));
     QVERIFY(lignes.at(11).endsWith("expect DIAGNOSIS = STARTER_FAILURE"));
     QCOMPARE(lignes.at(0), QString("# Veridane demo: what each roadside case must conclude."));
+
+    // Saved under a new name, the project takes its cases along.
+    journal.Fichiers.push_back(demo.Chemin("garage.exp"));
+    menu.findChild<QAction*>("Saveprojectas1")->trigger();
+    QCOMPARE(Lit(dossier.filePath("garage.tst")), Lit(dossier.filePath("car.tst")));
 }
 
 QTEST_MAIN(TestCasTest)
