@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/Modale.h"
 
 #include "veridane_version.h"
 
@@ -55,7 +56,7 @@ TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(par
 
 int TAboutBox::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 }  // namespace veridane

@@ -85,8 +85,6 @@ TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
 
-int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
-
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
@@ -274,30 +272,25 @@ void TMenuExpert::CreeFenetres() {
     SelectRul = Fenetre(choixRegle);
     AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
-    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
     SelChain = Fenetre(selection);
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
-    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
+    auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     TestCas = new TTestCas(etat, Dialogues, *Progression, this);
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
-    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
-    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
-    choixRegle->OuvreModification = [this](TModifRule& modification) {
-        modification.Initialise();
-        Execute(modification);
-    };
+    selection->UtiliseChainage(chainage);
+    chainage->UtiliseArbre(arbre);
     // A finding on a rule opens that rule in the same modification window.
     auto* verification = new TVerifBase(etat, Dialogues, this);
     VerifBase = Fenetre(verification);
-    verification->OuvreModification = [this, choixRegle](int regle) {
+    verification->OuvreModification = [choixRegle](int regle) {
         choixRegle->ModifRule().ChoisitRegle(regle);
-        choixRegle->OuvreModification(choixRegle->ModifRule());
+        choixRegle->ModifRule().Ouvre();
     };
 }
 
@@ -427,8 +420,7 @@ void TMenuExpert::Commande(const std::function<void()>& action) {
 }
 
 void TMenuExpert::Ouvre(const TFenetre& fenetre) {
-    fenetre.Initialise();
-    Execute(*fenetre.Fenetre);
+    fenetre.Ouvre();
     Affiche();
 }
 
@@ -583,8 +575,7 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     Affiche();
-    NewPro->Initialise();
-    Execute(*NewPro);
+    NewPro->Ouvre();
     return NewPro->Choix();
 }
 
@@ -593,7 +584,6 @@ void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
 void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
-    Execute(*Abstracts);
 }
 
 bool TMenuExpert::SauveFichiersAnnexes(bool nouveauNom) { return TestCas->Sauve(nouveauNom); }
@@ -601,7 +591,6 @@ bool TMenuExpert::SauveFichiersAnnexes(bool nouveauNom) { return TestCas->Sauve(
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();
     Abstracts->ChangeComment(base);
-    Execute(*Abstracts);
 }
 
 }  // namespace veridane

@@ -1,5 +1,7 @@
 #include "Veri_bas.h"
 
+#include "Modale.h"
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -103,6 +105,11 @@ void TVerifBase::Construit() {
 void TVerifBase::Initialise() {
     Verifie();
     Liste->setFocus();
+}
+
+int TVerifBase::Ouvre() {
+    Initialise();
+    return ExecuteModale(*this);
 }
 
 void TVerifBase::CheckAgainClick() { Verifie(); }

@@ -28,6 +28,8 @@ public:
 
     // What opening the window does: the checks run on the base as it stands.
     void Initialise();
+    // Opens the window modally, prepared as above.
+    int Ouvre();
 
     // Opens the rule modification window on a rule (index in the base, from
     // 0). The main window sets it.
