@@ -40,6 +40,7 @@
 #include "Sel_chai.h"
 #include "Sel_rul.h"
 #include "Veri_bas.h"
+#include "Test_cas.h"
 #include "Tree_rea.h"
 #include "V_dic_g.h"
 #include "View_dat.h"
@@ -140,6 +141,7 @@ void TMenuExpert::CreeActions() {
     action(Adddata1, "Adddata1", "&Add / Remove data");
     action(Forwardchaining1, "Forwardchaining1", "&Forward chaining");
     action(Parameters1, "Parameters1", "&Parameters");
+    action(Testthecases1, "Testthecases1", "&Test the cases");
     action(Index1, "Index1", "&Index");
     action(Research1, "Research1", "&Research");
     action(N2, "N2", "&About");
@@ -168,7 +170,7 @@ void TMenuExpert::CreeMenus() {
     menu(Database1, "Database1", "Data &base",
          {Selectanobservation1, Viewdata2, Adddata2, Addanobservation1, Removeanobservation1, Createanewdatabase1});
     menu(Datadictionary1, "Datadictionary1", "Data &dictionary", {Viewdata1, Globalviewofdictionary1, Adddata1});
-    menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1});
+    menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1, nullptr, Testthecases1});
     menu(Help1, "Help1", "&Help", {Index1, Research1, nullptr, N2});
     File1->addSeparator();
     Recentprojects1 = File1->addMenu("&Recent projects");
@@ -286,6 +288,7 @@ void TMenuExpert::CreeFenetres() {
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
     auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
+    TestCas = new TTestCas(etat, Dialogues, *Progression, this);
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
@@ -330,6 +333,7 @@ void TMenuExpert::RelieCommandes() {
         {Adddata1, &TMenuExpert::Adddata1Click},
         {Forwardchaining1, &TMenuExpert::Forwardchaining1Click},
         {Parameters1, &TMenuExpert::Parameters1Click},
+        {Testthecases1, &TMenuExpert::Testthecases1Click},
         {Index1, &TMenuExpert::Index1Click},
         {Research1, &TMenuExpert::Research1Click},
         {N2, &TMenuExpert::N2Click},
@@ -451,7 +455,12 @@ void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>
 }
 
 void TMenuExpert::Saveproject1Click() { Commande([this] { CycleProjet->Saveproject1Click(); }); }
-void TMenuExpert::Saveprojectas1Click() { Commande([this] { CycleProjet->Saveprojectas1Click(); }); }
+void TMenuExpert::Saveprojectas1Click() {
+    // The project's cases go with it under its new name.
+    TestCas->PrepareNouveauNom();
+    Commande([this] { CycleProjet->Saveprojectas1Click(); });
+    TestCas->FinNouveauNom();
+}
 
 void TMenuExpert::Exit1Click() {
     bool quitter = CycleProjet->Exit1Click();
@@ -572,6 +581,7 @@ void TMenuExpert::Forwardchaining1Click() {
 }
 
 void TMenuExpert::Parameters1Click() { Ouvre(ModiConf); }
+void TMenuExpert::Testthecases1Click() { Ouvre(Fenetre(TestCas)); }
 void TMenuExpert::Index1Click() { FenetreAide->OuvreIndex(); }
 void TMenuExpert::Research1Click() { FenetreAide->OuvreRecherche(); }
 void TMenuExpert::N2Click() { Ouvre(Fenetre(AboutBox)); }
@@ -599,6 +609,8 @@ void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
 }
+
+bool TMenuExpert::SauveFichiersAnnexes(bool nouveauNom) { return TestCas->Sauve(nouveauNom); }
 
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();

@@ -33,6 +33,7 @@ class TNewPro;
 class TMoteur;
 class TProgressionQt;
 class TReglages;
+class TTestCas;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
     Q_OBJECT
@@ -71,6 +72,7 @@ public:
     void GestionnaireDico() override;
     void MontreProjet() override;
     void ChangeComment(bool base) override;
+    bool SauveFichiersAnnexes(bool nouveauNom) override;
 
 public slots:
     // "&File"
@@ -98,6 +100,7 @@ public slots:
     // "&Inference"
     void Forwardchaining1Click();
     void Parameters1Click();
+    void Testthecases1Click();
     // "&Help"
     void Index1Click();
     void Research1Click();
@@ -172,6 +175,7 @@ private:
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
     QAction *Forwardchaining1, *Parameters1;
+    QAction* Testthecases1 = nullptr;
     QAction *Index1, *Research1, *N2;
     // Tool buttons.
     QAction *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5, *SpeedButton6,
@@ -192,6 +196,7 @@ private:
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;
     TDestroyObs* DestroyObs = nullptr;
+    TTestCas* TestCas = nullptr;
 };
 
 }  // namespace veridane

@@ -71,23 +71,6 @@ TEST_F(ExecutionCas, ChaqueClauseReussitOuDitPourquoi) {
     }
 }
 
-TEST_F(ExecutionCas, LExplicationDUnAttenduManquantVientDeLAppelant) {
-    const TCas cas = Cas("Observation 1: expect ACTION = ADD_FUEL; reject KEY_TURN = CLICKS");
-    std::vector<TRegle> regles = Etat.Base.Regles;
-    TMoteur moteur;
-    const auto resultat = ExecuteCas(cas, Etat, regles, moteur);
-    std::vector<std::string> demandes;
-    auto pourquoiPas = [&](const TProposition& p) -> std::optional<std::string> {
-        demandes.push_back(p.Attribut);
-        return std::string("No rule concludes it at level 4\r\nsecond line");
-    };
-    EXPECT_EQ(LignesRapportCas(cas, resultat, '.', pourquoiPas),
-              (std::vector<std::string>{"FAIL Observation 1", "  expected ACTION = ADD_FUEL: not established",
-                                        "    No rule concludes it at level 4",
-                                        "  rejected KEY_TURN = CLICKS: observed, datum 1"}));
-    EXPECT_EQ(demandes, std::vector<std::string>{"ACTION"});
-}
-
 TEST_F(ExecutionCas, UnAttenduManquantDonneLaPremiereRaisonDuPourquoiPas) {
     struct TRaison {
         const char* Ligne;
