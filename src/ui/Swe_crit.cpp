@@ -106,7 +106,8 @@ void TBalayageCritique::Construit() {
     Tableau->setHorizontalHeaderLabels({"Critical value", "Rules", "Deduced data", "", "Gained", "Lost"});
     Tableau->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tableau->setSelectionMode(QAbstractItemView::SingleSelection);
-    Tableau->setWordWrap(true);
+    // One datum per line: a cell is as high as its data, never wrapped.
+    Tableau->setWordWrap(false);
     Tableau->verticalHeader()->hide();
     Tableau->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     Tableau->horizontalHeader()->setSectionResizeMode(ColGagnes, QHeaderView::Stretch);
