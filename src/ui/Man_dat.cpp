@@ -16,6 +16,7 @@
 #include "project/gestion_faits.h"
 #include "ui/Conversion.h"
 #include "ui/GlisserDeposer.h"
+#include "ui/Modale.h"
 #include "ui/What_if.h"
 
 namespace veridane {
@@ -212,7 +213,7 @@ void TGereFaits::Initialise() {
 
 int TGereFaits::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 bool TGereFaits::InvitationOuverte() const { return !BoutonOK->isHidden(); }

@@ -66,8 +66,6 @@ TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
 
-int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
-
 void TMenuExpert::Construit() {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
@@ -243,27 +241,21 @@ void TMenuExpert::CreeFenetres() {
     AboutBox = new TAboutBox(etat, Dialogues, this);
     AjoutRegles = Fenetre(new TAjoutRegles(etat, Dialogues, this));
     RemovRul = Fenetre(new TRemovRul(etat, Dialogues, this));
-    auto* choixRegle = new TSelectRul(etat, Dialogues, this);
-    SelectRul = Fenetre(choixRegle);
+    SelectRul = Fenetre(new TSelectRul(etat, Dialogues, this));
     AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
-    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
     SelChain = Fenetre(selection);
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
-    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
+    auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
-    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
-    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
-    choixRegle->OuvreModification = [this](TModifRule& modification) {
-        modification.Initialise();
-        Execute(modification);
-    };
+    selection->UtiliseChainage(chainage);
+    chainage->UtiliseArbre(arbre);
 }
 
 void TMenuExpert::RelieCommandes() {
@@ -387,8 +379,7 @@ void TMenuExpert::Commande(const std::function<void()>& action) {
 }
 
 void TMenuExpert::Ouvre(const TFenetre& fenetre) {
-    fenetre.Initialise();
-    Execute(*fenetre.Fenetre);
+    fenetre.Ouvre();
     Affiche();
 }
 
@@ -482,8 +473,7 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     Affiche();
-    NewPro->Initialise();
-    Execute(*NewPro);
+    NewPro->Ouvre();
     return NewPro->Choix();
 }
 
@@ -492,13 +482,11 @@ void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
 void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
-    Execute(*Abstracts);
 }
 
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();
     Abstracts->ChangeComment(base);
-    Execute(*Abstracts);
 }
 
 }  // namespace veridane

@@ -14,6 +14,7 @@
 #include "inference/parametres.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 #include "ui/Swe_crit.h"
 
 namespace veridane {
@@ -72,7 +73,7 @@ void TModiConf::Initialise() {
 
 int TModiConf::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TModiConf::BitBtn1Click() {

@@ -23,6 +23,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -183,7 +184,7 @@ void TBalayageCritique::Initialise(double valeurCourante) {
 
 int TBalayageCritique::Ouvre(double valeurCourante) {
     Initialise(valeurCourante);
-    return exec();
+    return ExecuteModale(*this);
 }
 
 std::string TBalayageCritique::But() const {

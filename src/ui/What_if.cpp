@@ -12,6 +12,7 @@
 #include "project/gestion_faits.h"
 #include "ui/Conversion.h"
 #include "ui/Man_dat.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -100,7 +101,7 @@ void TQueSi::Initialise() {
 
 int TQueSi::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TQueSi::Actualise() {
