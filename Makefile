@@ -106,3 +106,12 @@ bench:
 .PHONY: mutants
 mutants: deps
 	nice -n 19 bash scripts/mutants.sh $(MUTANTS_FILTER)
+
+# Sweep of the critical value: "sweep --all" on the 100,000-rule stratified
+# base with 20 distinct priorities (bench/mesure_balayage.sh; see
+# docs/performance.md). OBSERVATIONS=10 sweeps ten observations.
+.PHONY: bench-sweep
+bench-sweep:
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERIDANE_BUILD_UI=OFF -DVERIDANE_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-cli veridane-strates
+	bash bench/mesure_balayage.sh $(BENCH_BUILD)

@@ -188,8 +188,9 @@ int LanceBalayage(const std::vector<std::string>& arguments, TContexteCli& conte
     const auto intervalles = IntervallesCritiques(regles);
     TSortieBalayage sortie(*options, etat.Base.SeparateurDecimal, contexte);
     std::vector<TBalayageObservation> balayages;
+    TBalayeur balayeur(regles);
     for (std::size_t k : choix.Observations) {
-        auto balayage = BalayeObservation(regles, intervalles, etat.Faits.Observations[k], static_cast<int>(k), but);
+        auto balayage = balayeur.Balaye(intervalles, etat.Faits.Observations[k], static_cast<int>(k), but);
         sortie.Observation(balayage);
         // Only the counts are kept for the last table.
         for (auto& pas : balayage.Pas) pas.Difference = {};

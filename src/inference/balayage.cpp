@@ -5,7 +5,6 @@
 
 #include "core/format_nombre.h"
 #include "core/proposition.h"
-#include "moteur.h"
 
 namespace veridane {
 namespace {
@@ -13,8 +12,10 @@ namespace {
 // The key under which a deduced datum is counted. A NaN number is equivalent
 // to nothing, not even to itself, so each one gets a key of its own.
 std::string CleComptee(const TProposition& fait, std::size_t& nbSansCle) {
-    if (auto cle = CleEquivalence(fait)) return "=" + *cle;
-    return "#" + std::to_string(nbSansCle++);
+    std::string cle(1, '=');
+    if (auto equivalence = CleEquivalence(fait)) return cle.append(*equivalence);
+    cle.front() = '#';
+    return cle.append(std::to_string(nbSansCle++));
 }
 
 }  // namespace
@@ -43,24 +44,27 @@ std::vector<TIntervalleCritique> IntervallesCritiques(const std::vector<TRegle>&
 TDifferenceFaits DifferenceFaits(const std::vector<TProposition>& avant, const std::vector<TProposition>& apres) {
     std::size_t nbSansCle = 0;
     std::vector<std::string> clesAvant, clesApres;
+    clesAvant.reserve(avant.size());
+    clesApres.reserve(apres.size());
     std::unordered_map<std::string, long long> solde;  // > 0: more after than before
+    solde.reserve(avant.size() + apres.size());
     for (const auto& fait : avant) --solde[clesAvant.emplace_back(CleComptee(fait, nbSansCle))];
     for (const auto& fait : apres) ++solde[clesApres.emplace_back(CleComptee(fait, nbSansCle))];
 
-    // Of repeated data, the last ones are those gained or lost.
+    // Of repeated data, the last ones are those gained or lost. The gains
+    // use up the positive balances and the losses the negative ones, so
+    // neither pass disturbs the other.
     TDifferenceFaits difference;
-    auto restants = solde;
     for (std::size_t i = apres.size(); i-- > 0;) {
-        auto& n = restants[clesApres[i]];
+        auto& n = solde[clesApres[i]];
         if (n > 0) {
             difference.Gagnes.push_back(apres[i]);
             --n;
         }
     }
     std::reverse(difference.Gagnes.begin(), difference.Gagnes.end());
-    restants = std::move(solde);
     for (std::size_t i = avant.size(); i-- > 0;) {
-        auto& n = restants[clesAvant[i]];
+        auto& n = solde[clesAvant[i]];
         if (n < 0) {
             difference.Perdus.push_back(avant[i]);
             ++n;
@@ -70,27 +74,23 @@ TDifferenceFaits DifferenceFaits(const std::vector<TProposition>& avant, const s
     return difference;
 }
 
-std::vector<TProposition> FaitsDeduitsPour(std::vector<TRegle>& regles, const std::vector<TProposition>& observation,
-                                           double critique) {
-    TMoteur moteur;
-    moteur.ChoisitObservation(observation, 0);
-    moteur.InitialiseCompteurs(regles);
-    moteur.InitialiseRegles(regles, critique);
+std::vector<TProposition> TBalayeur::FaitsDeduits(const std::vector<TProposition>& observation, double critique) {
+    Moteur.ChoisitObservation(observation, 0);
+    Moteur.InitialiseCompteurs(Regles);
+    Moteur.InitialiseRegles(Regles, critique);
     TNotificationsMuettes muettes;
-    moteur.Strategie(regles, muettes);
-    return moteur.FaitsDeduits();
+    Moteur.StrategieMemesRegles(Regles, muettes);
+    return Moteur.FaitsDeduits();
 }
 
-bool SurBut(const TProposition& fait, const std::string& but) { return but.empty() || fait.Attribut == but; }
-
-TBalayageObservation BalayeObservation(std::vector<TRegle>& regles, const std::vector<TIntervalleCritique>& intervalles,
+TBalayageObservation TBalayeur::Balaye(const std::vector<TIntervalleCritique>& intervalles,
                                        const std::vector<TProposition>& observation, int numero,
                                        const std::string& but, const std::function<bool()>& continuer) {
     TBalayageObservation balayage{numero, {}};
     std::vector<TProposition> precedents;
     for (const auto& intervalle : intervalles) {
         if (continuer && !continuer()) break;
-        auto deduits = FaitsDeduitsPour(regles, observation, intervalle.Haute);
+        auto deduits = FaitsDeduits(observation, intervalle.Haute);
         TPasBalayage& pas = balayage.Pas.emplace_back();
         pas.Intervalle = intervalle;
         pas.NbDeduits = static_cast<int>(deduits.size());
@@ -100,6 +100,19 @@ TBalayageObservation BalayeObservation(std::vector<TRegle>& regles, const std::v
         precedents = std::move(deduits);
     }
     return balayage;
+}
+
+std::vector<TProposition> FaitsDeduitsPour(std::vector<TRegle>& regles, const std::vector<TProposition>& observation,
+                                           double critique) {
+    return TBalayeur(regles).FaitsDeduits(observation, critique);
+}
+
+bool SurBut(const TProposition& fait, const std::string& but) { return but.empty() || fait.Attribut == but; }
+
+TBalayageObservation BalayeObservation(std::vector<TRegle>& regles, const std::vector<TIntervalleCritique>& intervalles,
+                                       const std::vector<TProposition>& observation, int numero,
+                                       const std::string& but, const std::function<bool()>& continuer) {
+    return TBalayeur(regles).Balaye(intervalles, observation, numero, but, continuer);
 }
 
 std::vector<int> ObservationsAtteignantBut(const std::vector<TBalayageObservation>& balayages,

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/knowledge_base.h"
+#include "moteur.h"
 
 namespace veridane {
 
@@ -68,6 +69,21 @@ struct TBalayageObservation {
 TBalayageObservation BalayeObservation(std::vector<TRegle>& regles, const std::vector<TIntervalleCritique>& intervalles,
                                        const std::vector<TProposition>& observation, int numero,
                                        const std::string& but, const std::function<bool()>& continuer = {});
+
+// A series of runs on the same rules, which must not change meanwhile: the
+// engine builds its index of the premises once for all of them.
+class TBalayeur {
+public:
+    explicit TBalayeur(std::vector<TRegle>& regles) : Regles(regles) {}
+    std::vector<TProposition> FaitsDeduits(const std::vector<TProposition>& observation, double critique);
+    TBalayageObservation Balaye(const std::vector<TIntervalleCritique>& intervalles,
+                                const std::vector<TProposition>& observation, int numero, const std::string& but,
+                                const std::function<bool()>& continuer = {});
+
+private:
+    std::vector<TRegle>& Regles;
+    TMoteur Moteur;
+};
 
 // Per interval, how many of the swept observations deduce at least one datum
 // on the goal attribute (any datum when no goal is given).

@@ -156,19 +156,33 @@ void TMoteur::DebutRun(const std::vector<TRegle>& regles) {
     NouveauxFaits_.clear();
     Raisonnement_.clear();
     FaitsDeduits_.clear();
-    EtatPremisses_.assign(regles.size(), {});
-    for (std::size_t i = 0; i < regles.size(); ++i)
-        for (std::size_t j = 0; j < regles[i].Premisses.size(); ++j)
-            EtatPremisses_[i].push_back({static_cast<std::int32_t>(j), 0, 0});
+    // The records of the previous run are reset in place when the rules
+    // have the same shape: a series of runs allocates them once.
+    EtatPremisses_.resize(regles.size());
+    for (std::size_t i = 0; i < regles.size(); ++i) {
+        auto& records = EtatPremisses_[i];
+        records.resize(regles[i].Premisses.size());
+        for (std::size_t j = 0; j < records.size(); ++j) records[j] = {static_cast<std::int32_t>(j), 0, 0};
+    }
     Connus_.clear();
     for (const auto& fait : ObservationInference_) Connais(fait);
     FaitsCourants_ = ObservationInference_;
 }
 
 void TMoteur::Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
+    TIndex index(regles);
+    Lance(regles, index, notifications);
+}
+
+void TMoteur::StrategieMemesRegles(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
+    if (!IndexGarde_ || IndexGarde_->AttributPremisse.size() != regles.size())
+        IndexGarde_ = std::make_shared<TIndex>(regles);
+    Lance(regles, *IndexGarde_, notifications);
+}
+
+void TMoteur::Lance(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications) {
     DebutRun(regles);
     if (Enregistreur_) Enregistreur_->DebutRun(regles);
-    TIndex index(regles);
     while (ContinueInference_) Niveau(regles, index, notifications);
     // A stop cut the run short when the last level was not scanned to its
     // end or deduced data that no level tested.

@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -93,6 +94,11 @@ public:
     // added or removed while it runs.
     void Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
 
+    // The same, for a series of runs on rules whose premises do not change
+    // between runs (a sweep of the critical value): the index of the
+    // premises is built at the first run and kept for the next ones.
+    void StrategieMemesRegles(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
+
     // A stop request: the run ends at the end of the current level, whose
     // record and data are kept.
     void StopClick();
@@ -127,6 +133,7 @@ private:
     struct TIndex;
 
     void DebutRun(const std::vector<TRegle>& regles);
+    void Lance(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
     void Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
     void TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
                     std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications);
@@ -153,6 +160,8 @@ private:
     int NbRegles_ = 0;
     // Keys of the known data (initial data and recorded conclusions).
     std::unordered_set<std::string> Connus_;
+    // The index kept by StrategieMemesRegles.
+    std::shared_ptr<TIndex> IndexGarde_;
 };
 
 }  // namespace veridane

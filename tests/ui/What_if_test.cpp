@@ -1,0 +1,162 @@
+// "What if..." reached from the data base manager on the demo: one reading
+// changed on the scratch copy with the manager's own buttons changes the
+// diagnosis in the live list, and the data base changes only with "Keep
+// these data".
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "core/journal.h"
+#include "project/cycle_projet.h"
+#include "ui/Man_dat.h"
+
+using namespace veridane;
+
+namespace {
+
+class TFenetresMuettes : public IFenetresProjet {
+public:
+    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
+    void GestionnaireDico() override {}
+    void MontreProjet() override {}
+    void ChangeComment(bool) override {}
+};
+
+TEtatVeridane Demo() {
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TFenetresMuettes fenetres;
+    TProgressionMuette progression;
+    if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
+        qFatal("demo project not read");
+    return etat;
+}
+
+template <typename T>
+T* Controle(QWidget& fenetre, const char* nom) {
+    T* controle = fenetre.findChild<T*>(nom);
+    if (controle == nullptr) qFatal("control %s not found", nom);
+    return controle;
+}
+
+QStringList Lignes(QListWidget* liste) {
+    QStringList lignes;
+    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
+    return lignes;
+}
+
+void Clic(QWidget& fenetre, const char* bouton) {
+    QTest::mouseClick(Controle<QPushButton>(fenetre, bouton), Qt::LeftButton);
+}
+
+// Clicks the line of a list that reads `texte`, scrolled into view first.
+void ClicLigne(QListWidget* liste, const QString& texte) {
+    const auto trouvees = liste->findItems(texte, Qt::MatchExactly);
+    if (trouvees.isEmpty()) qFatal("line %s not found", qPrintable(texte));
+    liste->scrollToItem(trouvees.first());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouvees.first()).center());
+}
+
+// On the scratch copy of observation 1: the battery reads 12.6 V instead of
+// 11.6 V, replaced with the manager's Remove and Add buttons.
+void ChangeLaTension(QDialog& queSi) {
+    auto* observation = Controle<QListWidget>(queSi, "ListeObservation");
+    ClicLigne(observation, "BATTERY_VOLTAGE = 11.6");
+    Clic(queSi, "BoutonRetrait");
+    Clic(queSi, "BoutonOK");
+    QTRY_VERIFY_WITH_TIMEOUT(!Lignes(observation).contains("BATTERY_VOLTAGE = 11.6"), 5000);
+    ClicLigne(Controle<QListWidget>(queSi, "ListeDico"), "BATTERY_VOLTAGE = 12.6");
+    Clic(queSi, "BoutonAjout");
+    Clic(queSi, "BoutonOK");
+    QTRY_VERIFY_WITH_TIMEOUT(Lignes(observation).contains("BATTERY_VOLTAGE = 12.6"), 5000);
+}
+
+// Opens "What if..." from the manager and plays `action` on it.
+void DansQueSi(TGereFaits& gestionnaire, const std::function<void(QDialog&)>& action) {
+    bool joue = false;
+    QTimer::singleShot(0, [&] {
+        auto* queSi = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(queSi != nullptr);
+        // Closed whatever happens, so that a failed check cannot hang the test.
+        const std::unique_ptr<QDialog, void (*)(QDialog*)> ferme(queSi, [](QDialog* d) {
+            if (d->isVisible()) d->reject();
+        });
+        QCOMPARE(queSi->windowTitle(), QString("What if..."));
+        action(*queSi);
+        joue = !QTest::currentTestFailed();
+    });
+    Clic(gestionnaire, "BoutonQueSi");
+    QVERIFY(joue);
+}
+
+const QStringList DiagnosticChange = {
+    "+ BATTERY_CHARGE = GOOD",  "+ CONNECTIONS = POOR",       "+ DIAGNOSIS = CORRODED_TERMINALS",
+    "+ ACTION = CLEAN_TERMINALS", "- BATTERY_CHARGE = LOW",   "- BATTERY = FLAT",
+    "- DIAGNOSIS = BATTERY_DRAINED", "- ACTION = RECHARGE_BATTERY"};
+
+}  // namespace
+
+class WhatIfTest : public QObject {
+    Q_OBJECT
+private slots:
+    void laCopieChangeLeDiagnosticSansToucherLaBase_data();
+    void laCopieChangeLeDiagnosticSansToucherLaBase();
+};
+
+void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase_data() {
+    QTest::addColumn<QString>("sortie");  // the button that ends the what-if, or "Escape"
+    QTest::addColumn<bool>("gardees");
+    QTest::newRow("close") << "BoutonFermer" << false;
+    QTest::newRow("escape") << "Escape" << false;
+    QTest::newRow("keep") << "BoutonGarder" << true;
+}
+
+void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
+    QFETCH(QString, sortie);
+    QFETCH(bool, gardees);
+    TEtatVeridane etat = Demo();
+    const TObservation avant = etat.Faits.ObservationCourante();
+    TDialoguesJournal journal;
+    TGereFaits gestionnaire(etat, journal);
+    gestionnaire.Initialise();
+    gestionnaire.show();
+
+    DansQueSi(gestionnaire, [&](QDialog& queSi) {
+        auto* difference = Controle<QListWidget>(queSi, "ListeDifference");
+        QCOMPARE(Lignes(difference), QStringList{"No change in the conclusions"});
+        QVERIFY(!Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
+        // The copy's own manager has neither menu nor "What if...".
+        QVERIFY(Controle<QPushButton>(queSi, "BoutonQueSi")->isHidden());
+
+        ChangeLaTension(queSi);
+        QCOMPARE(Lignes(difference), DiagnosticChange);
+        QCOMPARE(Controle<QLabel>(queSi, "LabelComptes")->text(),
+                 QString("Deduced data: 9 as the observation is, 9 with these data (gained 4, lost 4) at the "
+                         "critical value 0."));
+        // Nothing has reached the data base yet.
+        QCOMPARE(etat.Faits.ObservationCourante().size(), avant.size());
+        QVERIFY(!etat.Faits.BaseFaitsModifiee);
+
+        if (sortie == "Escape")
+            QTest::keyClick(Controle<QListWidget>(queSi, "ListeObservation"), Qt::Key_Escape);
+        else
+            Clic(queSi, qPrintable(sortie));
+        QVERIFY(!queSi.isVisible());
+    });
+
+    auto* liste = Controle<QListWidget>(gestionnaire, "ListeObservation");
+    QCOMPARE(etat.Faits.BaseFaitsModifiee, gardees);
+    QCOMPARE(Lignes(liste).contains("BATTERY_VOLTAGE = 12.6"), gardees);
+    QCOMPARE(Lignes(liste).contains("BATTERY_VOLTAGE = 11.6"), !gardees);
+    QCOMPARE(etat.Faits.NbFaits, etat.Faits.CompteFaits());
+    if (!gardees) QCOMPARE(etat.Faits.ObservationCourante().size(), avant.size());
+    QVERIFY(gestionnaire.isVisible());
+    QVERIFY(journal.Messages.empty());
+}
+
+QTEST_MAIN(WhatIfTest)
+#include "What_if_test.moc"
