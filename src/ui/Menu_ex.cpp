@@ -603,7 +603,10 @@ TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     return NewPro->Choix();
 }
 
-void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
+void TMenuExpert::GestionnaireDico() {
+    Affiche();
+    Ouvre(AjoutFaitsDico);
+}
 
 void TMenuExpert::MontreProjet() {
     Affiche();

@@ -60,7 +60,9 @@ TAbstracts::TAbstracts(TEtatVeridane& etat, IDialogues&, QWidget* parent) : QDia
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKAbstract");
-    ok->setAutoDefault(false);
+    // Enter closes the abstract shown after an opening; in an edit the
+    // commentary takes Enter as a new line.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TAbstracts::OKAbstractClick);
     auto* bas = new QHBoxLayout;
     bas->addStretch();

@@ -42,6 +42,8 @@ TTree::TTree(TEtatVeridane& etat, IDialogues& dialogues, const TMoteur& moteur, 
     : QDialog(parent), etat_(etat), dialogues_(dialogues), moteur_(moteur) {
     setObjectName("Tree");
     setWindowTitle("Tree of reasoning");
+    // Its own help page, not the one of the window that opened it.
+    setProperty("contexteAide", 100);
     choisit_ = [this] { return ChoisitImprimante(dialogues_, ImprimanteDisponible()); };
 
     auto* barre = new QMenuBar(this);

@@ -13,6 +13,7 @@
 #include "core/proposition.h"
 #include "support/outils.h"
 #include "support/parcours.h"
+#include "ui/Aide.h"
 #include "ui/Menu_ex.h"
 
 using namespace veridane;
@@ -250,42 +251,46 @@ void TestMenu::ObservationVide() {
 void TestMenu::FenetresDesCommandes_data() {
     QTest::addColumn<QString>("commande");
     QTest::addColumn<QString>("titre");
-    const std::pair<const char*, const char*> lignes[] = {
+    QTest::addColumn<QString>("page");
+    const std::tuple<const char*, const char*, const char*> lignes[] = {
         // The three rule browsers all read "Rules base Viewer: " and the
         // count once a base is open.
-        {"Viewrules1", "Rules base Viewer: 43 rules"},
-        {"SpeedButton7Action", "Rules base Viewer: 43 rules"},
-        {"Addrules1", "Rules Editor"},
-        {"Removerules1", "Rules base Viewer: 43 rules"},
-        {"Modifyrules1", "Rules base Viewer: 43 rules"},
-        {"Viewdata2", "Data base Viewer"},
-        {"SpeedButton6Action", "Data base Viewer"},
-        {"Adddata2", "Data base Manager"},
-        {"Removeanobservation1", "Observations Eraser: 8 observations"},
-        {"Viewdata1", "Dictionary Viewer"},
-        {"SpeedButton5Action", "Dictionary Viewer"},
-        {"Globalviewofdictionary1", "Global view of the Data Dictionary"},
-        {"Adddata1", "Data dictionary Manager"},
-        {"Forwardchaining1", "Select an observation for the inference"},
-        {"Parameters1", ""},
-        {"N2", "About"},
+        {"Viewrules1", "Rules base Viewer: 43 rules", "rule_viewer.html"},
+        {"SpeedButton7Action", "Rules base Viewer: 43 rules", "rule_viewer.html"},
+        {"Addrules1", "Rules Editor", "rules_editor.html"},
+        {"Removerules1", "Rules base Viewer: 43 rules", "rule_eraser.html"},
+        {"Modifyrules1", "Rules base Viewer: 43 rules", "rule_modification.html"},
+        {"Viewdata2", "Data base Viewer", "data_viewer.html"},
+        {"SpeedButton6Action", "Data base Viewer", "data_viewer.html"},
+        {"Adddata2", "Data base Manager", "data_manager.html"},
+        {"Removeanobservation1", "Observations Eraser: 8 observations", "observation_eraser.html"},
+        {"Viewdata1", "Dictionary Viewer", "dictionary_viewer.html"},
+        {"SpeedButton5Action", "Dictionary Viewer", "dictionary_viewer.html"},
+        {"Globalviewofdictionary1", "Global view of the Data Dictionary", "global_dictionary.html"},
+        {"Adddata1", "Data dictionary Manager", "dictionary_manager.html"},
+        {"Forwardchaining1", "Select an observation for the inference", "forward_chaining.html"},
+        {"Parameters1", "", "parameters.html"},
+        {"N2", "About", "about.html"},
     };
-    for (const auto& [commande, titre] : lignes) QTest::newRow(commande) << QString(commande) << QString(titre);
+    for (const auto& [commande, titre, page] : lignes)
+        QTest::newRow(commande) << QString(commande) << QString(titre) << QString(page);
 }
 
 void TestMenu::FenetresDesCommandes() {
     QFETCH(QString, commande);
     QFETCH(QString, titre);
+    QFETCH(QString, page);
     TProjetDemo demo;
     TFenetreTest f;
     f.Menu.show();
     QVERIFY(f.OuvreDemo(demo));
-    // Escape closes each of them.
-    f.Parcours.Puis("*", Touche(Qt::Key_Escape));
+    // F1 opens the window's own page; Escape closes it.
+    f.Parcours.Puis("*", Suite({Touche(Qt::Key_F1), Touche(Qt::Key_Escape)}));
     QVERIFY(f.Declenche(qPrintable(commande)));
     QCOMPARE(f.Parcours.Vus.size(), 1);
     // Windows that count what they show add the count after the title.
     QCOMPARE(f.Parcours.Vus.front().left(titre.size()), titre);
+    QCOMPARE(f.Menu.Aide().PageCourante(), page);
     QCOMPARE(f.Menu.Etat().Faits.Observations.size(), std::size_t{8});
 }
 

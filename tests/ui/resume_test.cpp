@@ -83,9 +83,9 @@ void TestResume::MontreProjet() {
     QVERIFY(r.MontreProjet([&](QWidget&) {
         vu = r.Texte();
         lectureSeule = r.Boite()->isReadOnly();
-        // Typing changes nothing, and "OK" takes nothing over.
+        // Typing changes nothing; Enter is "OK", which takes nothing over.
         TapeTexte(r.Boite(), "typed");
-        Clique("OK")(r.Fenetre);
+        QTest::keyClick(r.Boite(), Qt::Key_Return);
     }));
     QCOMPARE(r.Fenetre.windowTitle(), QString("Abstract of the project"));
     QCOMPARE(vu, texte);
