@@ -17,6 +17,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -234,7 +235,7 @@ void TAjoutFaitsDico::Initialise() {
 
 int TAjoutFaitsDico::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TAjoutFaitsDico::Affiche() {

@@ -11,6 +11,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -106,7 +107,7 @@ void TAjoutRegles::Initialise() {
 
 int TAjoutRegles::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TAjoutRegles::Affiche() {

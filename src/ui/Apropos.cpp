@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -53,7 +54,7 @@ TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(par
 
 int TAboutBox::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 }  // namespace veridane

@@ -85,7 +85,10 @@ QStringList TDialoguesQt::FiltresOuverture() {
             "Data dictionnary (*.dic)", "Text file (*.txt)",     "All files (*.*)"};
 }
 
-QStringList TDialoguesQt::FiltresEnregistrement() { return {"Project (*.exp)", "Data base (*.dta)"}; }
+QStringList TDialoguesQt::FiltresEnregistrement(const std::string& motif) {
+    if (Texte(motif).compare("*.pdf", Qt::CaseInsensitive) == 0) return {"PDF file (*.pdf)"};
+    return {"Project (*.exp)", "Data base (*.dta)"};
+}
 
 QString TDialoguesQt::FiltreDuMotif(const QStringList& filtres, const std::string& motif) {
     QString cherche = "(" + Texte(motif).toLower() + ")";
@@ -100,7 +103,7 @@ std::optional<std::string> TDialoguesQt::ChoisitFichier(const std::string& motif
         FichiersSuivants.pop_front();
         return fichier;
     }
-    QStringList filtres = enregistrer ? FiltresEnregistrement() : FiltresOuverture();
+    QStringList filtres = enregistrer ? FiltresEnregistrement(motif) : FiltresOuverture();
     QString filtre = FiltreDuMotif(filtres, motif);
     QString chemin = enregistrer
                          ? QFileDialog::getSaveFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre)

@@ -33,7 +33,8 @@ public:
     // The filters of the two file dialogs, and the one an initial pattern
     // ("*.exp", "*.rul", "*.dta") selects among them.
     static QStringList FiltresOuverture();
-    static QStringList FiltresEnregistrement();
+    // A printout ("*.pdf") is saved only as a PDF file.
+    static QStringList FiltresEnregistrement(const std::string& motif = "*.exp");
     static QString FiltreDuMotif(const QStringList& filtres, const std::string& motif);
 
 private:

@@ -20,6 +20,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Tree_rea.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -58,8 +59,6 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     setObjectName("ForwChain");
     setWindowTitle("Forward Chaining");
     setProperty("contexteAide", 32);
-    boiteDetails_ = [this](const std::string& titre, const std::string& texte) { MontreDetailsParDefaut(titre, texte); };
-    ouvreArbre_ = [this] { OuvreArbreParDefaut(); };
 
     auto* barre = new QMenuBar(this);
     auto* fermer = barre->addAction("&Close");
@@ -174,8 +173,7 @@ void TForwChain::Initialise() {
 int TForwChain::Ouvre() {
     Initialise();
     QTimer::singleShot(0, this, &TForwChain::Lance);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TForwChain::Lance() {
@@ -273,7 +271,14 @@ void TForwChain::PeintureSuspendue(bool suspendue) {
 
 void TForwChain::StopClick() { moteur_.StopClick(); }
 
-void TForwChain::ViewTreeClick() { ouvreArbre_(); }
+void TForwChain::ViewTreeClick() {
+    if (fenetreArbre_ != nullptr) {
+        fenetreArbre_->Ouvre();
+        return;
+    }
+    TTree arbre(etat_, dialogues_, moteur_, this);
+    arbre.Ouvre();
+}
 
 void TForwChain::ViewRuleClick() {
     QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
@@ -282,7 +287,7 @@ void TForwChain::ViewRuleClick() {
     const auto numero = moteur_.NumeroRegleDuRecord(static_cast<std::size_t>(ligne));
     if (!numero) return;  // its level is still running
     const TRegle& regle = etat_.Base.Regles.at(static_cast<std::size_t>(*numero - 1));
-    boiteDetails_(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
+    MontreDetails(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
 }
 
 void TForwChain::TriggeredRulesClick() {
@@ -324,12 +329,7 @@ void TForwChain::mousePressEvent(QMouseEvent* evenement) {
     QDialog::mousePressEvent(evenement);
 }
 
-void TForwChain::OuvreArbreParDefaut() {
-    TTree arbre(etat_, dialogues_, moteur_, this);
-    arbre.Ouvre();
-}
-
-void TForwChain::MontreDetailsParDefaut(const std::string& titre, const std::string& texte) {
+void TForwChain::MontreDetails(const std::string& titre, const std::string& texte) {
     // The box is modal: let the window paint behind it even mid-run.
     const bool suspendue = !updatesEnabled();
     PeintureSuspendue(false);

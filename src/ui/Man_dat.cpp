@@ -16,6 +16,7 @@
 #include "project/gestion_faits.h"
 #include "ui/Conversion.h"
 #include "ui/GlisserDeposer.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -200,7 +201,7 @@ void TGereFaits::Initialise() {
 
 int TGereFaits::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 bool TGereFaits::InvitationOuverte() const { return !BoutonOK->isHidden(); }

@@ -64,16 +64,14 @@ TMenuExpert::TMenuExpert(IDialogues& dialogues, QWidget* parent) : QMainWindow(p
     Construit();
 }
 
-TMenuExpert::TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent)
-    : QMainWindow(parent), Dialogues(dialogues) {
+TMenuExpert::TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent)
+    : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
     Construit(systeme);
 }
 
 TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
-
-int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
 
 void TMenuExpert::Construit(const TSystemeFichiers& systeme) {
     setObjectName("MenuExpert");
@@ -250,27 +248,21 @@ void TMenuExpert::CreeFenetres() {
     AboutBox = new TAboutBox(etat, Dialogues, this);
     AjoutRegles = Fenetre(new TAjoutRegles(etat, Dialogues, this));
     RemovRul = Fenetre(new TRemovRul(etat, Dialogues, this));
-    auto* choixRegle = new TSelectRul(etat, Dialogues, this);
-    SelectRul = Fenetre(choixRegle);
+    SelectRul = Fenetre(new TSelectRul(etat, Dialogues, this));
     AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
-    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
     SelChain = Fenetre(selection);
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
-    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
+    auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
-    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
-    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
-    choixRegle->OuvreModification = [this](TModifRule& modification) {
-        modification.Initialise();
-        Execute(modification);
-    };
+    selection->UtiliseChainage(chainage);
+    chainage->UtiliseArbre(arbre);
 }
 
 void TMenuExpert::RelieCommandes() {
@@ -401,8 +393,7 @@ void TMenuExpert::Commande(const std::function<void()>& action) {
 }
 
 void TMenuExpert::Ouvre(const TFenetre& fenetre) {
-    fenetre.Initialise();
-    Execute(*fenetre.Fenetre);
+    fenetre.Ouvre();
     Affiche();
 }
 
@@ -504,8 +495,7 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     Affiche();
-    NewPro->Initialise();
-    Execute(*NewPro);
+    NewPro->Ouvre();
     return NewPro->Choix();
 }
 
@@ -514,13 +504,11 @@ void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
 void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
-    Execute(*Abstracts);
 }
 
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();
     Abstracts->ChangeComment(base);
-    Execute(*Abstracts);
 }
 
 }  // namespace veridane

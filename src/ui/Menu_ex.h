@@ -39,9 +39,9 @@ public:
     explicit TMenuExpert(QWidget* parent = nullptr);
     // Scripted dialogs (tests, scripted runs).
     explicit TMenuExpert(IDialogues& dialogues, QWidget* parent = nullptr);
-    // Scripted dialogs, and saves through `systeme` (tests that make the
-    // file system fail).
-    TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent = nullptr);
+    // The program's own dialogs, and saves through `systeme` (tests that
+    // make the file system fail).
+    explicit TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent = nullptr);
     ~TMenuExpert() override;
 
     TEtatVeridane& Etat() { return EtatProgramme; }
@@ -49,11 +49,6 @@ public:
     TAide& Aide() { return *FenetreAide; }
     // The program was allowed to close (by "E&xit" or the close box).
     bool Quitte() const { return FermetureAccordee; }
-
-    // Shows a secondary window modally and returns its result. Tests replace
-    // it to drive the windows through their handlers without a modal loop.
-    std::function<int(QDialog&)> Execute = [](QDialog& fenetre) { return ExecuteModal(fenetre); };
-    static int ExecuteModal(QDialog& fenetre);
 
     // Opens the project at `chemin` as "Open project" does after its file
     // dialog, abstract included.
@@ -108,14 +103,15 @@ protected:
     void closeEvent(QCloseEvent* evenement) override;
 
 private:
-    // A secondary window and what prepares it each time it is opened.
+    // A secondary window, opened by its own Ouvre(): whatever the window
+    // does when it is shown happens there, whoever opens it.
     struct TFenetre {
         QDialog* Fenetre = nullptr;
-        std::function<void()> Initialise;
+        std::function<int()> Ouvre;
     };
     template <class T>
     static TFenetre Fenetre(T* fenetre) {
-        return {fenetre, [fenetre] { fenetre->Initialise(); }};
+        return {fenetre, [fenetre] { return fenetre->Ouvre(); }};
     }
 
     void Construit(const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
@@ -170,8 +166,9 @@ private:
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.
-    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
-        SelChain, ModiConf, Tree, ViewDicGlob;
+    // The forward chaining and tree windows are reached from the selection.
+    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, SelChain,
+        ModiConf, ViewDicGlob;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;

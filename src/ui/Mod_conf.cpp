@@ -13,6 +13,7 @@
 #include "inference/parametres.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -60,7 +61,7 @@ void TModiConf::Initialise() {
 
 int TModiConf::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TModiConf::BitBtn1Click() {

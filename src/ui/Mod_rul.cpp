@@ -16,6 +16,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -109,7 +110,7 @@ void TModifRule::Initialise() {
 
 int TModifRule::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TModifRule::AfficheDegre() {

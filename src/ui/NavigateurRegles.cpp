@@ -16,6 +16,7 @@
 #include "core/edition_regles.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -92,7 +93,7 @@ void TNavigateurRegles::Initialise() {
 
 int TNavigateurRegles::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TNavigateurRegles::RegleBarre() {

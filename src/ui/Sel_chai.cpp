@@ -18,6 +18,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Forw_ch.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -40,7 +41,6 @@ TSelChain::TSelChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur
     setObjectName("SelChain");
     setProperty("contexteAide", 32);
     setWindowTitle("Select an observation for the inference");
-    ouvreChainage_ = [this] { OuvreChainageParDefaut(); };
 
     auto* barre = new QMenuBar(this);
     connect(Element(barre, "&Close", "Close1"), &QAction::triggered, this, &TSelChain::Close1Click);
@@ -106,7 +106,7 @@ void TSelChain::Initialise() {
     if (NbObservations() == 1) {
         // A single observation needs no choice, and no emptiness check.
         moteur_.ChoisitObservation(etat_.Faits.Observations.front(), 0);
-        ouvreChainage_();
+        OuvreChainage();
         terminee_ = true;
         done(QDialog::Accepted);
         return;
@@ -120,8 +120,7 @@ void TSelChain::Initialise() {
 int TSelChain::Ouvre() {
     Initialise();
     if (terminee_) return QDialog::Accepted;
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TSelChain::Redisplay() {
@@ -175,14 +174,18 @@ void TSelChain::Choisit(int numero) {
     moteur_.ChoisitObservation(observation, numero - 1);
     dialogues_.Informe("Observation " + std::to_string(numero) + " containing " +
                        std::to_string(observation.size()) + " data" + " is used for inference ");
-    ouvreChainage_();
+    OuvreChainage();
     terminee_ = true;
     accept();
 }
 
 void TSelChain::Close1Click() { reject(); }
 
-void TSelChain::OuvreChainageParDefaut() {
+void TSelChain::OuvreChainage() {
+    if (chainage_ != nullptr) {
+        chainage_->Ouvre();
+        return;
+    }
     TForwChain chainage(etat_, dialogues_, moteur_, this);
     chainage.Ouvre();
 }

@@ -11,6 +11,7 @@
 #include "inference/moteur.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -80,8 +81,7 @@ void TTree::Initialise() {
 
 int TTree::Ouvre() {
     Initialise();
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TTree::Print1Click() {

@@ -12,6 +12,7 @@
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/etat.h"
+#include "support/parcours.h"
 #include "ui/Conversion.h"
 #include "ui/Mod_rul.h"
 #include "ui/Remo_rul.h"
@@ -350,17 +351,18 @@ private slots:
         choix.Initialise();
         choix.Next1Click();
         int choisie = -1;
-        choix.OuvreModification = [&](TModifRule& modification) {
+        TParcours parcours;
+        parcours.Puis("ModifRule", [&](QWidget& fenetre) {
+            auto& modification = static_cast<TModifRule&>(fenetre);
             choisie = modification.RegleChoisie();
-            modification.Initialise();
             auto* edit = Controle<QLineEdit>(&modification, "EditDegre");
             edit->setText("0,25");
             modification.DegreChange();
             Controle<QComboBox>(&modification, "ComboDico")->setCurrentIndex(0);
             modification.AddPremClick();
             modification.Close1Click();
-        };
-        choix.SelectRuleClick();
+        });
+        QVERIFY2(parcours.Execute([&] { choix.SelectRuleClick(); }), qPrintable(parcours.Erreur()));
         QCOMPARE(choisie, 1);
         QCOMPARE(choix.TexteAffiche(),
                  QString("Rule number 2: Belief degree = 25%\nIf T = 38.5\nAnd AGE > 18\nThen RULE = 2"));

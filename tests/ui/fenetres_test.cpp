@@ -49,13 +49,15 @@ void TestFenetres::FiltreDuMotif_data() {
     QTest::newRow("save project") << true << "*.exp" << "Project (*.exp)";
     QTest::newRow("save data base") << true << "*.dta" << "Data base (*.dta)";
     QTest::newRow("unknown pattern") << true << "*.xyz" << "Project (*.exp)";
+    QTest::newRow("save printout") << true << "*.pdf" << "PDF file (*.pdf)";
 }
 
 void TestFenetres::FiltreDuMotif() {
     QFETCH(bool, enregistrer);
     QFETCH(QString, motif);
     QFETCH(QString, filtre);
-    QStringList filtres = enregistrer ? TDialoguesQt::FiltresEnregistrement() : TDialoguesQt::FiltresOuverture();
+    QStringList filtres =
+        enregistrer ? TDialoguesQt::FiltresEnregistrement(motif.toStdString()) : TDialoguesQt::FiltresOuverture();
     QCOMPARE(TDialoguesQt::FiltreDuMotif(filtres, motif.toStdString()), filtre);
 }
 
