@@ -84,8 +84,8 @@ TMenuExpert::TMenuExpert(IDialogues& dialogues, QWidget* parent) : QMainWindow(p
     Construit();
 }
 
-TMenuExpert::TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent)
-    : QMainWindow(parent), Dialogues(dialogues) {
+TMenuExpert::TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent)
+    : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
     Construit(systeme);
 }
 

@@ -42,9 +42,9 @@ public:
     explicit TMenuExpert(QWidget* parent = nullptr);
     // Scripted dialogs (tests, scripted runs).
     explicit TMenuExpert(IDialogues& dialogues, QWidget* parent = nullptr);
-    // Scripted dialogs, and saves through `systeme` (tests that make the
-    // file system fail).
-    TMenuExpert(IDialogues& dialogues, const TSystemeFichiers& systeme, QWidget* parent = nullptr);
+    // The program's own dialogs, and saves through `systeme` (tests that
+    // make the file system fail).
+    explicit TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent = nullptr);
     ~TMenuExpert() override;
 
     TEtatVeridane& Etat() { return EtatProgramme; }

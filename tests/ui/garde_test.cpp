@@ -1,22 +1,23 @@
-// The main window when a file or the program fails: a project whose rules
-// file ends in a damaged rule opens with the reader's messages and the rules
-// before it, and the person goes on and saves a sound project; a save that
-// meets a fault of the program itself (a write that throws) ends in a warning
-// that names the command and the project file, the project, its files and
-// the window stay as they were, and the next save works.
+// The main window when a file or the program fails, walked through its menus
+// and message boxes: a project whose rules file ends in a damaged rule opens
+// with the reader's messages and the rules before it, and the person goes on
+// to save a sound project; a save that meets a fault of the program itself
+// (a write that throws) ends in a warning that names the command and the
+// project file, the project, its files and the window stay as they were,
+// and the next save works.
 #include <QDir>
 #include <QFile>
 #include <QMap>
-#include <QPushButton>
-#include <QToolButton>
 #include <QtTest>
 
 #include "../core/systeme_en_panne.h"
-#include "core/journal.h"
 #include "support/outils.h"
+#include "support/parcours.h"
+#include "ui/Conversion.h"
 #include "ui/Menu_ex.h"
 
 using namespace veridane;
+using namespace veridane::geste;
 
 namespace {
 
@@ -28,12 +29,6 @@ QMap<QString, QByteArray> Contenus(const QDir& repertoire) {
         if (fichier.open(QIODevice::ReadOnly)) contenus.insert(nom, fichier.readAll());
     }
     return contenus;
-}
-
-// The commentary window answered with its "OK" button.
-int ValideCommentaire(QDialog& fenetre) {
-    fenetre.findChild<QPushButton*>("OKAbstract")->click();
-    return fenetre.result();
 }
 
 }  // namespace
@@ -56,58 +51,55 @@ void TestGarde::ProjetAuFichierDeReglesAbime() {
         QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
         regles.write(texte + "# Rule 44\r\nIF A = 1; AND C IN\r\n");
     }
-    TDialoguesJournal journal;
-    TMenuExpert menu(journal);
-    TPilote pilote;
-    pilote.Branche(menu);
+    TMenuExpert menu;
     menu.show();
-    journal.Fichiers.push_back(demo.Projet());
-    Action(menu, "Openproject1")->trigger();
-    QCOMPARE(journal.Textes(),
-             (std::vector<std::string>{"Error in the rule 44: THEN not found", "43 rules extracted, 44 expected rules"}));
+    TParcours ouverture;
+    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
+        .Puis("Error in the rule 44: THEN not found", Clique("OK"))
+        .Puis("43 rules extracted, 44 expected rules", Clique("OK"))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
     QCOMPARE(menu.Etat().Base.NbRegles, 43);
     QVERIFY(Utilisable(menu, "Viewrules1"));
     QVERIFY(Utilisable(menu, "Forwardchaining1"));
 
     // The person saves the project under a new name and opens it again: the
-    // 43 rules come back with no message.
-    journal.Messages.clear();
-    journal.Fichiers.push_back(demo.Chemin("repaired.exp"));
-    pilote.Actions = {ValideCommentaire};
-    Action(menu, "Saveprojectas1")->trigger();
-    QVERIFY(journal.Messages.empty());
-    journal.Fichiers.push_back(demo.Chemin("repaired.exp"));
-    Action(menu, "Openproject1")->trigger();
-    QVERIFY(journal.Messages.empty());
+    // 43 rules come back with no message (a message box that no answer
+    // expects fails the journey).
+    const QString repare = demo.Repertoire().filePath("repaired.exp");
+    TParcours sauvegarde;
+    sauvegarde.Puis("QFileDialog", NommeFichier(repare)).Puis("Change commentary of the project", Clique("OK"));
+    QVERIFY2(sauvegarde.Choisit(menu, "Saveprojectas1"), qPrintable(sauvegarde.Erreur()));
+    TParcours reouverture;
+    reouverture.Puis("QFileDialog", NommeFichier(repare)).Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(reouverture.Choisit(menu, "Openproject1"), qPrintable(reouverture.Erreur()));
     QCOMPARE(menu.Etat().Base.NbRegles, 43);
     QCOMPARE(menu.windowTitle(), QString("Veridane - repaired.EXP"));
 }
 
 void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
     TProjetDemo demo;
-    TDialoguesJournal journal;
     test::TSystemeEnPanne systeme;
-    TMenuExpert menu(journal, systeme);
-    TPilote pilote;
-    pilote.Branche(menu);
+    TMenuExpert menu(systeme);
     menu.show();
-    journal.Fichiers.push_back(demo.Projet());
-    Action(menu, "Openproject1")->trigger();
-    Action(menu, "Addanobservation1")->trigger();
+    TParcours ouverture;
+    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    TParcours ajout;
+    ajout.Puis("Observation n", Clique("OK"));
+    QVERIFY2(ajout.Choisit(menu, "Addanobservation1"), qPrintable(ajout.Erreur()));
     const std::size_t observations = menu.Etat().Faits.Observations.size();
     QVERIFY(menu.Etat().Faits.BaseFaitsModifiee);
     const auto avant = Contenus(demo.Repertoire());
-    journal.Messages.clear();
 
     systeme.Panne = test::TPanne::Exception;
-    auto* sauver = menu.findChild<QToolButton*>("SpeedButton2");
-    QTest::mouseClick(sauver, Qt::LeftButton);
-
-    QCOMPARE(journal.Textes(), std::vector<std::string>{
-                                   "Internal fault in the command \"Save project\" on the file " +
-                                   demo.Chemin("car.EXP") +
-                                   ": write fault\nThe project is left as it was before the command."});
-    QCOMPARE(journal.NbAvertissements(), 1);
+    TParcours faute;
+    faute.Puis("Internal fault", Clique("OK"));
+    QVERIFY2(faute.Choisit(menu, "SpeedButton2Action"), qPrintable(faute.Erreur()));
+    QCOMPARE(faute.Vus, QStringList{"Internal fault in the command \"Save project\" on the file " +
+                                    Texte(demo.Chemin("car.EXP")) +
+                                    ": write fault\nThe project is left as it was before the command."});
     QCOMPARE(Contenus(demo.Repertoire()), avant);
     QCOMPARE(menu.Etat().Faits.Observations.size(), observations);
     QVERIFY(menu.Etat().Faits.BaseFaitsModifiee);
@@ -117,9 +109,9 @@ void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
 
     // The program goes on: once the fault is gone the same button saves.
     systeme.Panne = test::TPanne::Aucune;
-    journal.Messages.clear();
-    QTest::mouseClick(sauver, Qt::LeftButton);
-    QVERIFY(journal.Messages.empty());
+    TParcours sauvegarde;
+    QVERIFY2(sauvegarde.Choisit(menu, "SpeedButton2Action"), qPrintable(sauvegarde.Erreur()));
+    QCOMPARE(sauvegarde.Vus, QStringList());
     QVERIFY(!menu.Etat().Faits.BaseFaitsModifiee);
     QVERIFY(Contenus(demo.Repertoire())["car.dta"] != avant["car.dta"]);
 }
