@@ -97,6 +97,12 @@ QString TDialoguesQt::FiltreDuMotif(const QStringList& filtres, const std::strin
     return filtres.isEmpty() ? QString() : filtres.front();
 }
 
+QString TDialoguesQt::RepertoireInitial() const {
+    const std::string projet = RepertoireProjet ? RepertoireProjet() : std::string();
+    if (!projet.empty() && QFileInfo(Texte(projet)).isDir()) return Texte(projet);
+    return DernierRepertoire;
+}
+
 std::optional<std::string> TDialoguesQt::ChoisitFichier(const std::string& motif, bool enregistrer) {
     if (!FichiersSuivants.empty()) {
         auto fichier = FichiersSuivants.front();
@@ -105,10 +111,12 @@ std::optional<std::string> TDialoguesQt::ChoisitFichier(const std::string& motif
     }
     QStringList filtres = enregistrer ? FiltresEnregistrement(motif) : FiltresOuverture();
     QString filtre = FiltreDuMotif(filtres, motif);
+    const QString repertoire = RepertoireInitial();
     QString chemin = enregistrer
-                         ? QFileDialog::getSaveFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre)
-                         : QFileDialog::getOpenFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre);
+                         ? QFileDialog::getSaveFileName(Proprietaire(), QString(), repertoire, filtres.join(";;"), &filtre)
+                         : QFileDialog::getOpenFileName(Proprietaire(), QString(), repertoire, filtres.join(";;"), &filtre);
     if (chemin.isEmpty()) return std::nullopt;
+    DernierRepertoire = QFileInfo(chemin).absolutePath();
     if (enregistrer) chemin = AvecExtension(chemin, filtre);
     return Octets(chemin);
 }

@@ -56,6 +56,7 @@ void MetIndication(QAction* action, const QString& indication) {
 
 TMenuExpert::TMenuExpert(QWidget* parent)
     : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
+    DialoguesPropres->SuitProjet([this] { return EtatProgramme.Projet.RepertoireProjet; });
     Construit();
 }
 

@@ -113,7 +113,7 @@ void TSelChain::Initialise() {
     }
     const QSignalBlocker bloque(defilement_);
     defilement_->setRange(1, std::max(1, NbObservations()));
-    if (etat_.Faits.BaseFaitsOuverte) defilement_->setValue(etat_.Faits.NumObservation + 1);
+    defilement_->setValue(etat_.Faits.NumObservation + 1);
     Redisplay();
 }
 
@@ -124,9 +124,13 @@ int TSelChain::Ouvre() {
 }
 
 void TSelChain::Redisplay() {
+    // Always the data base as it is now: a project opened without its data
+    // base has no observation, shown as an empty first one, never as the
+    // observation an earlier project left here.
     int k = Position();
-    if (!etat_.Faits.BaseFaitsOuverte || k < 1 || k > NbObservations()) return;
-    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(k - 1)];
+    static const TObservation aucune;
+    const TObservation& observation =
+        k >= 1 && k <= NbObservations() ? etat_.Faits.Observations[static_cast<std::size_t>(k - 1)] : aucune;
     std::string texte = NumeroObservation + std::to_string(k);
     if (observation.empty())
         texte += " is empty";
@@ -159,18 +163,14 @@ void TSelChain::Previous1Click() {
 
 void TSelChain::ListBox1Click() { donnees_->clearSelection(); }
 
-void TSelChain::BitBtn1Click() {
-    int k = Position();
-    if (k < 1 || k > NbObservations()) return;
-    Choisit(k);
-}
+void TSelChain::BitBtn1Click() { Choisit(Position()); }
 
 void TSelChain::Choisit(int numero) {
-    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)];
-    if (observation.empty()) {
+    if (numero < 1 || numero > NbObservations() || etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)].empty()) {
         dialogues_.Avertit(MessageObservationVide(numero));
         return;
     }
+    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)];
     moteur_.ChoisitObservation(observation, numero - 1);
     dialogues_.Informe("Observation " + std::to_string(numero) + " containing " +
                        std::to_string(observation.size()) + " data" + " is used for inference ");

@@ -240,6 +240,33 @@ bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne) {
     return true;
 }
 
+bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* liste = fenetre.findChild<QListWidget*>(nom);
+    if (liste == nullptr) return false;
+    const auto lignes = liste->findItems(texte, Qt::MatchExactly);
+    return lignes.size() == 1 && CliqueLigne(fenetre, nom, liste->row(lignes.front()));
+}
+
+bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* liste = fenetre.findChild<QComboBox*>(nom);
+    if (liste == nullptr || !liste->isEnabled() || liste->findText(texte) < 0) return false;
+    liste->setFocus();
+    if (liste->currentIndex() < 0) QTest::keyClick(liste, Qt::Key_Down);
+    const Qt::Key sens = liste->findText(texte) < liste->currentIndex() ? Qt::Key_Up : Qt::Key_Down;
+    for (int garde = liste->count(); liste->currentText() != texte && garde > 0; --garde) QTest::keyClick(liste, sens);
+    return liste->currentText() == texte;
+}
+
+bool Remplit(QWidget& fenetre, const char* nom, const QString& texte) {
+    auto* champ = fenetre.findChild<QLineEdit*>(nom);
+    if (champ == nullptr || !champ->isEnabled()) return false;
+    champ->setFocus();
+    QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(champ, Qt::Key_Backspace);
+    TapeTexte(champ, texte);
+    return true;
+}
+
 void TapeTexte(QWidget* controle, const QString& texte) {
     for (QChar c : texte) {
         if (c == '\n')

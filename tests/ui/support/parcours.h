@@ -107,8 +107,14 @@ bool CliqueBouton(QWidget& fenetre, const QString& texte);
 // Uses a menu item (checks it is enabled, visible, in an enabled menu) or
 // clicks a tool button or push button, by object name; false when unusable.
 bool UtiliseCommande(QWidget& fenetre, const char* nom);
-// Clicks line `ligne` of the list `nom` at its rectangle.
+// Clicks line `ligne` of the list `nom` at its rectangle, or the line
+// showing `texte`.
 bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne);
+bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte);
+// In the drop-down list `nom`, moves with the arrow keys to `texte`.
+bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte);
+// Types `texte` into the field `nom` after emptying it.
+bool Remplit(QWidget& fenetre, const char* nom, const QString& texte);
 // Types `texte` key by key into `controle`: a line break is the Return
 // key, accented letters come as typed text.
 void TapeTexte(QWidget* controle, const QString& texte);
