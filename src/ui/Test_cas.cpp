@@ -15,6 +15,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Edit_cas.h"
+#include "ui/Modale.h"
 #include "verification/explication_cas.h"
 #include "verification/textes_cas.h"
 
@@ -122,6 +123,11 @@ void TTestCas::PrepareNouveauNom() {
     LitSiInchanges();
     Resultats.assign(Cas.Lignes.size(), std::nullopt);
     Emporter = !Cas.LignesDeCas().empty();
+}
+
+int TTestCas::Ouvre() {
+    Initialise();
+    return ExecuteModale(*this);
 }
 
 bool TTestCas::Sauve(bool nouveauNom) {
@@ -324,7 +330,7 @@ void TTestCas::EditClick() {
                                            : "Observation " + std::to_string(rangee.Observation) + ": ";
     const int numero = rangee.Ligne ? static_cast<int>(*rangee.Ligne) + 1 : static_cast<int>(Cas.Lignes.size()) + 1;
     TEditCas editeur(Etat.Base, Dialogues, ligne, numero, this);
-    if (editeur.exec() != QDialog::Accepted || !editeur.Cas()) return;
+    if (ExecuteModale(editeur) != QDialog::Accepted || !editeur.Cas()) return;
     Remplace(r, *editeur.Cas());
     // The observation may have changed: the rows follow the file.
     const std::size_t indice = *Rangees[static_cast<std::size_t>(r)].Ligne;

@@ -31,6 +31,8 @@ public:
     // Each opening: the cases file read again unless the cases were changed
     // here and not saved yet; nothing run.
     void Initialise();
+    // Initialise, then the window, modally.
+    int Ouvre();
 
     // Writes the cases file beside the project when the cases were changed,
     // or, with `nouveauNom`, when "Save project as..." takes them along.

@@ -13,15 +13,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 
 #include "core/journal.h"
 #include "project/etat.h"
 #include "support/outils.h"
+#include "support/parcours.h"
 #include "ui/Menu_ex.h"
 
 using namespace veridane;
+using namespace veridane::geste;
 
 namespace {
 
@@ -33,12 +34,6 @@ QStringList Colonne(const QTableWidget& grille, int colonne) {
 
 void CliqueRangee(QTableWidget& grille, int rangee) {
     QTest::mouseClick(grille.viewport(), Qt::LeftButton, {}, grille.visualItemRect(grille.item(rangee, 0)).center());
-}
-
-void Clique(QWidget& fenetre, const char* nom) {
-    auto* bouton = fenetre.findChild<QPushButton*>(nom);
-    QVERIFY2(bouton && bouton->isEnabled(), nom);
-    QTest::mouseClick(bouton, Qt::LeftButton);
 }
 
 QString Lit(const QString& chemin) {
@@ -70,10 +65,10 @@ void TestCasTest::parcoursDesCas() {
 
     TDialoguesJournal journal;
     TMenuExpert menu(journal);
-    TPilote pilote;
-    pilote.Branche(menu);
     menu.show();
-    menu.OuvreProjet(demo.Projet());
+    TParcours ouverture;
+    ouverture.Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Execute([&] { menu.OuvreProjet(demo.Projet()); }), qPrintable(ouverture.Erreur()));
     QVERIFY(journal.Messages.empty());
 
     auto* jauge = menu.findChild<QProgressBar*>("Gauge1");
@@ -82,83 +77,79 @@ void TestCasTest::parcoursDesCas() {
         if (jauge->isVisible()) positions << valeur;
     });
 
-    bool vu = false;
-    pilote.Actions.push_back([&](QDialog& fenetre) {
-        vu = true;
-        fenetre.show();
-        [&] {
-            QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
-            QCOMPARE(fenetre.property("contexteAide").toInt(), 130);
-            auto& grille = *fenetre.findChild<QTableWidget*>("Grille");
-            auto& details = *fenetre.findChild<QPlainTextEdit*>("Details");
-            auto& bilan = *fenetre.findChild<QLabel*>("Bilan");
-            QCOMPARE(Colonne(grille, 0), QStringList({"1 (critical 0.5)", "2 (critical 0.5)", "3 (critical 0.5)",
-                                                      "4 (critical 0.5)", "5 (critical 0.5)", "6 (critical 0.5)",
-                                                      "7 (critical 0.5)", "8 (critical 0.5)"}));
-            QCOMPARE(Colonne(grille, 1), QStringList(8, "not run"));
-            QCOMPARE(Colonne(grille, 2), QStringList({"3", "2", "2", "3", "3", "3", "3", "2"}));
+    bool edite = false;
+    TParcours parcours;
+    parcours
+        .Puis("TestCas",
+              [&](QWidget& fenetre) {
+                  QCOMPARE(fenetre.property("contexteAide").toInt(), 130);
+                  auto& grille = *fenetre.findChild<QTableWidget*>("Grille");
+                  auto& details = *fenetre.findChild<QPlainTextEdit*>("Details");
+                  auto& bilan = *fenetre.findChild<QLabel*>("Bilan");
+                  QCOMPARE(Colonne(grille, 0),
+                           QStringList({"1 (critical 0.5)", "2 (critical 0.5)", "3 (critical 0.5)", "4 (critical 0.5)",
+                                        "5 (critical 0.5)", "6 (critical 0.5)", "7 (critical 0.5)", "8 (critical 0.5)"}));
+                  QCOMPARE(Colonne(grille, 1), QStringList(8, "not run"));
+                  QCOMPARE(Colonne(grille, 2), QStringList({"3", "2", "2", "3", "3", "3", "3", "2"}));
 
-            Clique(fenetre, "RunAll");
-            QCOMPARE(positions, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
-            QVERIFY(jauge->isHidden());
-            QCOMPARE(Colonne(grille, 1),
-                     QStringList({"PASS", "PASS", "PASS", "PASS", "PASS", "PASS", "FAIL", "FAIL"}));
-            QCOMPARE(Colonne(grille, 3), QStringList({"0", "0", "0", "0", "0", "0", "1", "1"}));
-            QCOMPARE(bilan.text(), QString("6 passed, 2 failed\nRules fired: 38 of 43; never fired: 34, 39, 40, 42, 43"));
+                  QVERIFY(CliqueBouton(fenetre, "Run all"));
+                  QCOMPARE(positions, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
+                  QVERIFY(jauge->isHidden());
+                  QCOMPARE(Colonne(grille, 1),
+                           QStringList({"PASS", "PASS", "PASS", "PASS", "PASS", "PASS", "FAIL", "FAIL"}));
+                  QCOMPARE(Colonne(grille, 3), QStringList({"0", "0", "0", "0", "0", "0", "1", "1"}));
+                  QCOMPARE(bilan.text(),
+                           QString("6 passed, 2 failed\nRules fired: 38 of 43; never fired: 34, 39, 40, 42, 43"));
 
-            // The failing case says which clause failed, and why.
-            CliqueRangee(grille, 7);
-            QVERIFY(details.toPlainText().contains(
-                "FAIL Observation 8\n  expected ACTION = CALL_A_MECHANIC: not established\n"
-                "    rule 43 [0.4] -> ACTION = CALL_A_MECHANIC: excluded: its priority 0.4 is below the critical "
-                "value 0.5\n"));
+                  // The failing case says which clause failed, and why.
+                  CliqueRangee(grille, 7);
+                  QVERIFY(details.toPlainText().contains(
+                      "FAIL Observation 8\n  expected ACTION = CALL_A_MECHANIC: not established\n"
+                      "    rule 43 [0.4] -> ACTION = CALL_A_MECHANIC: excluded: its priority 0.4 is below the critical "
+                      "value 0.5\n"));
 
-            // Its results become its expectations; the case passes.
-            Clique(fenetre, "Accept");
-            QCOMPARE(grille.item(7, 1)->text(), QString("PASS"));
-            QCOMPARE(grille.item(7, 2)->text(), QString("5"));
-            QVERIFY(menu.Etat().CasModifies);
+                  // Its results become its expectations; the case passes.
+                  QVERIFY(CliqueBouton(fenetre, "Accept current results"));
+                  QCOMPARE(grille.item(7, 1)->text(), QString("PASS"));
+                  QCOMPARE(grille.item(7, 2)->text(), QString("5"));
+                  QVERIFY(menu.Etat().CasModifies);
 
-            // Observation 7 edited: a line that cannot be read is refused
-            // and the editor stays; a dictionary entry is completed.
-            CliqueRangee(grille, 6);
-            bool edite = false;
-            QTimer::singleShot(0, [&] {
-                auto* editeur = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-                QVERIFY(editeur);
-                QCOMPARE(editeur->property("contexteAide").toInt(), 131);
-                auto* ligne = editeur->findChild<QLineEdit*>("Ligne");
-                ligne->selectAll();
-                QTest::keyClicks(ligne, "Observation 7 critical 0.5: expect");
-                Clique(*editeur, "OK");
-                QCOMPARE(journal.Textes().back(),
-                         std::string("Error in line 11 of the cases file: attribute of proposition not found"));
-                QVERIFY(editeur->isVisible());
-                QTest::keyClicks(ligne, " diagnosis = fuel_p");
-                auto* completion = editeur->findChild<QCompleter*>("Completion");
-                QVERIFY(completion->popup()->isVisible());
-                QTest::keyClick(completion->popup(), Qt::Key_Down);
-                QTest::keyClick(completion->popup(), Qt::Key_Return);
-                QCOMPARE(ligne->text(), QString("Observation 7 critical 0.5: expect DIAGNOSIS = FUEL_PUMP_FAILURE"));
-                QTest::keyClicks(ligne, "; reject ACTION = ADD_FUEL");
-                Clique(*editeur, "OK");
-                edite = true;
-            });
-            Clique(fenetre, "Edit");
-            QVERIFY(edite);
-            QCOMPARE(grille.item(6, 1)->text(), QString("not run"));
-            QCOMPARE(grille.item(6, 2)->text(), QString("2"));
-            QVERIFY(bilan.text().startsWith("7 passed, 0 failed, 1 not run\n"));
-            Clique(fenetre, "Close");
-        }();
-        return fenetre.result();
-    });
-    menu.findChild<QAction*>("Testthecases1")->trigger();
-    QVERIFY(vu);
-    QVERIFY(pilote.Titres.contains("Test the cases"));
+                  // Observation 7 edited (the editor's answer below).
+                  CliqueRangee(grille, 6);
+                  QVERIFY(CliqueBouton(fenetre, "Edit"));
+                  QVERIFY(edite);
+                  QCOMPARE(grille.item(6, 1)->text(), QString("not run"));
+                  QCOMPARE(grille.item(6, 2)->text(), QString("2"));
+                  QVERIFY(bilan.text().startsWith("7 passed, 0 failed, 1 not run\n"));
+                  QVERIFY(CliqueBouton(fenetre, "Close"));
+              })
+        // A line that cannot be read is refused and the editor stays; a
+        // dictionary entry is completed.
+        .Puis("EditCas", [&](QWidget& editeur) {
+            QCOMPARE(editeur.property("contexteAide").toInt(), 131);
+            auto* ligne = editeur.findChild<QLineEdit*>("Ligne");
+            ligne->setFocus();
+            ligne->selectAll();
+            QTest::keyClicks(ligne, "Observation 7 critical 0.5: expect");
+            QVERIFY(CliqueBouton(editeur, "OK"));
+            QCOMPARE(journal.Textes().back(),
+                     std::string("Error in line 11 of the cases file: attribute of proposition not found"));
+            QVERIFY(editeur.isVisible());
+            QTest::keyClicks(ligne, " diagnosis = fuel_p");
+            auto* completion = editeur.findChild<QCompleter*>("Completion");
+            QVERIFY(completion->popup()->isVisible());
+            QTest::keyClick(completion->popup(), Qt::Key_Down);
+            QTest::keyClick(completion->popup(), Qt::Key_Return);
+            QCOMPARE(ligne->text(), QString("Observation 7 critical 0.5: expect DIAGNOSIS = FUEL_PUMP_FAILURE"));
+            QTest::keyClicks(ligne, "; reject ACTION = ADD_FUEL");
+            edite = true;
+            QVERIFY(CliqueBouton(editeur, "OK"));
+        });
+    QVERIFY2(parcours.Choisit(menu, "Testthecases1"), qPrintable(parcours.Erreur()));
+    QVERIFY(edite);
 
     // Saving the project writes the cases file and keeps the old one.
-    menu.findChild<QAction*>("Saveproject1")->trigger();
+    QVERIFY(UtiliseCommande(menu, "Saveproject1"));
     QVERIFY(!menu.Etat().CasModifies);
     QCOMPARE(Lit(dossier.filePath("car.tst.bak")), casAvant);
     const QStringList lignes = Lit(dossier.filePath("car.tst")).split("\r\n");
@@ -170,7 +161,9 @@ void TestCasTest::parcoursDesCas() {
 
     // Saved under a new name, the project takes its cases along.
     journal.Fichiers.push_back(demo.Chemin("garage.exp"));
-    menu.findChild<QAction*>("Saveprojectas1")->trigger();
+    TParcours sousUnNouveauNom;
+    sousUnNouveauNom.Puis("*", Clique("OK"));
+    QVERIFY2(sousUnNouveauNom.Choisit(menu, "Saveprojectas1"), qPrintable(sousUnNouveauNom.Erreur()));
     QCOMPARE(Lit(dossier.filePath("garage.tst")), Lit(dossier.filePath("car.tst")));
 }
 
