@@ -72,7 +72,10 @@ std::string Nombre(double valeur) { return FormatGeneral(valeur, 15, '.'); }
 
 std::string ListeJson(const std::vector<std::string>& textes) {
     std::string json = "[";
-    for (std::size_t i = 0; i < textes.size(); ++i) json += (i > 0 ? "," : "") + ChaineJson(textes[i]);
+    for (std::size_t i = 0; i < textes.size(); ++i) {
+        if (i > 0) json += ',';
+        json += ChaineJson(textes[i]);
+    }
     return json + ']';
 }
 
@@ -109,8 +112,10 @@ public:
                   std::size_t nbObservations) {
         if (Options.Json) {
             JsonAtteints = ",\"observations_reaching_goal\":[";
-            for (std::size_t i = 0; i < nombres.size(); ++i)
-                JsonAtteints += (i > 0 ? "," : "") + std::to_string(nombres[i]);
+            for (std::size_t i = 0; i < nombres.size(); ++i) {
+                if (i > 0) JsonAtteints += ',';
+                JsonAtteints += std::to_string(nombres[i]);
+            }
             JsonAtteints += ']';
             return;
         }

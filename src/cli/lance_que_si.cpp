@@ -101,7 +101,10 @@ std::vector<std::string> Textes(const std::vector<TProposition>& faits, char sep
 
 std::string ListeJson(const std::vector<std::string>& textes) {
     std::string json = "[";
-    for (std::size_t i = 0; i < textes.size(); ++i) json += (i > 0 ? "," : "") + ChaineJson(textes[i]);
+    for (std::size_t i = 0; i < textes.size(); ++i) {
+        if (i > 0) json += ',';
+        json += ChaineJson(textes[i]);
+    }
     return json + ']';
 }
 

@@ -126,9 +126,11 @@ std::vector<int> ObservationsAtteignantBut(const std::vector<TBalayageObservatio
 
 std::string TexteIntervalle(const TIntervalleCritique& intervalle, char separateur) {
     // With a decimal comma the bounds are kept apart by a semicolon.
-    const char* entre = separateur == ',' ? "; " : ", ";
-    return (intervalle.BasseIncluse ? "[" : "(") + FormatGeneral(intervalle.Basse, ChiffresAffichage, separateur) +
-           entre + FormatGeneral(intervalle.Haute, ChiffresAffichage, separateur) + "]";
+    std::string texte(1, intervalle.BasseIncluse ? '[' : '(');
+    texte += FormatGeneral(intervalle.Basse, ChiffresAffichage, separateur);
+    texte += separateur == ',' ? "; " : ", ";
+    texte += FormatGeneral(intervalle.Haute, ChiffresAffichage, separateur);
+    return texte += ']';
 }
 
 std::string LigneIntervalle(const TPasBalayage& pas, char separateur) {

@@ -108,7 +108,6 @@ private slots:
     void intervallesDeLaDemo();
     void butCompteLesObservations();
     void clicSurUneMarcheDonneLaValeurAuxParametres();
-    void fermerSansClicNeChangeRien();
 };
 
 void SweCritTest::intervallesDeLaDemo() {
@@ -182,26 +181,6 @@ void SweCritTest::clicSurUneMarcheDonneLaValeurAuxParametres() {
     QTest::mouseClick(Controle<QPushButton>(parametres, "BitBtn1"), Qt::LeftButton);
     QCOMPARE(journal.Textes(), std::vector<std::string>{"Critical value of priority degree = 80%"});
     QCOMPARE(etat.ValeurCritique, 0.8);
-}
-
-void SweCritTest::fermerSansClicNeChangeRien() {
-    TEtatVeridane etat = Demo();
-    etat.ValeurCritique = 0.6;
-    TDialoguesJournal journal;
-    TModiConf parametres(etat, journal);
-    parametres.Initialise();
-    parametres.show();
-    QTest::keyClicks(parametres.Champ(), "0.85");
-    DansLeBalayage(parametres, [](QDialog& fenetre) {
-        // The value typed in the parameters is the one shown.
-        auto* tableau = Controle<QTableWidget>(fenetre, "Tableau");
-        QCOMPARE(tableau->selectionModel()->selectedRows().first().row(), 3);
-        QTest::keyClick(&fenetre, Qt::Key_Escape);
-        QVERIFY(!fenetre.isVisible());
-    });
-    QCOMPARE(parametres.Champ()->text(), QString("0.85"));
-    QCOMPARE(etat.ValeurCritique, 0.6);
-    QVERIFY(journal.Messages.empty());
 }
 
 QTEST_MAIN(SweCritTest)
