@@ -2,8 +2,6 @@
 // rule modification window on the rule shown.
 #pragma once
 
-#include <functional>
-
 #include "ui/Mod_rul.h"
 #include "ui/NavigateurRegles.h"
 
@@ -14,9 +12,7 @@ class TSelectRul : public TNavigateurRegles {
 public:
     TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
 
-    // Shows the modification window; by default modally. The main window
-    // shows it its own way.
-    std::function<void(TModifRule&)> OuvreModification;
+    TModifRule& ModifRule() { return *Modification; }
 
 protected:
     void ActionClick() override { SelectRuleClick(); }
