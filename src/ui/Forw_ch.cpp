@@ -103,6 +103,9 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     stop_->setObjectName("StopButton");
     arbre_ = new QPushButton("View tree of reasoning", this);
     arbre_->setObjectName("TreeButton");
+    // The keyboard reaches the tree without hunting for the button.
+    arbre_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    arbre_->setToolTip("Ctrl+T");
     details_ = new QPushButton("View rule in detail", this);
     details_->setObjectName("RuleButton");
     pourquoi_ = new QPushButton("Why?", this);
@@ -292,8 +295,13 @@ void TForwChain::PompeEvenements() {
 }
 
 void TForwChain::PeintureSuspendue(bool suspendue) {
-    if (updatesEnabled() == !suspendue) return;
-    setUpdatesEnabled(!suspendue);
+    if (peintureSuspendue_ == suspendue) return;
+    peintureSuspendue_ = suspendue;
+    // The controls, not the window itself: a top-level window whose updates
+    // were held and given back is not painted again on X11, and the run's
+    // result stayed hidden behind the picture of its first level.
+    for (QWidget* controle : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!controle->isWindow()) controle->setUpdatesEnabled(!suspendue);
 }
 
 void TForwChain::StopClick() { moteur_.StopClick(); }
@@ -394,7 +402,7 @@ void TForwChain::MenuExplication(QListWidget* liste, const QPoint& position) {
 
 void TForwChain::MontreDetails(const std::string& titre, const std::string& texte) {
     // The box is modal: let the window paint behind it even mid-run.
-    const bool suspendue = !updatesEnabled();
+    const bool suspendue = peintureSuspendue_;
     PeintureSuspendue(false);
     QString lignes = Texte(texte);
     lignes.replace("\r\n", "\n");

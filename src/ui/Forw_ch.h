@@ -89,6 +89,7 @@ private:
 
     bool enCours_ = false;
     bool fermerApres_ = false;
+    bool peintureSuspendue_ = false;
     bool sourceDeduits_ = false;  // which list was clicked last: deduced data (true) or triggered rules
     QString statut_;
     int positionJauge_ = 0;
