@@ -140,11 +140,6 @@ TEST(LanceCommandeGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
     }
 }
 
-TEST_F(VerifieReglesTest, ExtensionIsMatchedWithoutRegardToCase) {
-    std::string chemin = Ecrit("Lower.Rul", ReglesCorrectes);
-    EXPECT_EQ(Lance({"check", chemin}), SortieSucces);
-}
-
 TEST(DialoguesConsoleTest, PrintsOneUtf8LinePerBox) {
     std::ostringstream sortie;
     TDialoguesConsole dialogues(sortie);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/dictionnaire.h"
 #include "core/etat_commandes.h"
 #include "core/fichier_texte.h"
@@ -347,24 +345,6 @@ TEST_F(FichierReglesTest, HeadCommentsKeepTheirTextAfterTheFirstHash) {
     EXPECT_TRUE(Dialogues.Messages.empty());
 }
 
-TEST_F(FichierReglesTest, ReadingGivesTheOrderOfOneByOneInsertions) {
-    std::mt19937 hasard(7);
-    std::uniform_int_distribution<int> priorite(0, 9);
-    TBaseConnaissances uneParUne;
-    uneParUne.Vide();
-    TDialoguesJournal muet;
-    std::string fichier = "Number of rules: 300;\r\n";
-    for (int i = 0; i < 300; ++i) {
-        std::string texte = "IF N = " + std::to_string(i) + " THEN P = " + std::to_string(priorite(hasard)) +
-                            " [0." + std::to_string(priorite(hasard)) + "];";
-        ASSERT_TRUE(DecortiqueRegle(uneParUne, texte, muet));
-        fichier += texte + "\r\n";
-    }
-    Ouvre(Ecrit("ordre.rul", fichier));
-    EXPECT_EQ(Resume(Base), Resume(uneParUne));
-    EXPECT_EQ(uneParUne.NbRegles, 300);
-}
-
 // Each rule's first line that is not blank, in the order of the base: the
 // rules of 0.9 come first, a blank line before a rule is not its start, and
 // a rejected rule ends the list as it ends the reading.
@@ -410,18 +390,6 @@ TEST_F(FichierReglesTest, PremiseNumbersKeepSevenSignificantDigits) {
     EXPECT_EQ(Base.Regles[0].Priorite, 0.9234567);
     // The rule and its dictionary entry still name the same fact.
     EXPECT_TRUE(FaitPresent(Base.Dictionnaire, Base.Regles[0].Premisses[0]).Trouve);
-}
-
-TEST_F(FichierReglesTest, WritersUseTheDecimalSeparatorGiven) {
-    TBaseConnaissances base = BaseDiagnostic();
-    base.SeparateurDecimal = ',';
-    base.Regles[0].Premisses[0].Reel = 38.5;
-    std::string texte = TexteBaseRegles(base);
-    EXPECT_NE(texte.find("If TEMPERATURE > 38,5 \r\n"), std::string::npos);
-    EXPECT_NE(texte.find("[0,8];"), std::string::npos);
-    Ouvre(Ecrit("virgule.rul", texte));
-    EXPECT_EQ(Resume(Base), (std::vector<std::string>{"0.8: TEMPERATURE > 38.5; COUGH = YES; => DISEASE = FLU",
-                                                       "0.5: COLOR in { RED, BLUE }; => KIND not_in { A, B }"}));
 }
 
 TEST_F(FichierReglesTest, EmptyAndClosedBasesAreWrittenAsSuch) {

@@ -91,13 +91,6 @@ TEST(BaseFaitsTest, WritesNumbersWithSevenSignificantDigitsAndTheUsersSeparator)
     EXPECT_NE(TexteBaseFaits(faits, ',').find("A = 0,5  ;\r\n"), std::string::npos);
 }
 
-TEST(BaseFaitsTest, NumbersTheDataAcrossObservations) {
-    TBaseFaits faits;
-    faits.Observations = {{Sym("A", "X"), Sym("B", "X"), Sym("C", "X")}, {Sym("D", "X")}};
-    std::string texte = TexteBaseFaits(faits, '.');
-    EXPECT_NE(texte.find("# Observation 2\r\n\r\n# Data 4\r\nD = X  ;"), std::string::npos);
-}
-
 TEST(BaseFaitsTest, DecodesCountLines) {
     struct Cas {
         const char* ligne;

@@ -43,44 +43,6 @@ TEST_F(HostileBase, AFileWithoutALineEndIsRefused) {
     std::filesystem::remove(Repertoire / "long.dta");
 }
 
-TEST_F(HostileBase, BrokenFilesGiveTheirMessages) {
-    const std::string entete = "\r\nNumber of data: 2;\r\n\r\n";
-    std::string hauts;
-    for (int c = 0x80; c <= 0xFF; ++c) hauts += static_cast<char>(c);
-    struct Cas {
-        const char* nom;
-        std::string contenu;
-        std::vector<std::string> messages;
-        std::size_t donnees;
-    };
-    const Cas cas[] = {
-        {"count beyond 32 bits", "\r\nNumber of data: 2147483648;\r\nA = B ;", {"Error: not number of data in the file "},
-         0},
-        {"count of 30 digits", "\r\nNumber of data: 999999999999999999999999999999;\r\n",
-         {"Error: not number of data in the file "}, 0},
-        {"largest count", "\r\nNumber of data: 2147483647;\r\nA = B ;", {"1 data extracted, 2147483647 expected data"}, 1},
-        {"0x1A ends the file", entete + "A = B ;\r\n\x1a" "C = D ;", {"1 data extracted, 2 expected data"}, 1},
-        {"NUL bytes inside a datum", entete + std::string("A\0 = \0B ;\r\nC = D ;", 19), {}, 2},
-        {"bytes 0x80-0xFF", entete + hauts + " = " + hauts + " ;\r\n" + hauts + " in { " + hauts + " } ;", {}, 2},
-        {"a 10 MB value", entete + "A = " + std::string(10u << 20, 'V') + " ;\r\nC = D ;", {}, 2},
-        {"a datum that never ends", entete + "A = " + std::string(1u << 20, 'V'), {"0 data extracted, 2 expected data"}, 0},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        EcritFichier(Repertoire / "b.dta", c.contenu);
-        EXPECT_EQ(Ouvre(Repertoire / "b.dta"), c.messages);
-        EXPECT_EQ(Etat.Faits.CompteFaits(), static_cast<int>(c.donnees));
-        if (c.donnees == 0 || !c.messages.empty()) continue;
-        // What was read is written back and read again unchanged.
-        TBaseFaits lue = Etat.Faits;
-        EcritFichier(Repertoire / "copy.dta", TexteBaseFaits(lue, '.'));
-        EXPECT_TRUE(Ouvre(Repertoire / "copy.dta").empty());
-        ASSERT_EQ(Etat.Faits.Observations.size(), lue.Observations.size());
-        for (std::size_t i = 0; i < lue.Observations[0].size(); ++i)
-            EXPECT_TRUE(Equivalence(Etat.Faits.Observations[0][i], lue.Observations[0][i]));
-    }
-}
-
 class HostileProjet : public CycleProjet {};
 
 // A project file may name only plain files of its own directory: anything

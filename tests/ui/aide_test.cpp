@@ -8,6 +8,7 @@
 #include "controles.h"
 #include "core/journal.h"
 #include "support/outils.h"
+#include "support/parcours.h"
 #include "ui/Aide.h"
 #include "ui/Menu_ex.h"
 
@@ -166,21 +167,21 @@ void TestAide::AideDuProgramme() {
     menu.show();
     TProjetDemo demo;
     journal.Fichiers.push_back(demo.Projet());
-    menu.Execute = [](QDialog& fenetre) { return fenetre.result(); };
-    Action(menu, "Openproject1")->trigger();
+    TParcours ouverture;
+    ouverture.Puis("Abstract of the project", geste::Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
     auto* liste = menu.findChild<QListWidget*>("EtatBase");
     if (geste == "F1 window") {
         QTest::keyClick(&menu, Qt::Key_F1);
     } else if (geste == "F1 list") {
         QTest::keyClick(liste, Qt::Key_F1);
     } else if (geste == "F1 about") {
-        menu.Execute = [](QDialog& fenetre) {
-            fenetre.show();
+        TParcours apropos;
+        apropos.Puis("About", [](QWidget& fenetre) {
             QTest::keyClick(&fenetre, Qt::Key_F1);
-            fenetre.reject();
-            return fenetre.result();
-        };
-        Action(menu, "N2")->trigger();
+            QTest::keyClick(&fenetre, Qt::Key_Escape);
+        });
+        QVERIFY2(apropos.Choisit(menu, "N2"), qPrintable(apropos.Erreur()));
     } else {
         Action(menu, qPrintable(geste))->trigger();
     }
