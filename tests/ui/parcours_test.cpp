@@ -200,9 +200,16 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     TMenuExpert menu;
     menu.show();
 
+    QStringList focus;
     TParcours nouveau;
     nouveau.Puis("New project", Clique("Create a new dictionary"))
-        .Puis("Data dictionary Manager", [](QWidget& dico) {
+        .Puis("Data dictionary Manager", [&](QWidget& dico) {
+            // Typing starts with the attribute; Tab goes round every
+            // control that can be used.
+            for (int i = 0; i < 8; ++i) {
+                focus << dico.focusWidget()->objectName();
+                QTest::keyClick(dico.focusWidget(), Qt::Key_Tab);
+            }
             AjouteEntree(dico, "TEMPERATURE", ">", {"38.5"});
             AjouteEntree(dico, "cough", "=", {"yes"});
             AjouteEntree(dico, "DISEASE", "=", {"FLU"});
@@ -211,6 +218,8 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
         });
     QVERIFY2(nouveau.Choisit(menu, "Newproject1"), qPrintable(nouveau.Erreur()));
     QCOMPARE(menu.windowTitle(), QString("Veridane"));
+    QCOMPARE(focus, (QStringList{"EditAttribut", "ListeAttributs", "ComboOperateur", "EditValeur", "LigneAntecedent",
+                                 "AddBtn", "ListeDico", "EditAttribut"}));
 
     TParcours regles;
     regles
