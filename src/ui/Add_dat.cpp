@@ -72,6 +72,11 @@ TAjoutFaitsDico::TAjoutFaitsDico(TEtatVeridane& etat, IDialogues& dialogues, QWi
     connect(&Timer1, &QTimer::timeout, this, &TAjoutFaitsDico::Timer1Timer);
     Construit();
     ConstruitEtiquettes();
+    // Tab follows the composing of an entry, then its adding or removal.
+    QWidget* ordre[] = {EditAttribut,       ListeAttributs, ComboOperateur, EditValeur,  BoutonAjouteValeur,
+                        ComboValeurs,       BoutonRetireValeur, LigneAntecedent, BoutonAjout, BoutonRetrait,
+                        ListeDico};
+    for (std::size_t i = 1; i < std::size(ordre); ++i) setTabOrder(ordre[i - 1], ordre[i]);
     // Enter in a field must not press a button by surprise.
     for (QPushButton* bouton : findChildren<QPushButton*>()) bouton->setAutoDefault(false);
     MontreControlesEnsemble(false);
@@ -232,6 +237,8 @@ void TAjoutFaitsDico::Initialise() {
     BoutonRetrait->setEnabled(false);
     Affiche();
     AffFait();
+    // Typing starts with the attribute.
+    EditAttribut->setFocus();
 }
 
 int TAjoutFaitsDico::Ouvre() {

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -56,6 +57,32 @@ namespace {
 
 // A hint "Short| long text": the short part is the tool tip, the long part
 // goes to the status line.
+const QString IndicationAjoutDonnees =
+    "First use \"Add an observation in data base\": data can then be given to an observation";
+
+// A menu item that is not available still shows its hint in the status
+// line when the pointer rests on it.
+class TIndicationsInactives : public QObject {
+public:
+    TIndicationsInactives(QMenu* menu, QStatusBar* barre) : QObject(menu), Menu(menu), Barre(barre) {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MouseMove) {
+            QAction* action = Menu->actionAt(static_cast<QMouseEvent*>(evenement)->position().toPoint());
+            if (action != nullptr && !action->isEnabled() && !action->statusTip().isEmpty())
+                Barre->showMessage(action->statusTip());
+        }
+        return false;
+    }
+
+private:
+    QMenu* Menu;
+    QStatusBar* Barre;
+};
+
 void MetIndication(QAction* action, const QString& indication) {
     qsizetype barre = indication.indexOf('|');
     action->setToolTip(indication.left(barre).trimmed());
@@ -176,6 +203,7 @@ void TMenuExpert::CreeMenus() {
     Recentprojects1 = File1->addMenu("&Recent projects");
     Recentprojects1->setObjectName("Recentprojects1");
     Recentprojects1->menuAction()->setObjectName("Recentprojects1Menu");
+    new TIndicationsInactives(Database1, statusBar());
 }
 
 void TMenuExpert::CreeBarreOutils() {
@@ -392,6 +420,8 @@ void TMenuExpert::AfficheCommandes() {
     Database1->setTitle(Texte(c.LegendeMenuBase));
     Viewdata2->setText(Texte(c.LegendeVoirDonnees));
     Adddata2->setText(Texte(c.LegendeAjouterDonnees));
+    // Says how to make it available while it is not.
+    Adddata2->setStatusTip(c.AjouterDonneesBase ? QString() : IndicationAjoutDonnees);
     setWindowTitle(Texte(c.Titre));
 }
 

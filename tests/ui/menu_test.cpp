@@ -86,6 +86,7 @@ private slots:
     void QuestionsDeSortie_data();
     void QuestionsDeSortie();
     void IndicationsDesBoutons();
+    void DonneesDuNouveauProjet();
 };
 
 void TestMenu::EtatDeDemarrage() {
@@ -415,6 +416,29 @@ void TestMenu::IndicationsDesBoutons() {
     QCOMPARE(f.Liste("EtatBase")->statusTip(), QString("Click to select an observation of the Data Base"));
     QCOMPARE(f.Liste("EtatBase")->property("contexteAide").toInt(), 24);
     QCOMPARE(f.Menu.property("contexteAide").toInt(), 1);
+}
+
+// In a new project "Add / Remove data" waits for "Add an observation": the
+// status line and the help page say how to begin.
+void TestMenu::DonneesDuNouveauProjet() {
+    TFenetreTest f;
+    f.Menu.show();
+    QVERIFY(f.NouveauProjet());
+    QVERIFY(!Utilisable(f.Menu, "Adddata2"));
+    auto* menuBase = f.Menu.findChild<QMenu*>("Database1");
+    menuBase->popup(f.Menu.mapToGlobal(QPoint(40, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(menuBase));
+    QTest::mouseMove(menuBase, menuBase->actionGeometry(Action(f.Menu, "Adddata2")).center());
+    const QString indication = "First use \"Add an observation in data base\": data can then be given to an observation";
+    QTRY_COMPARE(f.Menu.statusBar()->currentMessage(), indication);
+    menuBase->close();
+    QVERIFY(f.Declenche("Addanobservation1"));
+    QVERIFY(Utilisable(f.Menu, "Adddata2"));
+    QVERIFY(Action(f.Menu, "Adddata2")->statusTip().isEmpty());
+    bool pageTrouvee = false;
+    for (const TPageAide& page : f.Menu.Aide().Cherche("Add an observation in data base"))
+        pageTrouvee = pageTrouvee || page.Fichier == "new_project.html";
+    QVERIFY(pageTrouvee);
 }
 
 QTEST_MAIN(TestMenu)

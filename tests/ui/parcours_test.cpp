@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QProcess>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -76,6 +77,11 @@ void AjouteDonnee(QWidget& gestion, const QString& entree) {
     const qsizetype avant = LignesDe(gestion, "ListeObservation").size();
     Clique("Add data")(gestion);
     Attend([&] { return LignesDe(gestion, "ListeObservation").size() > avant; });
+}
+
+// In the middle of the screen, as the centred windows open.
+bool Centree(const QWidget& fenetre) {
+    return (fenetre.frameGeometry().center() - fenetre.screen()->availableGeometry().center()).manhattanLength() <= 2;
 }
 
 QString TexteDuPdf(const QString& chemin) {
@@ -200,9 +206,16 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     TMenuExpert menu;
     menu.show();
 
+    QStringList focus;
     TParcours nouveau;
     nouveau.Puis("New project", Clique("Create a new dictionary"))
-        .Puis("Data dictionary Manager", [](QWidget& dico) {
+        .Puis("Data dictionary Manager", [&](QWidget& dico) {
+            // Typing starts with the attribute; Tab goes round every
+            // control that can be used.
+            for (int i = 0; i < 8; ++i) {
+                focus << dico.focusWidget()->objectName();
+                QTest::keyClick(dico.focusWidget(), Qt::Key_Tab);
+            }
             AjouteEntree(dico, "TEMPERATURE", ">", {"38.5"});
             AjouteEntree(dico, "cough", "=", {"yes"});
             AjouteEntree(dico, "DISEASE", "=", {"FLU"});
@@ -211,7 +224,10 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
         });
     QVERIFY2(nouveau.Choisit(menu, "Newproject1"), qPrintable(nouveau.Erreur()));
     QCOMPARE(menu.windowTitle(), QString("Veridane"));
+    QCOMPARE(focus, (QStringList{"EditAttribut", "ListeAttributs", "ComboOperateur", "EditValeur", "LigneAntecedent",
+                                 "AddBtn", "ListeDico", "EditAttribut"}));
 
+    QList<bool> centrees;
     TParcours regles;
     regles
         .Puis("AjoutRegles",
@@ -220,7 +236,11 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
                   EcritRegle(editeur, {"TEMPERATURE > 38.5", "COUGH = YES"}, "DISEASE = FLU");
                   Utilise("Close1")(editeur);
               })
-        .Puis("Priority Degree", Tape("0,5", {Qt::Key_Return}))
+        .Puis("Priority Degree",
+              [&](QWidget& fenetre) {
+                  centrees << Centree(fenetre);
+                  Tape("0,5", {Qt::Key_Return})(fenetre);
+              })
         .Puis("Priority degree = 50%", Clique("OK"))
         .Puis("Priority Degree", Tape("0.8", {Qt::Key_Return}))
         .Puis("Priority degree = 80%", Clique("OK"));
@@ -254,7 +274,8 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QVERIFY(ici.mkdir("Work"));
     TParcours enregistre;
     enregistre.Puis("QFileDialog", NommeFichier(ici.filePath("Work/Flu")))
-        .Puis("Change commentary of the project", [](QWidget& fenetre) {
+        .Puis("Change commentary of the project", [&](QWidget& fenetre) {
+            centrees << Centree(fenetre);
             auto* boite = fenetre.findChild<QWidget*>("Commentaire");
             QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
             TapeTexte(boite, "Flu survey\n\n  winter ward");
@@ -262,6 +283,8 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
         });
     QVERIFY2(enregistre.Choisit(menu, "Saveprojectas1"), qPrintable(enregistre.Erreur()));
     QCOMPARE(menu.windowTitle(), QString("Veridane - Flu.EXP"));
+    // The degree dialog and the abstract open in the middle of the screen.
+    QCOMPARE(centrees, (QList<bool>{true, true}));
 
     // The rules are kept by decreasing priority, the dictionary by its
     // lines, the data numbered across the observations.
@@ -351,9 +374,16 @@ void TestParcours::ModifieSupprimePuisQuitte() {
         .Puis("Do you really want to remove this rule?", Clique("Yes"));
     QVERIFY2(effaceur.Choisit(menu, "Removerules1"), qPrintable(effaceur.Erreur()));
     TParcours observations;
-    observations.Puis("DestroyObs", Suite({Clique("Remove observation"), Utilise("Close1")}))
+    bool eraserMaximise = false;
+    observations
+        .Puis("DestroyObs",
+              [&](QWidget& fenetre) {
+                  eraserMaximise = fenetre.isMaximized();
+                  Suite({Clique("Remove observation"), Utilise("Close1")})(fenetre);
+              })
         .Puis("There are 7 data in observation 1. Do you want to remove this observation ?", Clique("Yes"));
     QVERIFY2(observations.Choisit(menu, "Removeanobservation1"), qPrintable(observations.Erreur()));
+    QVERIFY(eraserMaximise);
     QCOMPARE(LignesDe(menu, "EtatBase").size(), 7);
     QCOMPARE(Contenu(regles), reglesAvant);
     QCOMPARE(Contenu(base), baseAvant);
