@@ -23,7 +23,6 @@
 #include "project/etat.h"
 #include "support/parcours.h"
 #include "ui/Forw_ch.h"
-#include "ui/NavigateurRegles.h"
 
 using namespace veridane;
 using namespace veridane::geste;
@@ -122,7 +121,7 @@ void ExplDatTest::pourquoiEtPourquoiPas() {
               })
         .Puis("ViewRul",
               [&](QWidget& visionneuse) {
-                  regle = static_cast<TNavigateurRegles&>(visionneuse).TexteAffiche().split('\n');
+                  regle = TexteDe(visionneuse, "Memo1").split('\n');
                   Touche(Qt::Key_Escape)(visionneuse);
               })
         // The right-click menu's "Why?".
