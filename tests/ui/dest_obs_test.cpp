@@ -115,6 +115,7 @@ private slots:
             e.Commande("Removeobservation1");
         else
             QTest::mouseClick(Controle<QPushButton>(e.Fenetre, "Button1"), Qt::LeftButton);
+        QVERIFY(!e.Journal.Textes().empty());
         QCOMPARE(e.Journal.Textes().front(),
                  std::string("There are 2 data in observation ") + std::to_string(tailles.size() - 1) +
                      ". Do you want to remove this observation ?");
