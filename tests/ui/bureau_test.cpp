@@ -34,7 +34,9 @@ bool Accepte(TMenuExpert& menu, const QMimeData& donnees) {
     return entree.isAccepted();
 }
 
+// A drop comes after the drag entered the window, as with a mouse.
 void Depose(TMenuExpert& menu, const QMimeData& donnees) {
+    Accepte(menu, donnees);
     QDropEvent depot(QPointF(200, 200), Qt::CopyAction, &donnees, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&menu, &depot);
 }
@@ -117,7 +119,7 @@ private slots:
         const auto projet = Fichiers({QUrl::fromLocalFile(Texte(demo.Projet()))});
         TParcours ouverture;
         ouverture.Puis("*", Clique("OK"));
-        QVERIFY(ouverture.Execute([&] { Depose(menu, *projet); }));
+        QVERIFY2(ouverture.Execute([&] { Depose(menu, *projet); }), qPrintable(ouverture.Erreur()));
         menu.Etat().Faits.BaseFaitsModifiee = true;
         // The same question as "Open project"; No opens it again unsaved.
         TParcours question;
