@@ -21,6 +21,9 @@ fi
 
 travail=$(mktemp -d)
 export XDG_RUNTIME_DIR=$travail/xdg
+# A settings directory of its own: no recent projects or window geometry
+# of an earlier run.
+export XDG_CONFIG_HOME=$travail/config
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 cp examples/car.exp examples/car.rul examples/car.dic examples/car.dta "$travail/"
