@@ -16,6 +16,9 @@
 #include "ui/Tree_rea.h"
 
 using namespace veridane;
+
+// "&Print" of the window's menu, as a person chooses it.
+static void Imprime(TTree& arbre) { arbre.findChild<QAction*>("Print1")->trigger(); }
 using namespace veridane::essai;
 
 namespace {
@@ -176,7 +179,7 @@ void TreeTest::rienDeclenche() {
 
     auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
     arbre.FixeImprimante(Vers(imprimante));
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(imprimante->Lignes,
              (std::vector<TLigneRecue>{{1, 1, 1, "Tree of reasoning - FLU.EXP"}, {1, 50, 100, "Observation 1"}}));
 }
@@ -221,7 +224,7 @@ void TreeTest::impression() {
     auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
     arbre.FixeImprimante(Vers(imprimante));
     arbre.Initialise();
-    arbre.Print1Click();
+    Imprime(arbre);
 
     QCOMPARE(imprimante->Lignes, ImpressionGrippe);
     QCOMPARE(imprimante->Debuts, 1);
@@ -265,7 +268,7 @@ void TreeTest::impressionEchouee() {
     imprimante->PeutCommencer = commence;
     imprimante->ReussitFin = termine;
     arbre.FixeImprimante(Vers(imprimante));
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(int(imprimante->Lignes.size()), lignes);
     QCOMPARE(banc.journal.Textes(), (std::vector<std::string>{"Do you want to print the reasoning?",
                                                                "The reasoning could not be printed"}));
@@ -326,8 +329,8 @@ void TreeTest::pdfRefuse() {
     arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
     // Once the offer is declined, once the file dialog is cancelled.
     banc.journal.Reponses = {TReponse::Oui, TReponse::Non, TReponse::Oui, TReponse::Oui};
-    arbre.Print1Click();
-    arbre.Print1Click();
+    Imprime(arbre);
+    Imprime(arbre);
     QCOMPARE(banc.journal.Textes().size(), std::size_t{4});
     QCOMPARE(banc.journal.Motifs, std::vector<std::string>{"*.pdf"});
 }
@@ -341,7 +344,7 @@ void TreeTest::pdfImpossible() {
     arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
     const std::string chemin = dossier.filePath("missing/reasoning.pdf").toStdString();
     banc.journal.Fichiers = {chemin};
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(banc.journal.Textes().back(), "The reasoning could not be printed in the file " + chemin);
     QCOMPARE(banc.journal.Messages.back().Genre, TGenreMessage::Avertissement);
 }
