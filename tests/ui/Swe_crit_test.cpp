@@ -16,39 +16,17 @@
 #include <functional>
 #include <memory>
 
+#include "controles.h"
 #include "core/journal.h"
+#include "support/outils.h"
 #include "project/cycle_projet.h"
 #include "ui/Mod_conf.h"
 #include "ui/Swe_crit.h"
 
 using namespace veridane;
+using veridane::test::Controle;
 
 namespace {
-
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
-
-TEtatVeridane Demo() {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TFenetresMuettes fenetres;
-    TProgressionMuette progression;
-    if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
-        qFatal("demo project not read");
-    return etat;
-}
-
-template <typename T>
-T* Controle(QWidget& fenetre, const char* nom) {
-    T* controle = fenetre.findChild<T*>(nom);
-    if (controle == nullptr) qFatal("control %s not found", nom);
-    return controle;
-}
 
 QStringList Colonne(QTableWidget* tableau, int colonne) {
     QStringList textes;
@@ -111,7 +89,7 @@ private slots:
 };
 
 void SweCritTest::intervallesDeLaDemo() {
-    TEtatVeridane etat = Demo();
+    TEtatVeridane etat = EtatDemo();
     TDialoguesJournal journal;
     TModiConf parametres(etat, journal);
     parametres.Initialise();
@@ -138,7 +116,7 @@ void SweCritTest::intervallesDeLaDemo() {
 }
 
 void SweCritTest::butCompteLesObservations() {
-    TEtatVeridane etat = Demo();
+    TEtatVeridane etat = EtatDemo();
     TDialoguesJournal journal;
     TModiConf parametres(etat, journal);
     parametres.Initialise();
@@ -158,7 +136,7 @@ void SweCritTest::butCompteLesObservations() {
 }
 
 void SweCritTest::clicSurUneMarcheDonneLaValeurAuxParametres() {
-    TEtatVeridane etat = Demo();
+    TEtatVeridane etat = EtatDemo();
     etat.Base.SeparateurDecimal = ',';
     TDialoguesJournal journal;
     TModiConf parametres(etat, journal);

@@ -9,39 +9,17 @@
 #include <functional>
 #include <memory>
 
+#include "controles.h"
 #include "core/journal.h"
+#include "support/outils.h"
 #include "project/cycle_projet.h"
 #include "project/gestion_faits.h"
 #include "ui/Man_dat.h"
 
 using namespace veridane;
+using veridane::test::Controle;
 
 namespace {
-
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
-
-TEtatVeridane Demo() {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TFenetresMuettes fenetres;
-    TProgressionMuette progression;
-    if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
-        qFatal("demo project not read");
-    return etat;
-}
-
-template <typename T>
-T* Controle(QWidget& fenetre, const char* nom) {
-    T* controle = fenetre.findChild<T*>(nom);
-    if (controle == nullptr) qFatal("control %s not found", nom);
-    return controle;
-}
 
 QStringList Lignes(QListWidget* liste) {
     QStringList lignes;
@@ -109,7 +87,7 @@ private slots:
 // Leaving by Escape; "Close" and "Keep these data" are walked from the main
 // window, with the save questions that follow.
 void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
-    TEtatVeridane etat = Demo();
+    TEtatVeridane etat = EtatDemo();
     const TObservation avant = etat.Faits.ObservationCourante();
     TDialoguesJournal journal;
     TGereFaits gestionnaire(etat, journal);

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QMenu>
 
+#include "core/journal.h"
+#include "project/cycle_projet.h"
 #include "ui/Conversion.h"
 
 namespace veridane {
@@ -28,6 +30,28 @@ bool Utilisable(QObject& fenetre, const char* nom) {
     for (QObject* objet : action->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(objet); menu && !menu->menuAction()->isEnabled()) return false;
     return true;
+}
+
+namespace {
+
+class TFenetresMuettes : public IFenetresProjet {
+public:
+    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
+    void GestionnaireDico() override {}
+    void MontreProjet() override {}
+    void ChangeComment(bool) override {}
+};
+
+}  // namespace
+
+TEtatVeridane EtatDemo() {
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TFenetresMuettes fenetres;
+    TProgressionMuette progression;
+    if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
+        qFatal("demo project not read");
+    return etat;
 }
 
 }  // namespace veridane

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "project/etat.h"
+
 namespace veridane {
 
 // The demo project copied into a fresh directory, so saves cannot touch the
@@ -21,6 +23,10 @@ public:
 private:
     QTemporaryDir Dossier;
 };
+
+// The demo project of tests/data read as "Open project" reads it, without
+// any window; for tests that only need its state.
+TEtatVeridane EtatDemo();
 
 QAction* Action(QObject& fenetre, const char* nom);
 // Enabled and, for a menu item, inside an enabled menu: usable by the user.
