@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "cli/commandes.h"
+#include "cli/lance_cli.h"
 #include "commun/fichiers_test.h"
 #include "cli/options_inference.h"
 #include "cli/rapport_inference.h"
@@ -17,18 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string Donnees = std::string(VERIDANE_TEST_DATA) + "/cli/";
-
-struct TResultat {
-    int Statut;
-    std::string Sortie;
-    std::string Erreurs;
-};
-
-TResultat Lance(const std::vector<std::string>& arguments, char separateur = '.') {
-    std::ostringstream sortie, erreurs;
-    int statut = ExecuteCli(arguments, sortie, erreurs, separateur);
-    return {statut, sortie.str(), erreurs.str()};
-}
 
 std::string Lit(const fs::path& chemin) { return test::LitFichier(chemin); }
 
@@ -64,8 +52,6 @@ INSTANTIATE_TEST_SUITE_P(
         TCas{"CheckBrokenDataBase", {"check", "broken.dta"}, 1,
              "warning: Error in data 2: incorrect operator in data\n"
              "warning: 2 data extracted, 3 expected data\nobservations: 1, data: 1\n", ""},
-        TCas{"CheckMissingDataBase", {"check", "absent.dta"}, 1,
-             "warning: File of data base not found\nobservations: 0, data: 0\n", ""},
         TCas{"CheckProject", {"check", "tiny.exp"}, 0, "rules: 4, dictionary: 7, observations: 3, data: 4\n", ""},
         TCas{"CheckProjectWithoutDataBase", {"check", "nodata.exp"}, 1,
              "warning: File of data base not found\nrules: 4, dictionary: 7, observations: 0, data: 0\n", ""},
@@ -75,23 +61,13 @@ INSTANTIATE_TEST_SUITE_P(
              "Triggered rules: 1\nDeduced data: 1\n KIND = SMALL\n", ""},
         TCas{"RunEmptyObservationRefused", {"run", "tiny.exp", "--observation", "2"}, 1, "",
              "warning: Observation n\xC2\xB0" "2 is empty. Select an other observation for inference\n"},
-        TCas{"RunSingleEmptyObservation", {"run", "single.exp"}, 0,
-             "Observation 1\nLevel 0\nTriggered rules: 0\nDeduced data: 0\n", ""},
         TCas{"RunAllSkipsEmptyObservations", {"run", "tiny.exp", "--all", "--critical", "0,9"}, 0,
              "Observation 1\nLevel 0\n COLOUR = RED\n SIZE = 3.5\nLevel 1\n  Rule 1 -> WARM = YES\n"
              "Triggered rules: 1\nDeduced data: 1\n WARM = YES\n\n"
              "Observation 3\nLevel 0\n COLOUR = GREEN\n SIZE = 1\nTriggered rules: 0\nDeduced data: 0\n",
              ""},
-        TCas{"RunCriticalValueOneKeepsOnlyPriorityOne", {"run", "tiny.exp", "--critical", "1"}, 0,
-             "Observation 1\nLevel 0\n COLOUR = RED\n SIZE = 3.5\nLevel 1\n  Rule 1 -> WARM = YES\n"
-             "Triggered rules: 1\nDeduced data: 1\n WARM = YES\n", ""},
         TCas{"RunCriticalValueRefused", {"run", "tiny.exp", "--critical", "1.01"}, 2, "",
              "warning: Error: critical value of priority degree incorrect\n"},
-        TCas{"RunCriticalValueNotANumber", {"run", "tiny.exp", "--critical", "abc"}, 2, "",
-             "warning: Error: critical value of priority degree incorrect\n"},
-        TCas{"RunWithoutDataBase", {"run", "nodata.exp"}, 1, "",
-             "warning: File of data base not found\n"
-             "error: observation 1 does not exist: the data base holds 0 observation(s)\n"},
         TCas{"RunObservationOutOfRange", {"run", "tiny.exp", "--observation", "4"}, 2, "",
              "error: observation 4 does not exist: the data base holds 3 observation(s)\n"},
         TCas{"RunJsonAll", {"run", "tiny.exp", "--json", "--all"}, 0,
@@ -114,15 +90,9 @@ TEST(CommandesUsage, WrongCommandLinesGiveUsageAndNoOutput) {
         {"run"},
         {"run", Donnees + "tiny.rul"},
         {"run", tiny, "--observation"},
-        {"run", tiny, "--observation", "0"},
-        {"run", tiny, "--observation", "2x"},
         {"run", tiny, "--observation", "1", "--all"},
-        {"run", tiny, "--all", "--all"},
-        {"run", tiny, "--critical"},
         {"run", tiny, "--verbose"},
-        {"save", tiny},
         {"save", tiny, "copy.rul"},
-        {"save", tiny, "a.exp", "b.exp"},
         {"check", tiny, "tiny.dta"},
     };
     for (const auto& arguments : fautes) {
@@ -131,11 +101,6 @@ TEST(CommandesUsage, WrongCommandLinesGiveUsageAndNoOutput) {
         EXPECT_EQ(r.Sortie, "");
         EXPECT_NE(r.Erreurs.find("veridane-cli run PROJECT.EXP [--observation N | --all]"), std::string::npos);
     }
-}
-
-TEST(CommandesRun, DecimalSeparatorOfTheUserShowsInNumbers) {
-    TResultat r = Lance({"run", Donnees + "tiny.exp"}, ',');
-    EXPECT_NE(r.Sortie.find(" SIZE = 3,5\n"), std::string::npos);
 }
 
 TEST(CommandesRun, TimesGoToTheErrorStreamOnly) {
@@ -166,58 +131,11 @@ TEST_F(CommandeSave, CopyReadsBackAsTheOriginal) {
     EXPECT_EQ(Lance({"check", cible}).Sortie, Lance({"check", Donnees + "tiny.exp"}).Sortie);
 }
 
-TEST_F(CommandeSave, MessagesOfTheOpeningArePrintedAndTheCopyStillMade) {
-    TResultat r = Lance({"save", Donnees + "nodata.exp", (Dossier / "nodata.exp").string()});
-    EXPECT_EQ(r.Statut, SortieAvertissement);
-    EXPECT_EQ(r.Sortie, "warning: File of data base not found\n");
-    EXPECT_EQ(Lance({"check", (Dossier / "nodata.exp").string()}).Sortie,
-              "rules: 4, dictionary: 7, observations: 1, data: 0\n");
-}
-
 TEST_F(CommandeSave, UnreadableProjectIsNotSaved) {
     TResultat r = Lance({"save", (Dossier / "absent.exp").string(), (Dossier / "copy.exp").string()});
     EXPECT_EQ(r.Statut, SortieAvertissement);
     EXPECT_EQ(r.Sortie, "warning: Error : file " + (Dossier / "absent.exp").string() + " does'nt exist \n");
     EXPECT_TRUE(fs::is_empty(Dossier));
-}
-
-TEST_F(CommandeSave, ProjectWithNeitherFileReadableIsNotSaved) {
-    TResultat r = Lance({"save", Donnees + "missing.exp", (Dossier / "copy.exp").string()});
-    EXPECT_EQ(r.Statut, SortieAvertissement);
-    EXPECT_EQ(r.Sortie, "warning: File of rules not found\nwarning: File of data base not found\n");
-    EXPECT_TRUE(fs::is_empty(Dossier));
-}
-
-// The demo project: the rules fired at each level of each observation, as
-// its guide tells them.
-TEST(CommandesRun, DemoProjectReachesItsDiagnoses) {
-    const std::vector<std::vector<std::vector<int>>> niveaux = {
-        {{1, 3, 13, 14, 23, 33}, {6}, {7}, {9}},   {{2, 4, 5, 13}, {17}, {8}, {10}},
-        {{4, 11, 12}, {16}, {19}, {21}},           {{1, 4, 23}, {24}, {26}, {28}},
-        {{2, 13, 31, 39}, {34}, {37}, {42}},       {{1, 3, 15, 22, 32}, {6}, {18}, {20}},
-        {{2, 13, 30, 38}, {17}, {36}, {29}},       {{4, 11, 13}, {25}, {27}, {29}},
-    };
-    TResultat r = Lance({"run", std::string(VERIDANE_TEST_DATA) + "/demo/car.exp", "--all", "--json"});
-    ASSERT_EQ(r.Statut, SortieSucces);
-    std::istringstream documents(r.Sortie);
-    std::string document;
-    for (std::size_t o = 0; o < niveaux.size(); ++o) {
-        ASSERT_TRUE(std::getline(documents, document));
-        std::string attendu;
-        for (std::size_t l = 0; l < niveaux[o].size(); ++l)
-            for (int regle : niveaux[o][l]) attendu += std::to_string(l + 1) + ":" + std::to_string(regle) + " ";
-        std::string obtenu;
-        for (std::size_t p = document.find("{\"level\":"); p != std::string::npos;
-             p = document.find("{\"level\":", p + 1)) {
-            const std::string niveau = document.substr(p + 9, document.find(',', p) - p - 9);
-            const std::size_t fin = document.find("]}", p);
-            for (std::size_t q = document.find("{\"rule\":", p); q < fin; q = document.find("{\"rule\":", q + 1))
-                obtenu += niveau + ":" + document.substr(q + 8, document.find(',', q) - q - 8) + " ";
-        }
-        EXPECT_EQ(obtenu, attendu) << "observation " << o + 1;
-        EXPECT_NE(document.find("\"observation\":" + std::to_string(o + 1) + ","), std::string::npos);
-    }
-    EXPECT_FALSE(std::getline(documents, document));
 }
 
 TEST(ChaineJsonTest, EscapesAndConvertsToUtf8) {

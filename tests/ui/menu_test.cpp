@@ -1,12 +1,11 @@
-// The main window: start-up state, the availability of every command after
-// each event, the data base display, and the questions of the project
-// commands (new, save as, exit, close box).
+// The main window: start-up state, the data base display and its clicks,
+// the window each command opens, and "Exit" against the close box. The
+// availability table and the project questions are the layers' own.
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QtTest>
 
 #include "core/journal.h"
@@ -21,7 +20,6 @@ using namespace veridane::geste;
 
 namespace {
 
-const char* const Question = "Current project has changed, save it?";
 
 // Every command of the window, by object name; tool buttons are named after
 // their button.
@@ -74,18 +72,12 @@ class TestMenu : public QObject {
 private slots:
     void EtatDeDemarrage();
     void DemarrageAChaqueAffichage();
-    void LignesDeDisponibilite_data();
-    void LignesDeDisponibilite();
     void OuvertureDuProjetDemo();
     void ClicSurUneObservation();
-    void ObservationVide();
     void FenetresDesCommandes_data();
     void FenetresDesCommandes();
-    void NouveauProjetSurProjetChange_data();
-    void NouveauProjetSurProjetChange();
     void QuestionsDeSortie_data();
     void QuestionsDeSortie();
-    void IndicationsDesBoutons();
     void DonneesDuNouveauProjet();
 };
 
@@ -115,71 +107,6 @@ void TestMenu::DemarrageAChaqueAffichage() {
     QVERIFY(f.Liste("EtatBase")->isHidden());
     QVERIFY(f.Menu.Etat().Faits.Observations.empty());
     QVERIFY(f.Menu.Etat().Base.Regles.empty());
-}
-
-// The rows whose event happens in another window or file reader: the
-// window must show each row as the table gives it.
-void TestMenu::LignesDeDisponibilite_data() {
-    QTest::addColumn<std::function<void(TEtatCommandes&)>>("evenement");
-    QTest::addColumn<QStringList>("utilisables");
-    QTest::addColumn<QStringList>("inutilisables");
-    QTest::addColumn<bool>("selectionVisible");
-    using C = TEtatCommandes;
-    QTest::newRow("new project emptied") << std::function<void(C&)>([](C& c) { c.Initialise(); })
-        << QStringList{"Saveproject1", "Saveprojectas1", "SpeedButton2Action", "Addrules1", "Addanobservation1",
-                       "Globalviewofdictionary1"}
-        << QStringList{"SpeedButton7Action", "Viewrules1", "Removerules1", "Modifyrules1", "Forwardchaining1",
-                       "Viewdata2", "Adddata2"}
-        << false;
-    QTest::newRow("rules read") << std::function<void(C&)>([](C& c) { c.ReglesLues(); })
-        << QStringList{"SpeedButton7Action", "Viewrules1", "Addrules1", "Addanobservation1", "Globalviewofdictionary1",
-                       "Forwardchaining1", "Parameters1", "Saveproject1", "Saveprojectas1", "SpeedButton2Action"}
-        << QStringList{"Viewdata2", "Adddata2"} << false;
-    QTest::newRow("rules file without rules") << std::function<void(C&)>([](C& c) { c.SansRegles(); })
-        << QStringList{"Addrules1", "Globalviewofdictionary1", "Forwardchaining1", "Saveproject1", "SpeedButton5Action",
-                       "SpeedButton6Action", "Viewdata2", "Adddata2", "Selectanobservation1"}
-        << QStringList{"SpeedButton7Action", "Viewrules1", "Removerules1", "Modifyrules1"} << true;
-    QTest::newRow("dictionary holds entries") << std::function<void(C&)>([](C& c) {
-        c.Initialise();
-        c.DicoNonVide();
-    }) << QStringList{"Viewdata1", "Adddata1", "SpeedButton5Action"} << QStringList{} << false;
-    QTest::newRow("data base read") << std::function<void(C&)>([](C& c) {
-        c.ReglesLues();
-        c.BaseLue();
-    }) << QStringList{"SpeedButton6Action", "Viewdata2", "Adddata2"} << QStringList{} << false;
-    QTest::newRow("rules added") << std::function<void(C&)>([](C& c) {
-        c.Initialise();
-        c.ReglesAjoutees();
-    }) << QStringList{"SpeedButton7Action", "Viewrules1", "Removerules1", "Modifyrules1", "Forwardchaining1"}
-       << QStringList{} << false;
-    QTest::newRow("last rule removed") << std::function<void(C&)>([](C& c) {
-        c.ReglesLues();
-        c.ReglesAjoutees();
-        c.DerniereRegleSupprimee();
-    }) << QStringList{"Addrules1"}
-       << QStringList{"SpeedButton7Action", "Viewrules1", "Removerules1", "Modifyrules1", "Forwardchaining1"} << false;
-    QTest::newRow("new data base") << std::function<void(C&)>([](C& c) {
-        c.ReglesLues();
-        c.NouvelleBase();
-    }) << QStringList{"Adddata2"} << QStringList{"Forwardchaining1", "Parameters1"} << false;
-    QTest::newRow("eraser closed, no datum left") << std::function<void(C&)>([](C& c) {
-        c.ReglesLues();
-        c.PlusAucuneDonnee();
-    }) << QStringList{"Viewrules1"} << QStringList{"Forwardchaining1"} << false;
-}
-
-void TestMenu::LignesDeDisponibilite() {
-    QFETCH(std::function<void(TEtatCommandes&)>, evenement);
-    QFETCH(QStringList, utilisables);
-    QFETCH(QStringList, inutilisables);
-    QFETCH(bool, selectionVisible);
-    TFenetreTest f;
-    evenement(f.Menu.Etat().Commandes);
-    f.Menu.Affiche();
-    for (const QString& nom : utilisables) QVERIFY2(Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
-    for (const QString& nom : inutilisables) QVERIFY2(!Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
-    QCOMPARE(Action(f.Menu, "Selectanobservation1")->isVisible(), selectionVisible);
-    for (const QString& nom : Toujours) QVERIFY2(Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
 }
 
 void TestMenu::OuvertureDuProjetDemo() {
@@ -233,22 +160,6 @@ void TestMenu::ClicSurUneObservation() {
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
 }
 
-void TestMenu::ObservationVide() {
-    TProjetDemo demo;
-    TFenetreTest f;
-    f.Menu.show();
-    QVERIFY(f.OuvreDemo(demo));
-    QVERIFY(f.Declenche("Addanobservation1"));
-    QCOMPARE(f.Journal.Textes(), std::vector<std::string>{"Observation n\xB0" "9 added in the data base"});
-    QCOMPARE(f.Liste("EtatBase")->count(), 9);
-    QCOMPARE(Ligne(f.Liste("EtatBase"), 8), QString("Observation 9: no data"));
-    QCOMPARE(f.Liste("EtatBase")->currentRow(), 0);
-    QVERIFY(CliqueLigne(f.Menu, "EtatBase", 8));
-    QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 9 is empty "));
-    QCOMPARE(f.Liste("EtatObs")->count(), 0);
-    QCOMPARE(f.Titre("Database1"), QString("Data &base (9 / 9) "));
-}
-
 void TestMenu::FenetresDesCommandes_data() {
     QTest::addColumn<QString>("commande");
     QTest::addColumn<QString>("titre");
@@ -295,67 +206,22 @@ void TestMenu::FenetresDesCommandes() {
     QCOMPARE(f.Menu.Etat().Faits.Observations.size(), std::size_t{8});
 }
 
-void TestMenu::NouveauProjetSurProjetChange_data() {
-    QTest::addColumn<int>("reponse");
-    QTest::addColumn<QStringList>("fenetres");
-    QTest::addColumn<int>("observationsEcrites");
-    QTest::newRow("Yes saves, then asks") << int(TReponse::Oui) << QStringList{"New project"} << 9;
-    QTest::newRow("No asks without saving") << int(TReponse::Non) << QStringList{"New project"} << 8;
-    QTest::newRow("Cancel stops") << int(TReponse::Annuler) << QStringList{} << 8;
-}
-
-void TestMenu::NouveauProjetSurProjetChange() {
-    QFETCH(int, reponse);
-    QFETCH(QStringList, fenetres);
-    QFETCH(int, observationsEcrites);
-    TProjetDemo demo;
-    TFenetreTest f;
-    f.Menu.show();
-    QVERIFY(f.OuvreDemo(demo));
-    QVERIFY(f.Declenche("Addanobservation1"));
-    f.Journal.Messages.clear();
-    f.Journal.Reponses = {TReponse(reponse)};
-    if (!fenetres.isEmpty()) f.Parcours.Puis("New project", Clique("Cancel"));
-    QVERIFY(f.Declenche("Newproject1"));
-    QCOMPARE(f.Journal.Textes(), std::vector<std::string>{Question});
-    QCOMPARE(f.Journal.Messages.front().Boutons, TBoutons::OuiNonAnnuler);
-    QCOMPARE(f.Parcours.Vus, fenetres);
-    QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
-    QCOMPARE(f.Liste("EtatBase")->count(), 9);
-    QFile base(demo.Repertoire().filePath("car.dta"));
-    QVERIFY(base.open(QIODevice::ReadOnly));
-    QCOMPARE(base.readAll().count("# Observation"), observationsEcrites);
-}
-
 void TestMenu::QuestionsDeSortie_data() {
-    QTest::addColumn<QString>("etat");  // start-up, unnamed, changed data base, changed rules
+    QTest::addColumn<QString>("etat");  // start-up or changed data base
     QTest::addColumn<bool>("caseDeFermeture");
     QTest::addColumn<QList<int>>("reponses");
     QTest::addColumn<QStringList>("questions");
     QTest::addColumn<bool>("quitte");
     const QString quitter = "Do you want to quit Veridane ?";
-    const QString sansNom = "Current project is not saved, save it?";
     const QString base = "Current data base has changed, save it?";
     using R = TReponse;
     QTest::newRow("No to quitting") << "start-up" << false << QList<int>{int(R::Non)} << QStringList{quitter} << false;
     QTest::newRow("Yes to quitting") << "start-up" << false << QList<int>{int(R::Oui)} << QStringList{quitter} << true;
-    QTest::newRow("unnamed, save dialog cancelled") << "unnamed" << false << QList<int>{int(R::Oui), int(R::Oui)}
-                                                    << QStringList{quitter, sansNom} << false;
-    QTest::newRow("unnamed, No") << "unnamed" << false << QList<int>{int(R::Oui), int(R::Non)}
-                                 << QStringList{quitter, sansNom} << true;
-    QTest::newRow("unnamed, Cancel") << "unnamed" << false << QList<int>{int(R::Oui), int(R::Annuler)}
-                                     << QStringList{quitter, sansNom} << false;
     QTest::newRow("data base changed, Yes") << "data base" << false << QList<int>{int(R::Oui), int(R::Oui)}
                                             << QStringList{quitter, base} << true;
-    QTest::newRow("project changed, Cancel") << "rules" << false << QList<int>{int(R::Oui), int(R::Annuler)}
-                                             << QStringList{quitter, Question} << false;
     QTest::newRow("close box, start-up") << "start-up" << true << QList<int>{} << QStringList{} << true;
     QTest::newRow("close box, data base changed, Cancel")
         << "data base" << true << QList<int>{int(R::Annuler)} << QStringList{base} << false;
-    QTest::newRow("close box, unnamed, save dialog cancelled")
-        << "unnamed" << true << QList<int>{int(R::Oui)} << QStringList{sansNom} << false;
-    QTest::newRow("close box, project changed, No")
-        << "rules" << true << QList<int>{int(R::Non)} << QStringList{Question} << true;
 }
 
 void TestMenu::QuestionsDeSortie() {
@@ -367,12 +233,9 @@ void TestMenu::QuestionsDeSortie() {
     TProjetDemo demo;
     TFenetreTest f;
     f.Menu.show();
-    if (etat == "unnamed") {
-        QVERIFY(f.NouveauProjet());
-    } else if (etat != "start-up") {
+    if (etat != "start-up") {
         QVERIFY(f.OuvreDemo(demo));
         QVERIFY(f.Declenche("Addanobservation1"));
-        if (etat == "rules") f.Menu.Etat().Base.ReglesModifiees = true;
     }
     f.Journal.Messages.clear();
     for (int reponse : reponses) f.Journal.Reponses.push_back(TReponse(reponse));
@@ -390,32 +253,6 @@ void TestMenu::QuestionsDeSortie() {
         QVERIFY(base.open(QIODevice::ReadOnly));
         QCOMPARE(base.readAll().count("# Observation"), 9);
     }
-}
-
-void TestMenu::IndicationsDesBoutons() {
-    TFenetreTest f;
-    f.Menu.show();
-    const std::tuple<const char*, const char*, const char*> boutons[] = {
-        {"SpeedButton4", "Exit", "Quit Veridane Menu"},
-        {"SpeedButton1", "Open project", "Open a project with rules base and data dictionary"},
-        {"SpeedButton3", "New project", "Create a new project"},
-        {"SpeedButton2", "Save project", "Save the project on disk"},
-        {"SpeedButton7", "View rules", "View the base of rules"},
-        {"SpeedButton6", "View data base", "View the base of data"},
-        {"SpeedButton5", "View data dictionary", "View the dictionary of data"},
-    };
-    int x = -1;
-    for (const auto& [nom, court, long_] : boutons) {
-        auto* bouton = f.Menu.findChild<QToolButton*>(nom);
-        QVERIFY2(bouton, nom);
-        QCOMPARE(bouton->toolTip(), QString(court));
-        QCOMPARE(bouton->defaultAction()->statusTip(), QString(long_));
-        QVERIFY2(bouton->x() > x, nom);  // left to right in this order
-        x = bouton->x();
-    }
-    QCOMPARE(f.Liste("EtatBase")->statusTip(), QString("Click to select an observation of the Data Base"));
-    QCOMPARE(f.Liste("EtatBase")->property("contexteAide").toInt(), 24);
-    QCOMPARE(f.Menu.property("contexteAide").toInt(), 1);
 }
 
 // In a new project "Add / Remove data" waits for "Add an observation": the

@@ -59,7 +59,6 @@ class TestResume : public QObject {
 private slots:
     void MontreProjet_data();
     void MontreProjet();
-    void NomsDesFichiers();
     void OKPrendLeTexte_data();
     void OKPrendLeTexte();
     void FermetureParLeCadre();
@@ -69,7 +68,6 @@ void TestResume::MontreProjet_data() {
     QTest::addColumn<bool>("avecListeProjet");
     QTest::addColumn<QString>("texte");
     QTest::newRow("the project's own commentary") << true << "Project line";
-    QTest::newRow("rules comments standing in") << false << "Rules line 1\nRules line 2";
 }
 
 void TestResume::MontreProjet() {
@@ -87,49 +85,23 @@ void TestResume::MontreProjet() {
         TapeTexte(r.Boite(), "typed");
         QTest::keyClick(r.Boite(), Qt::Key_Return);
     }));
-    QCOMPARE(r.Fenetre.windowTitle(), QString("Abstract of the project"));
     QCOMPARE(vu, texte);
     QVERIFY(lectureSeule);
-    QCOMPARE(r.Fenetre.property("contexteAide").toInt(), 1);
     QCOMPARE(r.Etat.Projet.CommentairesProjet.has_value(), avecListeProjet);
-}
-
-void TestResume::NomsDesFichiers() {
-    TResume r;
-    QStringList vus;
-    auto lit = [&](QWidget& fenetre) {
-        for (const char* nom : {"NomProjet", "Repertoire", "FichierRegles", "FichierBase"}) vus << r.Nom(nom);
-        Clique("OK")(fenetre);
-    };
-    QVERIFY(r.MontreProjet(lit));
-    r.Etat.Projet.NomProjet = "FLU.EXP";
-    r.Etat.Projet.RepertoireProjet = "/home/ann/work/";
-    r.Etat.Projet.NomFichRul = "FLU.RUL";
-    r.Etat.Projet.FichRulNomme = true;
-    r.Etat.Projet.NomFichDat = "FLU.DTA";
-    r.Etat.Projet.FichDatNomme = true;
-    QVERIFY(r.ChangeComment(false, lit));
-    QCOMPARE(vus, (QStringList{"noname.exp", "current directory", "(none)", "(none)", "FLU.EXP", "/home/ann/work/",
-                               "FLU.RUL", "FLU.DTA"}));
 }
 
 void TestResume::OKPrendLeTexte_data() {
     QTest::addColumn<bool>("base");
-    QTest::addColumn<QString>("titre");
     QTest::addColumn<QString>("tape");
     QTest::addColumn<QStringList>("lignes");
-    QTest::newRow("project") << false << "Change commentary of the project" << "One\n\nThree"
+    QTest::newRow("project") << false << "One\n\nThree"
                              << QStringList{"One", "", "Three"};
-    QTest::newRow("data base") << true << "Change commentary of the data base" << "Cases of May"
+    QTest::newRow("data base") << true << "Cases of May"
                                << QStringList{"Cases of May"};
-    QTest::newRow("emptied") << false << "Change commentary of the project" << "" << QStringList{};
-    QTest::newRow("accented") << true << "Change commentary of the data base" << QString::fromUtf8("Fièvre > 38°")
-                              << QStringList{QString::fromUtf8("Fièvre > 38°")};
 }
 
 void TestResume::OKPrendLeTexte() {
     QFETCH(bool, base);
-    QFETCH(QString, titre);
     QFETCH(QString, tape);
     QFETCH(QStringList, lignes);
     TResume r;
@@ -143,7 +115,6 @@ void TestResume::OKPrendLeTexte() {
         Remplace(tape)(fenetre);
         Clique("OK")(fenetre);
     }));
-    QCOMPARE(r.Fenetre.windowTitle(), titre);
     QCOMPARE(avant, QString(base ? "Old base" : "Old project"));
     QVERIFY(!lectureSeule);
     QVERIFY(!r.Fenetre.EditionEnAttente());
