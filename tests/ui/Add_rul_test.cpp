@@ -176,26 +176,6 @@ private slots:
                                          TBoutons::OuiNon}}));
         QCOMPARE(Fenetre->isVisible(), ouverte);
     }
-
-    // Closed with rules, the rules commands come on; "Inference" only with
-    // data to reason on.
-    void ClosingSwitchesTheRulesCommands_data() {
-        QTest::addColumn<int>("nbFaits");
-        QTest::addColumn<bool>("inference");
-        QTest::newRow("with data") << 2 << true;
-        QTest::newRow("without data") << 0 << false;
-    }
-    void ClosingSwitchesTheRulesCommands() {
-        QFETCH(int, nbFaits);
-        QFETCH(bool, inference);
-        Etat.Faits.NbFaits = nbFaits;
-        C<QAction>("Close1")->trigger();
-        QVERIFY(Journal.Messages.empty());
-        QVERIFY(!Fenetre->isVisible());
-        const TEtatCommandes& c = Etat.Commandes;
-        QVERIFY(c.BoutonRegles && c.VoirRegles && c.SupprimerRegles && c.ModifierRegles);
-        QCOMPARE(c.MenuInference, inference);
-    }
 };
 
 QTEST_MAIN(AjoutReglesTest)

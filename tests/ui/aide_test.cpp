@@ -10,7 +10,6 @@
 #include "support/outils.h"
 #include "support/parcours.h"
 #include "ui/Aide.h"
-#include "ui/Menu_ex.h"
 
 using namespace veridane;
 using veridane::test::CliqueLigne;
@@ -36,8 +35,6 @@ private slots:
     void Recherche_data();
     void Recherche();
     void ClicSurUnResultat();
-    void AideDuProgramme_data();
-    void AideDuProgramme();
 };
 
 void TestAide::ContexteDuWidget() {
@@ -59,8 +56,6 @@ void TestAide::PagesDesContextes_data() {
     QTest::addColumn<int>("contexte");
     QTest::addColumn<QString>("page");
     QTest::newRow("main window") << 1 << "main.html";
-    QTest::newRow("observation list") << 24 << "observations.html";
-    QTest::newRow("eraser") << 28 << "eraser.html";
     QTest::newRow("unknown number") << 99 << "index.html";
     QTest::newRow("none") << 0 << "index.html";
 }
@@ -120,7 +115,6 @@ void TestAide::Recherche_data() {
     QTest::newRow("every word must be there") << "observation scroll"
                                               << QStringList{"Removing observations"};
     QTest::newRow("tag names are not text") << "href" << QStringList{"No page holds these words"};
-    QTest::newRow("nothing typed") << "   " << QStringList{"No page holds these words"};
 }
 
 void TestAide::Recherche() {
@@ -146,54 +140,6 @@ void TestAide::ClicSurUnResultat() {
     QTest::keyClick(aide.findChild<QLineEdit*>("MotsCles"), Qt::Key_Return);
     CliqueLigne(aide.findChild<QListWidget*>("Resultats"), 1);
     QCOMPARE(aide.PageCourante(), QString("observations.html"));
-}
-
-// The program's own pages: F1 on the main window and on its observation
-// list, the "&Index" and "&Research" commands.
-void TestAide::AideDuProgramme_data() {
-    QTest::addColumn<QString>("geste");
-    QTest::addColumn<QString>("page");
-    QTest::newRow("F1 on the main window") << "F1 window" << "main.html";
-    QTest::newRow("F1 on the observation list") << "F1 list" << "observations.html";
-    QTest::newRow("Index") << "Index1" << "index.html";
-    QTest::newRow("About's page from its window") << "F1 about" << "about.html";
-}
-
-void TestAide::AideDuProgramme() {
-    QFETCH(QString, geste);
-    QFETCH(QString, page);
-    TDialoguesJournal journal;
-    TMenuExpert menu(journal);
-    menu.show();
-    TProjetDemo demo;
-    journal.Fichiers.push_back(demo.Projet());
-    TParcours ouverture;
-    ouverture.Puis("Abstract of the project", geste::Clique("OK"));
-    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
-    auto* liste = menu.findChild<QListWidget*>("EtatBase");
-    if (geste == "F1 window") {
-        QTest::keyClick(&menu, Qt::Key_F1);
-    } else if (geste == "F1 list") {
-        QTest::keyClick(liste, Qt::Key_F1);
-    } else if (geste == "F1 about") {
-        TParcours apropos;
-        apropos.Puis("About", [](QWidget& fenetre) {
-            QTest::keyClick(&fenetre, Qt::Key_F1);
-            QTest::keyClick(&fenetre, Qt::Key_Escape);
-        });
-        QVERIFY2(apropos.Choisit(menu, "N2"), qPrintable(apropos.Erreur()));
-    } else {
-        Action(menu, qPrintable(geste))->trigger();
-    }
-    QVERIFY(menu.Aide().isVisible());
-    QCOMPARE(menu.Aide().PageCourante(), page);
-    QVERIFY(!menu.Aide().findChild<QWidget*>("PanneauRecherche")->isVisible());
-    // The key was taken by the help, the selection did not move.
-    QCOMPARE(liste->currentRow(), 0);
-
-    Action(menu, "Research1")->trigger();
-    QVERIFY(menu.Aide().findChild<QWidget*>("PanneauRecherche")->isVisible());
-    QVERIFY(!menu.Aide().Cherche("observation").isEmpty());
 }
 
 QTEST_MAIN(TestAide)

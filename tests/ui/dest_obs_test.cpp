@@ -72,12 +72,8 @@ private slots:
     void MenuAndScrollBarMove_data() {
         QTest::addColumn<QStringList>("commandes");
         QTest::addColumn<QString>("etiquette");
-        QTest::newRow("last") << QStringList{"Last1"} << No(3, ": 2 data");
         QTest::newRow("next stops at the last") << QStringList{"Last1", "Next1"} << No(3, ": 2 data");
-        QTest::newRow("previous") << QStringList{"Last1", "Previous1"} << No(2, " is empty");
-        QTest::newRow("first") << QStringList{"Last1", "First1"} << No(1, ": 3 data");
         QTest::newRow("previous stops at the first") << QStringList{"First1", "Previous1"} << No(1, ": 3 data");
-        QTest::newRow("next") << QStringList{"First1", "Next1", "Next1"} << No(3, ": 2 data");
         QTest::newRow("scroll bar") << QStringList{"First1", "Right"} << No(2, " is empty");
     }
     void MenuAndScrollBarMove() {

@@ -1,5 +1,6 @@
-// The small windows and the Qt dialogs: texts, buttons and what each button
-// answers.
+// The small windows and the Qt dialogs: the file filter each pattern
+// chooses, what each button of "New project" answers, the status line's
+// gauge.
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -22,33 +23,20 @@ Q_DECLARE_METATYPE(veridane::TChoixNouveauProjet)
 class TestFenetres : public QObject {
     Q_OBJECT
 private slots:
-    void FiltresDesDialogues();
     void FiltreDuMotif_data();
     void FiltreDuMotif();
     void ReponsesPrevues();
-    void NouveauProjetTextes();
     void NouveauProjetBoutons_data();
     void NouveauProjetBoutons();
-    void APropos();
     void Progression();
 };
-
-void TestFenetres::FiltresDesDialogues() {
-    QCOMPARE(TDialoguesQt::FiltresOuverture(),
-             (QStringList{"Project (*.exp)", "File of rules (*.rul)", "Data base (*.dta)", "Data dictionnary (*.dic)",
-                          "Text file (*.txt)", "All files (*.*)"}));
-    QCOMPARE(TDialoguesQt::FiltresEnregistrement(), (QStringList{"Project (*.exp)", "Data base (*.dta)"}));
-}
 
 void TestFenetres::FiltreDuMotif_data() {
     QTest::addColumn<bool>("enregistrer");
     QTest::addColumn<QString>("motif");
     QTest::addColumn<QString>("filtre");
-    QTest::newRow("open project") << false << "*.exp" << "Project (*.exp)";
     QTest::newRow("open rules") << false << "*.rul" << "File of rules (*.rul)";
-    QTest::newRow("open data base") << false << "*.dta" << "Data base (*.dta)";
     QTest::newRow("upper-case pattern") << false << "*.RUL" << "File of rules (*.rul)";
-    QTest::newRow("save project") << true << "*.exp" << "Project (*.exp)";
     QTest::newRow("save data base") << true << "*.dta" << "Data base (*.dta)";
     QTest::newRow("unknown pattern") << true << "*.xyz" << "Project (*.exp)";
     QTest::newRow("save printout") << true << "*.pdf" << "PDF file (*.pdf)";
@@ -73,23 +61,6 @@ void TestFenetres::ReponsesPrevues() {
     QCOMPARE(dialogues.ChoisitFichierAEnregistrer("*.exp"), std::optional<std::string>());
     QVERIFY(dialogues.ReponsesSuivantes.empty());
     QVERIFY(dialogues.FichiersSuivants.empty());
-}
-
-void TestFenetres::NouveauProjetTextes() {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TNewPro dialogue(etat, journal);
-    QCOMPARE(dialogue.windowTitle(), QString("New project"));
-    QCOMPARE(dialogue.property("contexteAide").toInt(), 2);
-    QStringList textes;
-    for (QLabel* etiquette : dialogue.findChildren<QLabel*>()) textes.append(etiquette->text());
-    QCOMPARE(textes, (QStringList{"For the creation of a new project, you can:",
-                                  "  - create a new dictionary and a new rules base,",
-                                  "  - create a project with an existing rules base.",
-                                  "Press [F1] to get Help context"}));
-    QStringList boutons;
-    for (QPushButton* bouton : dialogue.findChildren<QPushButton*>()) boutons.append(bouton->text());
-    QCOMPARE(boutons, (QStringList{"Create a new dictionary", "Link project with a rules base", "Cancel"}));
 }
 
 void TestFenetres::NouveauProjetBoutons_data() {
@@ -128,19 +99,6 @@ void TestFenetres::NouveauProjetBoutons() {
     QCOMPARE(dialogue.Choix(), choix);
     QCOMPARE(dialogue.result(), resultat);
     QVERIFY(!dialogue.isVisible());
-}
-
-void TestFenetres::APropos() {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TAboutBox boite(etat, journal);
-    QCOMPARE(boite.windowTitle(), QString("About"));
-    QCOMPARE(boite.property("contexteAide").toInt(), 37);
-    QCOMPARE(boite.findChild<QLabel*>("Version")->text(), QString("Version 1.0"));
-    boite.show();
-    boite.findChild<QPushButton*>("OKButton")->click();
-    QVERIFY(!boite.isVisible());
-    QCOMPARE(boite.result(), int(QDialog::Accepted));
 }
 
 void TestFenetres::Progression() {

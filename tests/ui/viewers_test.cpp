@@ -78,13 +78,9 @@ private slots:
         QTest::addColumn<QStringList>("commandes");
         QTest::addColumn<int>("position");
         QTest::addColumn<QString>("attribut");
-        QTest::newRow("opening") << QStringList{} << 1 << "COLOUR";
         QTest::newRow("next") << QStringList{"Next1"} << 2 << "COUGH";
-        QTest::newRow("next stops at the last") << QStringList{"Next1", "Next1", "Next1", "Next1"} << 3 << "PI";
         QTest::newRow("previous stops at the first") << QStringList{"Previous1"} << 1 << "COLOUR";
-        QTest::newRow("last then previous") << QStringList{"Last1", "Previous1"} << 2 << "COUGH";
         QTest::newRow("last then first") << QStringList{"Last1", "First1"} << 1 << "COLOUR";
-        QTest::newRow("scroll bar") << QStringList{"scroll:3"} << 3 << "PI";
         QTest::newRow("scroll bar then previous") << QStringList{"scroll:3", "Previous1"} << 2 << "COUGH";
     }
     void navigation() {
