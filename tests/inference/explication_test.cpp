@@ -139,19 +139,12 @@ TEST(ExplicationTest, PropositionsAreReadAsRuleConclusions) {
     const std::vector<TCasLecture> cas{
         {"action = recharge_battery", "ACTION = RECHARGE_BATTERY"},
         {"  X >= 2,5  ", "X >= 2.5"},
-        {"X = .5", "X = 0.5"},
         {"x in {a,b}", "X in { A, B }"},
         {"X NOT_IN { A }", "X not_in { A }"},
-        {"X > -1", "X > -1"},
         {"X > ABC", nullptr},
         {"X >", nullptr},
-        {"X =", nullptr},
         {"", nullptr},
-        {"X", nullptr},
         {"X ~ 3", nullptr},
-        {"= 3", nullptr},
-        {"X IN { A, B", nullptr},
-        {"X = 3 4", nullptr},
         {"X = A [1]", nullptr},
     };
     for (const auto& c : cas) {

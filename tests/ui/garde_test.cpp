@@ -1,7 +1,6 @@
-// The main window when a file or the program fails, walked through its menus
-// and message boxes: a project whose rules file ends in a damaged rule opens
-// with the reader's messages and the rules before it, and the person goes on
-// to save a sound project; a save that meets a fault of the program itself
+// The main window when the program fails, walked through its menus and
+// message boxes (damaged files are walked in parcours_test): a save that
+// meets a fault of the program itself
 // (a write that throws) ends in a warning that names the command and the
 // project file, the project, its files and the window stay as they were,
 // and the next save works.
@@ -36,46 +35,8 @@ QMap<QString, QByteArray> Contenus(const QDir& repertoire) {
 class TestGarde : public QObject {
     Q_OBJECT
 private slots:
-    void ProjetAuFichierDeReglesAbime();
     void UneFauteDuProgrammePendantUneSauvegarde();
 };
-
-void TestGarde::ProjetAuFichierDeReglesAbime() {
-    TProjetDemo demo;
-    {
-        // The last rule's text ends right after IN, and the count says 44.
-        QFile regles(demo.Repertoire().filePath("car.rul"));
-        QVERIFY(regles.open(QIODevice::ReadOnly));
-        QByteArray texte = regles.readAll().replace("Number of rules: 43;", "Number of rules: 44;");
-        regles.close();
-        QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        regles.write(texte + "# Rule 44\r\nIF A = 1; AND C IN\r\n");
-    }
-    TMenuExpert menu;
-    menu.show();
-    TParcours ouverture;
-    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
-        .Puis("Error in the rule 44: THEN not found", Clique("OK"))
-        .Puis("43 rules extracted, 44 expected rules", Clique("OK"))
-        .Puis("Abstract of the project", Clique("OK"));
-    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
-    QCOMPARE(menu.Etat().Base.NbRegles, 43);
-    QVERIFY(Utilisable(menu, "Viewrules1"));
-    QVERIFY(Utilisable(menu, "Forwardchaining1"));
-
-    // The person saves the project under a new name and opens it again: the
-    // 43 rules come back with no message (a message box that no answer
-    // expects fails the journey).
-    const QString repare = demo.Repertoire().filePath("repaired.exp");
-    TParcours sauvegarde;
-    sauvegarde.Puis("QFileDialog", NommeFichier(repare)).Puis("Change commentary of the project", Clique("OK"));
-    QVERIFY2(sauvegarde.Choisit(menu, "Saveprojectas1"), qPrintable(sauvegarde.Erreur()));
-    TParcours reouverture;
-    reouverture.Puis("QFileDialog", NommeFichier(repare)).Puis("Abstract of the project", Clique("OK"));
-    QVERIFY2(reouverture.Choisit(menu, "Openproject1"), qPrintable(reouverture.Erreur()));
-    QCOMPARE(menu.Etat().Base.NbRegles, 43);
-    QCOMPARE(menu.windowTitle(), QString("Veridane - repaired.EXP"));
-}
 
 void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
     TProjetDemo demo;
