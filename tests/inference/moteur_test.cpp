@@ -178,47 +178,6 @@ TEST(MoteurTest, RulesBelowTheCriticalValueAreSetAsideUntouched) {
     EXPECT_FALSE(regles[1].Premisses[0].Validee);
 }
 
-TEST(MoteurTest, RunStateAndPremiseRecords) {
-    auto observation = Faits({"X = 1", "Y = 3"});
-    observation[1].Certitude = 4;
-    observation[1].Precision = 2;
-    TRun run({R({"X = 1", "Y > 2"}, "A NOT_IN { P }"), R({"Y = 9", "X = 1"}, "B = 1"), R({"Z = 1"}, "C = 1")},
-             observation);
-    const auto& etat = run.Moteur.EtatPremisses();
-    ASSERT_EQ(etat.size(), 3u);
-    EXPECT_EQ(etat[0], (std::vector<TNumeroDeRegle>{{0, 6, 6}, {1, 4, 2}}));
-    EXPECT_EQ(etat[1], (std::vector<TNumeroDeRegle>{{0, 0, 0}, {1, 6, 6}}));  // abandoned, second still tested
-    EXPECT_EQ(etat[2], (std::vector<TNumeroDeRegle>{{0, 0, 0}}));
-    EXPECT_TRUE(run.Regles[0].Declenchee);
-    EXPECT_EQ(run.Regles[0].NbPremissesRestantes, 0);
-    EXPECT_TRUE(run.Regles[1].Declenchee);
-    EXPECT_EQ(run.Regles[1].NbPremissesRestantes, 1);
-    EXPECT_FALSE(run.Regles[1].Premisses[0].Validee);
-    EXPECT_TRUE(run.Regles[1].Premisses[1].Validee);
-    EXPECT_FALSE(run.Regles[2].Declenchee);
-
-    ASSERT_EQ(run.Moteur.FaitsDeduits().size(), 1u);
-    const auto& deduit = run.Moteur.FaitsDeduits()[0];
-    EXPECT_EQ(PropEnChaine(deduit), "A not_in { P }");
-    EXPECT_EQ(deduit.Certitude, DegreCertain);
-    EXPECT_EQ(deduit.Precision, DegreCertain);
-    EXPECT_FALSE(deduit.Validee);
-}
-
-TEST(MoteurTest, DeducedDatumKeepsAValueListOnlyForASet) {
-    auto conclusion = P("A = RED");
-    conclusion.Liste.push_back({"LEFTOVER"});
-    conclusion.Validee = true;
-    conclusion.Certitude = 0;
-    TRegle regle = R({"X = 1"}, "A = RED");
-    regle.Conclusion = conclusion;
-    TRun run({regle}, Faits({"X = 1"}));
-    ASSERT_EQ(run.Moteur.FaitsDeduits().size(), 1u);
-    EXPECT_TRUE(run.Moteur.FaitsDeduits()[0].Liste.empty());
-    EXPECT_FALSE(run.Moteur.FaitsDeduits()[0].Validee);
-    EXPECT_EQ(run.Moteur.FaitsDeduits()[0].Certitude, DegreCertain);
-}
-
 TEST(MoteurTest, KnownConclusionsFollowEquivalence) {
     auto zeroNegatif = P("A = 0");
     zeroNegatif.Reel = -0.0;
@@ -276,13 +235,10 @@ TEST(MoteurTest, StopEndsTheRunAtTheEndOfTheLevel) {
     const std::vector<CasArret> cas{
         {"at the first firing", TGenre::Declenchement, 1, 1, {{1}},
          {"level 1", "fired 1 #1", "deduced A = 1 #1 /2", "end level", "end"}},
-        {"at the first deduction", TGenre::Deduction, 1, 1, {{1}},
-         {"level 1", "fired 1 #1", "deduced A = 1 #1 /2", "end level", "end"}},
         {"at the gauge of rule 2: rule 2 is still tested", TGenre::Progression, 1, 1, {{1, 2}},
          suite({"end"})},
         {"at the start of level 2", TGenre::Niveau, 2, 2, {{1, 2}, {}},
          suite({"level 2", "end level", "end"})},
-        {"at the end of level 1", TGenre::FinNiveau, 1, 1, {{1, 2}}, suite({"end"})},
         {"in a pump of level 2", TGenre::Pompe, 2, 0, {{1, 2}, {}},
          suite({"level 2", "end level", "end"})},
     };
