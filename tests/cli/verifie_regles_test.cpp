@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <clocale>
-#include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <stdexcept>
@@ -126,19 +124,6 @@ TEST(DialoguesConsoleTest, PrintsOneUtf8LinePerBox) {
     EXPECT_EQ(sortie.str(), "warning: Temp\xC3\xA9rature \xE2\x82\xAC \ninformation: done\nquestion: Save ?\n");
     EXPECT_EQ(dialogues.NbAvertissements(), 1);
     EXPECT_FALSE(dialogues.ChoisitFichierAOuvrir("*.rul"));
-}
-
-TEST(SeparateurDecimalTest, LeavesNumbersReadTheCWay) {
-    const char separateur = SeparateurDecimalDuSysteme();
-    EXPECT_TRUE(separateur == '.' || separateur == ',');
-    EXPECT_STREQ(std::localeconv()->decimal_point, ".");
-    EXPECT_EQ(std::strtod("0.5", nullptr), 0.5);
-}
-
-TEST(ExtensionDeTest, TakesTheLastPointOfTheName) {
-    EXPECT_EQ(ExtensionDe("dir.v2/flu.rul"), ".RUL");
-    EXPECT_EQ(ExtensionDe("dir.v2/flu"), "");
-    EXPECT_EQ(ExtensionDe("a.b.Dta"), ".DTA");
 }
 
 }  // namespace

@@ -190,6 +190,11 @@ const std::string SansAttributConclusion = AvecTete("If A = 1 Then , [0.5];");
 const std::string OperateurConclusion = AvecTete("If A = 1 Then B == 2 [0.5];");
 const std::string SansCrochet = AvecTete("If A = 1 Then B = 2 0.5;");
 const std::string PrioriteMoinsUn = AvecTete("If A = 1 Then B = 2 [-1];");
+// A rule text that ends right after IN or NOT_IN: the set reader must not
+// step past the end of the text.
+const std::string FinSurNotIn = AvecTete("; IF X NOT_IN");
+const std::string FinSurIn = AvecTete("IF A = 1; AND C IN");
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessagesLecture,
     ::testing::Values(
@@ -220,6 +225,12 @@ INSTANTIATE_TEST_SUITE_P(
                    DicoUneRegle},
         CasLecture{"PriorityMinusOne", PrioriteMoinsUn.c_str(), nullptr,
                    {"Error in rule 2: priority degree incorrect", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnNotIn", FinSurNotIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnInAfterAnd", FinSurIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
                    DicoUneRegle},
         CasLecture{"FileNotFound", nullptr, "A = 1 ;\r\n", {"File of rules not found"}, {}, {"A = 1"}},
         CasLecture{"BlankLineBeforeCount", "#Head\r\n   \r\nNumber of rules: 1;\r\nIf A = 1 Then B = 2 [1];\r\n",

@@ -71,35 +71,6 @@ class NavigateurReglesTest : public QObject {
 private slots:
     void init() { Journal = TDialoguesJournal{}; }
 
-    // The three browsers differ only by their data.
-    void BrowserKinds_data() {
-        QTest::addColumn<int>("genre");
-        QTest::addColumn<QString>("titreInitial");
-        QTest::addColumn<QString>("mot");
-        QTest::addColumn<QString>("action");
-        QTest::newRow("chooser") << 0 << "Rules base Editor" << "Belief degree" << "Select rule";
-        QTest::newRow("viewer") << 1 << "Rules base Viewer" << "Priority degree" << "";
-        QTest::newRow("eraser") << 2 << "Rules  Eraser" << "Belief degree" << "Remove rule";
-    }
-    void BrowserKinds() {
-        QFETCH(int, genre);
-        QFETCH(QString, titreInitial);
-        QFETCH(QString, mot);
-        QFETCH(QString, action);
-        TEtatVeridane etat = EtatDeRegles(2);
-        etat.Base.Regles[0].Priorite = 0.75;
-        std::unique_ptr<TNavigateurRegles> fenetre;
-        if (genre == 0) fenetre = std::make_unique<TSelectRul>(etat, Journal);
-        if (genre == 1) fenetre = std::make_unique<TViewRul>(etat, Journal);
-        if (genre == 2) fenetre = std::make_unique<TRemovRul>(etat, Journal);
-        QCOMPARE(fenetre->windowTitle(), titreInitial);
-        fenetre->Initialise();
-        QCOMPARE(fenetre->windowTitle(), QString("Rules base Viewer: 2 rules"));
-        QCOMPARE(Texte(*fenetre), QString("Rule number 1: %1 = 75%\nIf T = 38.5\nThen RULE = 1").arg(mot));
-        auto* bouton = fenetre->findChild<QPushButton*>("BoutonAction");
-        QCOMPARE(bouton ? bouton->text() : QString(), action);
-    }
-
     // The menu commands, their tool buttons and the scroll bar move through
     // the rules; each opening starts from the first.
     void Navigation() {

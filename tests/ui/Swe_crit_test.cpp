@@ -99,9 +99,6 @@ void SweCritTest::intervallesDeLaDemo() {
         QCOMPARE(Colonne(tableau, 0), QStringList({"[0, 0.5]", "(0.5, 0.6]", "(0.6, 0.8]", "(0.8, 0.9]", "(0.9, 1]"}));
         QCOMPARE(Colonne(tableau, 1), QStringList({"43", "37", "29", "21", "10"}));
         QCOMPARE(Colonne(tableau, 2), QStringList({"9", "9", "8", "7", "3"}));
-        QCOMPARE(Colonne(tableau, 5), QStringList({"", "", "- COLD_START = NO", "- BATTERY_CONDITION = SOUND",
-                                                    "- IMMOBILISER = RELEASED\n- DRAIN = LIGHTS\n"
-                                                    "- DIAGNOSIS = BATTERY_DRAINED\n- ACTION = RECHARGE_BATTERY"}));
         QCOMPARE(Hauteurs(fenetre), QList<int>({9, 9, 8, 7, 3}));
         // The interval of the critical value in force is shown, not chosen.
         QCOMPARE(tableau->selectionModel()->selectedRows().first().row(), 0);

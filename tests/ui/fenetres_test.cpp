@@ -25,7 +25,6 @@ class TestFenetres : public QObject {
 private slots:
     void FiltreDuMotif_data();
     void FiltreDuMotif();
-    void ReponsesPrevues();
     void NouveauProjetBoutons_data();
     void NouveauProjetBoutons();
     void Progression();
@@ -49,18 +48,6 @@ void TestFenetres::FiltreDuMotif() {
     QStringList filtres =
         enregistrer ? TDialoguesQt::FiltresEnregistrement(motif.toStdString()) : TDialoguesQt::FiltresOuverture();
     QCOMPARE(TDialoguesQt::FiltreDuMotif(filtres, motif.toStdString()), filtre);
-}
-
-void TestFenetres::ReponsesPrevues() {
-    TDialoguesQt dialogues;
-    dialogues.ReponsesSuivantes = {TReponse::Annuler, TReponse::Non};
-    dialogues.FichiersSuivants = {std::string("/tmp/a.exp"), std::nullopt};
-    QCOMPARE(dialogues.Demande("Current project has changed, save it?", true), TReponse::Annuler);
-    QCOMPARE(dialogues.Demande("Do you want to quit Veridane ?"), TReponse::Non);
-    QCOMPARE(dialogues.ChoisitFichierAOuvrir("*.exp"), std::optional<std::string>("/tmp/a.exp"));
-    QCOMPARE(dialogues.ChoisitFichierAEnregistrer("*.exp"), std::optional<std::string>());
-    QVERIFY(dialogues.ReponsesSuivantes.empty());
-    QVERIFY(dialogues.FichiersSuivants.empty());
 }
 
 void TestFenetres::NouveauProjetBoutons_data() {

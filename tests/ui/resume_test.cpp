@@ -1,5 +1,4 @@
-// The abstracts window: what it shows after an opening, and how an edit is
-// taken over by "OK" only. Saving a commentary and reading it back is walked
+// The abstracts window: an edit is taken over by "OK" only. Saving a commentary and reading it back is walked
 // in parcours_test.
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -57,38 +56,10 @@ TParcours::TGeste Remplace(const QString& texte) {
 class TestResume : public QObject {
     Q_OBJECT
 private slots:
-    void MontreProjet_data();
-    void MontreProjet();
     void OKPrendLeTexte_data();
     void OKPrendLeTexte();
     void FermetureParLeCadre();
 };
-
-void TestResume::MontreProjet_data() {
-    QTest::addColumn<bool>("avecListeProjet");
-    QTest::addColumn<QString>("texte");
-    QTest::newRow("the project's own commentary") << true << "Project line";
-}
-
-void TestResume::MontreProjet() {
-    QFETCH(bool, avecListeProjet);
-    QFETCH(QString, texte);
-    TResume r;
-    r.Etat.Base.CommentairesRegles = Lignes({"Rules line 1", "Rules line 2"});
-    if (avecListeProjet) r.Etat.Projet.CommentairesProjet = Lignes({"Project line"});
-    QString vu;
-    bool lectureSeule = false;
-    QVERIFY(r.MontreProjet([&](QWidget&) {
-        vu = r.Texte();
-        lectureSeule = r.Boite()->isReadOnly();
-        // Typing changes nothing; Enter is "OK", which takes nothing over.
-        TapeTexte(r.Boite(), "typed");
-        QTest::keyClick(r.Boite(), Qt::Key_Return);
-    }));
-    QCOMPARE(vu, texte);
-    QVERIFY(lectureSeule);
-    QCOMPARE(r.Etat.Projet.CommentairesProjet.has_value(), avecListeProjet);
-}
 
 void TestResume::OKPrendLeTexte_data() {
     QTest::addColumn<bool>("base");
