@@ -55,23 +55,8 @@ void DoubleCliquePremiere(QWidget& fenetre) {
 class TestVerifBase : public QObject {
     Q_OBJECT
 private slots:
-    void OffertDesQueLaBaseTientUneRegle();
     void FiltreOuvreLaRegleEtVerifieDeNouveau();
 };
-
-void TestVerifBase::OffertDesQueLaBaseTientUneRegle() {
-    TFenetreTest f;
-    f.Menu.show();
-    QVERIFY(!Utilisable(f.Menu, "Verifythebase1"));
-    TProjetDemo demo;
-    QVERIFY2(f.OuvreDemo(demo), qPrintable(f.Parcours.Erreur()));
-    QVERIFY(Utilisable(f.Menu, "Verifythebase1"));
-    // After a separator, last of its menu.
-    const QList<QAction*> items = f.Menu.findChild<QMenu*>("Rulesbase1")->actions();
-    QCOMPARE(items.size(), 6);
-    QVERIFY(items[4]->isSeparator());
-    QCOMPARE(items[5]->text(), QString("Verify the &base"));
-}
 
 void TestVerifBase::FiltreOuvreLaRegleEtVerifieDeNouveau() {
     TFenetreTest f;
