@@ -33,6 +33,23 @@ cmake -S "$copie" -B "$build" -G Ninja >/dev/null || exit 2
 journal="${MUTANTS_DIR:-$racine/build-mutants}/mutants.log"
 : > "$journal"
 
+# Every pattern must still be in its file before anything is built: a list
+# that a change of the code left behind stops the run at once.
+python3 - "$liste" "$copie" "$filtre" <<'PY' || exit 2
+import sys
+liste, copie, filtre = sys.argv[1:4]
+perdus = 0
+for ligne in open(liste, encoding='latin-1'):
+    ligne = ligne.rstrip('\n')
+    if ligne.lstrip().startswith('#') or ' @@ ' not in ligne or filtre not in ligne:
+        continue
+    fichier, motif = ligne.split(' @@ ')[:2]
+    if motif not in open(copie + '/' + fichier, encoding='latin-1').read():
+        print('!! pattern not found: ' + ligne)
+        perdus += 1
+sys.exit(1 if perdus else 0)
+PY
+
 # The test programs named by the list, built once unchanged: each must pass
 # before a fault can count as killed.
 programmes=$(grep -v '^\s*#' "$liste" | grep '@@' | awk -F' @@ ' '{print $4}' | tr ' ' '\n' | sort -u)
