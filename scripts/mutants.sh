@@ -27,6 +27,11 @@ filtre="${1:-}"
 mkdir -p "$copie"
 find "$copie" -mindepth 1 -maxdepth 1 ! -name build -exec rm -rf {} +
 tar -C "$racine" --exclude='./build*' --exclude=./.git --exclude=./out -cf - . | tar -C "$copie" -xf -
+# The files the list changes are made newer than anything built from them:
+# the copy keeps the times of the working tree, older than the objects of a
+# run that stopped with a fault still built in, and ccache makes the
+# rebuild of the sound text cheap.
+grep -v '^\s*#' "$liste" | grep ' @@ ' | awk -F' @@ ' '{print $1}' | sort -u | (cd "$copie" && xargs touch)
 # The ordinary build type, so that the first build of the copy takes the
 # objects ccache keeps from the ordinary build.
 cmake -S "$copie" -B "$build" -G Ninja >/dev/null || exit 2
