@@ -161,15 +161,6 @@ TEST_F(DictionnaireTest, CompileDicoAddsOnlyTheFirstNbReglesRules) {
     EXPECT_EQ(base.Dictionnaire[0].Certitude, DegreNul);
 }
 
-TEST_F(DictionnaireTest, RuleFactMissingFromTheFileIsAddedBack) {
-    std::string chemin = Ecrit("main.rul", "Number of rules: 1;\r\nIf A = 1 Then B = 2 [0.5];\r\n");
-    Ecrit("main.dic", "A = 1 ;\r\n");
-    TBaseConnaissances base;
-    base.Vide();
-    OuvrirFR(base, chemin, Commandes, Dialogues, Progression);
-    EXPECT_EQ(Entrees(base), (std::vector<std::string>{"A = 1", "B = 2"}));
-}
-
 TEST(DecortiqueDicoTest, AddsOnceAndNamesTheCounterInMessages) {
     TBaseConnaissances base;
     base.Vide();

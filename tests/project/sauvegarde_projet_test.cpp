@@ -147,10 +147,8 @@ TEST_F(CycleProjet, QuitAsksToSaveWhatChanged) {
     const Cas cas[] = {
         {Aucune, TReponse::Oui, "", true, false},
         {Base, TReponse::Oui, baseChangee.c_str(), true, true},
-        {Base, TReponse::Non, baseChangee.c_str(), true, false},
         {Base, TReponse::Annuler, baseChangee.c_str(), false, false},
         {Regles, TReponse::Oui, projetChange.c_str(), true, true},
-        {Regles, TReponse::Non, projetChange.c_str(), true, false},
         {Regles, TReponse::Annuler, projetChange.c_str(), false, false},
         {SansNom, TReponse::Non, nonSauve.c_str(), true, false},
         {SansNom, TReponse::Annuler, nonSauve.c_str(), false, false},
