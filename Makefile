@@ -102,7 +102,7 @@ bench:
 # make mutants: the share of the curated faults of tests/mutants.txt that
 # the tests notice, each fault applied alone to a copy of the tree in
 # build-mutants (see docs/testing.md). Not part of make test: it takes
-# about half an hour.
+# about ten minutes on a warm ccache.
 .PHONY: mutants
 mutants: deps
 	nice -n 19 bash scripts/mutants.sh $(MUTANTS_FILTER)
