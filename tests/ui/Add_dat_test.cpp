@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/etat.h"
@@ -18,7 +18,6 @@
 #include "ui/Conversion.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 

@@ -9,14 +9,13 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Add_rul.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 

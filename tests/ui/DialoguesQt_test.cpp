@@ -5,11 +5,10 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "ui/DialoguesQt.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 Q_DECLARE_METATYPE(TBoutons)
 Q_DECLARE_METATYPE(TReponse)

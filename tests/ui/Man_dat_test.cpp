@@ -13,7 +13,7 @@
 #include <QtTest>
 #include <memory>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/etat.h"
@@ -22,7 +22,6 @@
 #include "ui/Man_dat.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 

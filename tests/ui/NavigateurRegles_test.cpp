@@ -13,7 +13,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/etat.h"
@@ -23,7 +23,6 @@
 #include "ui/View_rul.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 

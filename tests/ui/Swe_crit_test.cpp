@@ -16,7 +16,7 @@
 #include <functional>
 #include <memory>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "support/outils.h"
 #include "project/cycle_projet.h"
@@ -24,7 +24,6 @@
 #include "ui/Swe_crit.h"
 
 using namespace veridane;
-using veridane::test::Controle;
 
 namespace {
 

@@ -121,42 +121,12 @@ const std::vector<TLigneRecue> ImpressionGrippe{
 class TreeTest : public QObject {
     Q_OBJECT
 private slots:
-    void deuxZones();
     void impressionEchouee_data();
     void impressionEchouee();
     void sautsDePage_data();
     void sautsDePage();
     void pdfSurPlusieursPages();
 };
-
-void TreeTest::deuxZones() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    QStringList vu;
-    auto lit = [&](QWidget& fenetre) {
-        vu << Lignes(arbre.Niveau0()) << Lignes(arbre.Niveaux());
-        vu << QString::number(arbre.Niveau0()->isReadOnly() && arbre.Niveaux()->isReadOnly());
-        geste::Utilise("Close1")(fenetre);
-    };
-    TParcours premiere;
-    premiere.Puis("Tree of reasoning", lit);
-    QVERIFY2(premiere.Execute([&] { arbre.Ouvre(); }), qPrintable(premiere.Erreur()));
-    QCOMPARE(vu, (QStringList{"Level 0", " TEMPERATURE = 39.5", " COUGH = YES", " AGE = 70", "Level 1",
-                              "  Rule 1 -> FEVER = YES", "  Rule 3 -> RISK = HIGH", "Level 2",
-                              "  Rule 2 -> DIAGNOSIS = FLU", "Level 3", "  Rule 4 -> TREATMENT in { REST, ANTIVIRAL }",
-                              "1"}));
-
-    // A new opening shows the reasoning of the latest run only.
-    banc.Infere(2);
-    vu.clear();
-    TParcours seconde;
-    seconde.Puis("Tree of reasoning", lit);
-    QVERIFY2(seconde.Execute([&] { arbre.Ouvre(); }), qPrintable(seconde.Erreur()));
-    QCOMPARE(vu, (QStringList{"Level 0", " RASH = YES", " SYMPTOMS in { ITCH, SPOTS }", "Level 1",
-                              "  Rule 5 -> DIAGNOSIS = MEASLES", "1"}));
-}
 
 // "&Print" asks first, then reports how the job went.
 void TreeTest::impressionEchouee_data() {

@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "support/outils.h"
 #include "project/cycle_projet.h"
@@ -17,15 +17,8 @@
 #include "ui/Man_dat.h"
 
 using namespace veridane;
-using veridane::test::Controle;
 
 namespace {
-
-QStringList Lignes(QListWidget* liste) {
-    QStringList lignes;
-    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
-    return lignes;
-}
 
 void Clic(QWidget& fenetre, const char* bouton) {
     QTest::mouseClick(Controle<QPushButton>(fenetre, bouton), Qt::LeftButton);

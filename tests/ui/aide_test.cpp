@@ -5,15 +5,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "controles.h"
 #include "core/journal.h"
 #include "support/outils.h"
 #include "support/parcours.h"
 #include "ui/Aide.h"
 
 using namespace veridane;
-using veridane::test::CliqueLigne;
-using veridane::test::Tape;
 
 namespace {
 

@@ -8,14 +8,13 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/cycle_projet.h"
 #include "ui/Dest_obs.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 

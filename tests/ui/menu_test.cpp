@@ -72,7 +72,6 @@ class TestMenu : public QObject {
 private slots:
     void EtatDeDemarrage();
     void DemarrageAChaqueAffichage();
-    void OuvertureDuProjetDemo();
     void ClicSurUneObservation();
     void FenetresDesCommandes_data();
     void FenetresDesCommandes();
@@ -107,22 +106,6 @@ void TestMenu::DemarrageAChaqueAffichage() {
     QVERIFY(f.Liste("EtatBase")->isHidden());
     QVERIFY(f.Menu.Etat().Faits.Observations.empty());
     QVERIFY(f.Menu.Etat().Base.Regles.empty());
-}
-
-void TestMenu::OuvertureDuProjetDemo() {
-    TProjetDemo demo;
-    TFenetreTest f;
-    QVERIFY(f.OuvreDemo(demo));
-    // The lists and captions show what the data base display gives.
-    QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
-    QCOMPARE(f.Titre("Database1"), QString("Data &base (1 / 8) "));
-    QVERIFY(f.Etiquette("TitreEtatBase")->isVisibleTo(&f.Menu));
-    QCOMPARE(f.Liste("EtatBase")->count(), 8);
-    QCOMPARE(f.Liste("EtatBase")->currentRow(), 0);
-    QCOMPARE(Ligne(f.Liste("EtatObs"), 0), QString("KEY_TURN = CLICKS"));
-    for (const QString& nom : Projet)
-        if (nom != "Selectanobservation1") QVERIFY2(Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
-    QVERIFY(!Action(f.Menu, "Selectanobservation1")->isVisible());
 }
 
 void TestMenu::ClicSurUneObservation() {

@@ -56,47 +56,8 @@ TParcours::TGeste Remplace(const QString& texte) {
 class TestResume : public QObject {
     Q_OBJECT
 private slots:
-    void OKPrendLeTexte_data();
-    void OKPrendLeTexte();
     void FermetureParLeCadre();
 };
-
-void TestResume::OKPrendLeTexte_data() {
-    QTest::addColumn<bool>("base");
-    QTest::addColumn<QString>("tape");
-    QTest::addColumn<QStringList>("lignes");
-    QTest::newRow("project") << false << "One\n\nThree"
-                             << QStringList{"One", "", "Three"};
-    QTest::newRow("data base") << true << "Cases of May"
-                               << QStringList{"Cases of May"};
-}
-
-void TestResume::OKPrendLeTexte() {
-    QFETCH(bool, base);
-    QFETCH(QString, tape);
-    QFETCH(QStringList, lignes);
-    TResume r;
-    r.Etat.Projet.CommentairesProjet = Lignes({"Old project"});
-    r.Etat.Faits.CommentairesBase = Lignes({"Old base"});
-    QString avant;
-    bool lectureSeule = true;
-    QVERIFY(r.ChangeComment(base, [&](QWidget& fenetre) {
-        avant = r.Texte();
-        lectureSeule = r.Boite()->isReadOnly();
-        Remplace(tape)(fenetre);
-        Clique("OK")(fenetre);
-    }));
-    QCOMPARE(avant, QString(base ? "Old base" : "Old project"));
-    QVERIFY(!lectureSeule);
-    QVERIFY(!r.Fenetre.EditionEnAttente());
-    const std::vector<TModalite>& cible = base ? r.Etat.Faits.CommentairesBase : *r.Etat.Projet.CommentairesProjet;
-    QStringList vues;
-    for (const TModalite& ligne : cible) vues.append(Texte(ligne.Nom));
-    QCOMPARE(vues, lignes);
-    // The other commentary is left alone.
-    const std::vector<TModalite>& autre = base ? *r.Etat.Projet.CommentairesProjet : r.Etat.Faits.CommentairesBase;
-    QCOMPARE(autre.size(), std::size_t{1});
-}
 
 void TestResume::FermetureParLeCadre() {
     TResume r;

@@ -8,7 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "controles.h"
+#include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "ui/V_dic_g.h"
@@ -16,7 +16,6 @@
 #include "ui/View_dic.h"
 
 using namespace veridane;
-using namespace veridane::test;
 
 namespace {
 
@@ -56,23 +55,6 @@ class ViewersTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void dictionaryViewerShowsFourDigits() {
-        TEtatVeridane etat;
-        etat.Base.Dictionnaire = Dictionnaire();
-        etat.Base.NbFaitsDico = 3;
-        TDialoguesJournal journal;
-        TViewDic fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(fenetre.windowTitle(), QString("Dictionary Viewer: 3 data"));
-        QCOMPARE(fenetre.property("contexteAide").toInt(), 20);
-        QCOMPARE(Vue(fenetre), QStringList({"Data 1:", "COLOUR", "in", "RED", "GREEN", "BLUE"}));
-        Commande(fenetre, "Last1");
-        QCOMPARE(Vue(fenetre), QStringList({"Data 3:", "PI", ">=", "3.142"}));
-        etat.Base.SeparateurDecimal = ',';
-        fenetre.Initialise();
-        Commande(fenetre, "Last1");
-        QCOMPARE(Vue(fenetre).last(), QString("3,142"));
-    }
 
     void navigation_data() {
         QTest::addColumn<QStringList>("commandes");
@@ -97,58 +79,6 @@ private slots:
         QCOMPARE(Controle<QScrollBar>(fenetre, "ScrollBar1")->value(), position);
         QCOMPARE(Controle<QLineEdit>(fenetre, "ChampAttribut")->text(), attribut);
         QCOMPARE(Controle<QLabel>(fenetre, "LabelPosition")->text(), QString("Data %1:").arg(position));
-    }
-
-    void emptyDictionaryShowsNothing() {
-        TEtatVeridane etat;
-        etat.Base.Dictionnaire = Dictionnaire();
-        TDialoguesJournal journal;
-        TViewDic fenetre(etat, journal);
-        fenetre.Initialise();
-        Commande(fenetre, "Last1");
-        etat.Base.Dictionnaire.clear();
-        etat.Base.NbFaitsDico = 0;
-        fenetre.Initialise();  // opened again on an emptied dictionary
-        QCOMPARE(fenetre.windowTitle(), QString("Dictionary Viewer: no data (dictionary is empty)"));
-        QCOMPARE(Vue(fenetre), QStringList({"", "", ""}));
-        QCOMPARE(Controle<QScrollBar>(fenetre, "ScrollBar1")->maximum(), 1);
-        Commande(fenetre, "Next1");
-        QCOMPARE(fenetre.Position(), 1);
-    }
-
-    void dataBaseViewerShowsSevenDigits() {
-        TEtatVeridane etat;
-        etat.Faits.Observations = {Dictionnaire()};
-        TDialoguesJournal journal;
-        TViewDat fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(fenetre.property("contexteAide").toInt(), 18);
-        Commande(fenetre, "Last1");
-        QCOMPARE(Vue(fenetre), QStringList({"Data 3:", "PI", ">=", "3.14159"}));
-        Commande(fenetre, "First1");
-        QCOMPARE(Controle<QListWidget>(fenetre, "ListeValeurs")->count(), 3);
-    }
-
-    void emptyObservationContainsNoData() {
-        TEtatVeridane etat;
-        etat.Faits.Observations = {Dictionnaire(), {}};
-        etat.Faits.NumObservation = 1;
-        TDialoguesJournal journal;
-        TViewDat fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(fenetre.windowTitle(), QString("Data base Viewer of observation 2: no data"));
-        QCOMPARE(Controle<QLineEdit>(fenetre, "ChampAttribut")->text(), QString("Observation 2 contains no data"));
-        QVERIFY(Controle<QScrollBar>(fenetre, "ScrollBar1")->isHidden());
-        QVERIFY(Controle<QLabel>(fenetre, "LabelPosition")->isHidden());
-        Commande(fenetre, "First1");
-        QCOMPARE(fenetre.windowTitle(), QString("Observation 2 is empty"));
-        QCOMPARE(Vue(fenetre), QStringList({"", "", ""}));
-
-        etat.Faits.NumObservation = 0;  // the main window selected the first one
-        fenetre.Initialise();
-        QVERIFY(!Controle<QScrollBar>(fenetre, "ScrollBar1")->isHidden());
-        QVERIFY(!Controle<QLabel>(fenetre, "LabelPosition")->isHidden());
-        QCOMPARE(Vue(fenetre).first(), QString("Data 1:"));
     }
 
     void globalView() {

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
@@ -234,10 +235,21 @@ bool UtiliseCommande(QWidget& fenetre, const char* nom) {
 bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne) {
     auto* liste = fenetre.findChild<QListWidget*>(nom);
     if (liste == nullptr || ligne < 0 || ligne >= liste->count()) return false;
-    QListWidgetItem* element = liste->item(ligne);
-    liste->scrollToItem(element);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(element).center());
+    CliqueLigne(liste, ligne);
     return true;
+}
+
+void CliqueLigne(QListWidget* liste, int ligne, Qt::MouseButton bouton) {
+    QListWidgetItem* element = liste->item(ligne);
+    if (!element) qFatal("no line %d in %s", ligne, qPrintable(liste->objectName()));
+    liste->scrollToItem(element);
+    QTest::mouseClick(liste->viewport(), bouton, {}, liste->visualItemRect(element).center());
+}
+
+void DoubleCliqueLigne(QListWidget* liste, int ligne) {
+    const QPoint centre = liste->visualItemRect(liste->item(ligne)).center();
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, centre);
 }
 
 bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
@@ -250,21 +262,41 @@ bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
 bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte) {
     auto* liste = fenetre.findChild<QComboBox*>(nom);
     if (liste == nullptr || !liste->isEnabled() || liste->findText(texte) < 0) return false;
+    Choisit(liste, texte);
+    return liste->currentText() == texte;
+}
+
+void Choisit(QComboBox* liste, const QString& texte) {
+    if (liste->findText(texte) < 0) qFatal("no choice %s", qPrintable(texte));
     liste->setFocus();
     if (liste->currentIndex() < 0) QTest::keyClick(liste, Qt::Key_Down);
     const Qt::Key sens = liste->findText(texte) < liste->currentIndex() ? Qt::Key_Up : Qt::Key_Down;
     for (int garde = liste->count(); liste->currentText() != texte && garde > 0; --garde) QTest::keyClick(liste, sens);
-    return liste->currentText() == texte;
 }
 
 bool Remplit(QWidget& fenetre, const char* nom, const QString& texte) {
     auto* champ = fenetre.findChild<QLineEdit*>(nom);
     if (champ == nullptr || !champ->isEnabled()) return false;
+    Tape(champ, texte);
+    return true;
+}
+
+void Tape(QLineEdit* champ, const QString& texte) {
     champ->setFocus();
     QTest::keyClick(champ, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(champ, Qt::Key_Backspace);
     TapeTexte(champ, texte);
-    return true;
+}
+
+void AvanceBarre(QScrollBar* barre) { barre->triggerAction(QAbstractSlider::SliderSingleStepAdd); }
+
+void QuandModale(std::function<void(QWidget&)> action, int essais) {
+    QTimer::singleShot(0, [action, essais] {
+        QWidget* modale = QApplication::activeModalWidget();
+        if (modale) return action(*modale);
+        if (essais == 0) qFatal("no modal window showed");
+        QTimer::singleShot(5, [action, essais] { QuandModale(action, essais - 1); });
+    });
 }
 
 void TapeTexte(QWidget* controle, const QString& texte) {
@@ -300,10 +332,16 @@ QString TexteDe(QWidget& fenetre, const char* nom) {
     return {};
 }
 
+QStringList Lignes(const QListWidget* liste) {
+    QStringList lignes;
+    for (int i = 0; i < liste->count(); ++i) lignes.append(liste->item(i)->text());
+    return lignes;
+}
+
 QStringList LignesDe(QWidget& fenetre, const char* nom) {
     QStringList lignes;
     if (auto* liste = fenetre.findChild<QListWidget*>(nom)) {
-        for (int i = 0; i < liste->count(); ++i) lignes.append(liste->item(i)->text());
+        lignes = Lignes(liste);
     } else if (auto* deroulante = fenetre.findChild<QComboBox*>(nom)) {
         for (int i = 0; i < deroulante->count(); ++i) lignes.append(deroulante->itemText(i));
     }

@@ -17,6 +17,7 @@
 // those while it waits, and it goes on once they are closed.
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -24,6 +25,10 @@
 #include <deque>
 #include <functional>
 
+class QComboBox;
+class QLineEdit;
+class QListWidget;
+class QScrollBar;
 class QWidget;
 
 namespace veridane {
@@ -120,6 +125,29 @@ bool Remplit(QWidget& fenetre, const char* nom, const QString& texte);
 void TapeTexte(QWidget* controle, const QString& texte);
 // Processes events until `condition` holds or `ms` have passed.
 bool Attend(const std::function<bool()>& condition, int ms = TParcours::Delai);
+
+// The same gestures on a control already found, for the tests of one
+// window opened by the test itself.
+// Finds the control `nom` of `fenetre`; a missing control ends the program.
+template <class T>
+T* Controle(QObject& fenetre, const char* nom) {
+    T* controle = fenetre.findChild<T*>(nom);
+    if (!controle) qFatal("no control %s", nom);
+    return controle;
+}
+// Clicks line `ligne` at its rectangle (the right button opens a line's menu).
+void CliqueLigne(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton);
+void DoubleCliqueLigne(QListWidget* liste, int ligne);
+// Moves with the arrow keys to `texte`, as a person choosing from the list.
+void Choisit(QComboBox* liste, const QString& texte);
+// Replaces what the field holds by typed text.
+void Tape(QLineEdit* champ, const QString& texte);
+// One step of a scroll bar, as a click on its arrow gives.
+void AvanceBarre(QScrollBar* barre);
+// Acts on the next modal window as soon as it shows, from the event loop it
+// runs (a message box, a dialog opened with exec()).
+void QuandModale(std::function<void(QWidget&)> action, int essais = 200);
+QStringList Lignes(const QListWidget* liste);
 
 // What the person reads: the text of a label, button, field or text area,
 // and the lines of a list or drop-down list.
