@@ -195,33 +195,5 @@ TEST_F(LectureBase, AStarOrHashInAValueMakesItsLineASeparatorOrAComment) {
     EXPECT_EQ(Etat.Faits.Observations[1].size(), 1u);
 }
 
-// Counts the gauge's steps.
-class TProgressionComptee : public IProgression {
-public:
-    void Texte(const std::string&) override {}
-    void Montre(int maximum) override { Maximums.push_back(maximum); }
-    void Avance() override { ++Pas; }
-    void Cache() override { ++Caches; }
-    void Rafraichit() override {}
-    std::vector<int> Maximums;
-    int Pas = 0;
-    int Caches = 0;
-};
-
-TEST_F(LectureBase, GaugeAdvancesPerDatumOnReadingAndPerObservationOnWriting) {
-    TProgressionComptee lecture;
-    EcritFichier(Repertoire / "b.dta", TexteExemple);
-    OuvrirFF(Etat, Repertoire / "b.dta", Dialogues, lecture);
-    EXPECT_EQ(lecture.Maximums, std::vector<int>{3});
-    EXPECT_EQ(lecture.Pas, 3);
-    EXPECT_EQ(lecture.Caches, 1);
-
-    TProgressionComptee ecriture;
-    EXPECT_TRUE(EcritBaseFaits(Etat.Faits, Repertoire / "c.dta", '.', Dialogues, ecriture));
-    EXPECT_EQ(ecriture.Maximums, std::vector<int>{2});
-    EXPECT_EQ(ecriture.Pas, 2);
-    EXPECT_EQ(LitFichier(Repertoire / "c.dta"), TexteExemple);
-}
-
 }  // namespace
 }  // namespace veridane

@@ -26,13 +26,5 @@ TEST(EtatTest, StartUpForgetsEverythingButTheDecimalSeparator) {
     EXPECT_EQ(etat.Base.SeparateurDecimal, ',');
 }
 
-TEST(EtatTest, CountsTheDataOfAllObservations) {
-    TBaseFaits faits;
-    faits.Observations = {{NouvelleProposition("A", OpEgal, 1.0), NouvelleProposition("B", OpEgal, "X")},
-                          {},
-                          {NouvelleProposition("C", OpDans, std::vector<std::string>{"P", "Q"})}};
-    EXPECT_EQ(faits.CompteFaits(), 3);
-}
-
 }  // namespace
 }  // namespace veridane

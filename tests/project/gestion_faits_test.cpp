@@ -86,21 +86,6 @@ TEST(GestionFaitsTest, ListingsFollowTheDictionaryAndTheSelectedObservation) {
     EXPECT_TRUE(LignesObservation(faits, '.').empty());
 }
 
-TEST(GestionFaitsTest, NewDatumIsADeepCopyWithFullDegrees) {
-    TProposition entree = Entree(NouvelleProposition("S", OpDans, std::vector<std::string>{"A", "B"}));
-    entree.Validee = true;
-    TProposition fait = NouveauFait(entree);
-    entree.Liste[0].Nom = "CHANGED";
-
-    EXPECT_EQ(fait.Attribut, "S");
-    EXPECT_EQ(fait.Operateur, OpDans);
-    EXPECT_EQ(fait.TypeValeur, TypeEnsemble);
-    EXPECT_EQ(fait.Liste, (std::vector<TModalite>{{"A"}, {"B"}}));
-    EXPECT_EQ(fait.Certitude, DegreCertain);
-    EXPECT_EQ(fait.Precision, DegreCertain);
-    EXPECT_FALSE(fait.Validee);
-}
-
 TEST(GestionFaitsTest, AddingToAClosedOrMissingDataBaseOpensIt) {
     const TProposition entree = Entree(NouvelleProposition("A", OpEgal, std::string("B")));
     TBaseFaits fermee = Base({0}, 0, false);

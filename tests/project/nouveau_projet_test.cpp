@@ -89,16 +89,5 @@ TEST_F(CycleProjet, CancellingTheRulesFileDialogChangesNothing) {
     EXPECT_FALSE(Etat.Projet.ProjetSansNom);
 }
 
-TEST_F(CycleProjet, RemovingTheOnlyObservationAsksForADataBaseNameAtTheNextSave) {
-    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
-    Cycle.Supprime(2);
-    Cycle.Supprime(2);
-    Dialogues.Reponses = {TReponse::Oui};
-    EXPECT_EQ(Cycle.Supprime(1), TApresSuppression::Ferme);
-    Dialogues.Fichiers = {std::nullopt};
-    EXPECT_FALSE(Cycle.Saveproject1Click());
-    EXPECT_EQ(Dialogues.Motifs, std::vector<std::string>{"*.dta"});
-}
-
 }  // namespace
 }  // namespace veridane

@@ -81,21 +81,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Fenetre.get()));
     }
 
-    void OpeningShowsTheDictionaryAndEightOperators() {
-        Fenetre->Initialise();  // a second opening adds no operator
-        QCOMPARE(Fenetre->windowTitle(), QString("Data dictionary Manager"));
-        QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: 4 data"));
-        QCOMPARE(Lignes(C<QListWidget>("ListeDico")), QStringList({"A = 1", "B = 1", "B = 2", "COLOUR in { BLUE, RED }"}));
-        QCOMPARE(Lignes(C<QListWidget>("ListeAttributs")), QStringList({"A", "B", "COLOUR"}));
-        auto* operateurs = C<QComboBox>("ComboOperateur");
-        QStringList textes;
-        for (int i = 0; i < operateurs->count(); ++i) textes << operateurs->itemText(i);
-        QCOMPARE(textes, QStringList({"=", ">", "<", ">=", "<=", "<>", "in", "not_in"}));
-        QCOMPARE(operateurs->currentIndex(), -1);
-        QCOMPARE(Ligne(), QString("[Attribute]  [Operator] [Value(s)]"));
-        QVERIFY(C<QPushButton>("AddValueBtn")->isHidden());
-    }
-
     // Typing, choosing and the set buttons build the antecedent line.
     void ComposingTheEntry() {
         Tape(C<QLineEdit>("EditAttribut"), QString::fromUtf8("  Température "));
@@ -180,23 +165,6 @@ private slots:
         QCOMPARE(PropEnChaine(Etat.Base.Dictionnaire[4]), std::string("D = 4"));
     }
 
-    // The last entry removed, closing turns the commands that need data off.
-    void RemovingTheLastEntry() {
-        Etat.Base.Regles.clear();
-        Etat.Base.NbRegles = 0;
-        Etat.Base.Dictionnaire.resize(1);
-        Etat.Base.NbFaitsDico = 1;
-        Etat.Commandes.BoutonBaseFaits = Etat.Commandes.VoirDonneesBase = Etat.Commandes.MenuInference = true;
-        Fenetre->Initialise();
-        CliqueLigne(C<QListWidget>("ListeDico"), 0);
-        Clique("RemoveBtn");
-        AttendFinAnimation();
-        QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: no data"));
-        QCOMPARE(Lignes(C<QListWidget>("ListeAttributs")), QStringList({" Data dictionary is empty "}));
-        QTest::keyClick(Fenetre.get(), Qt::Key_Escape);
-        QVERIFY(!Fenetre->isVisible());
-        QVERIFY(!Etat.Commandes.BoutonBaseFaits && !Etat.Commandes.VoirDonneesBase && !Etat.Commandes.MenuInference);
-    }
 };
 
 QTEST_MAIN(AjoutFaitsDicoTest)

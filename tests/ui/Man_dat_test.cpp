@@ -164,17 +164,6 @@ private slots:
         QCOMPARE(Donnees().size(), 1u);
     }
 
-    // Pressing a datum shows the trash can, pressing a dictionary line hides it.
-    void PressingALineShowsOrHidesTheTrashCan() {
-        Ouvre(Etat({2}));
-        auto* corbeille = C<QLabel>("Corbeille");
-        QVERIFY(corbeille->isHidden());
-        CliqueLigne(C<QListWidget>("ListeObservation"), 1);
-        QVERIFY(!corbeille->isHidden());
-        CliqueLigne(C<QListWidget>("ListeDico"), 2);
-        QVERIFY(corbeille->isHidden());
-    }
-
     void Drops_data() {
         QTest::addColumn<QString>("source");
         QTest::addColumn<QString>("cible");

@@ -27,7 +27,6 @@ private slots:
     void FiltreDuMotif();
     void NouveauProjetBoutons_data();
     void NouveauProjetBoutons();
-    void Progression();
 };
 
 void TestFenetres::FiltreDuMotif_data() {
@@ -86,26 +85,6 @@ void TestFenetres::NouveauProjetBoutons() {
     QCOMPARE(dialogue.Choix(), choix);
     QCOMPARE(dialogue.result(), resultat);
     QVERIFY(!dialogue.isVisible());
-}
-
-void TestFenetres::Progression() {
-    QStatusBar ligne;
-    QProgressBar jauge;
-    jauge.hide();
-    TProgressionQt progression(ligne, jauge);
-    progression.Texte("Reading rules");
-    QCOMPARE(ligne.currentMessage(), QString("Reading rules"));
-    progression.Montre(3);
-    QVERIFY(!jauge.isHidden());
-    QCOMPARE(jauge.maximum(), 3);
-    QCOMPARE(jauge.value(), 0);
-    for (int i = 0; i < 5; ++i) progression.Avance();
-    QCOMPARE(jauge.value(), 3);  // never beyond the end
-    progression.Rafraichit();
-    progression.Cache();
-    QVERIFY(jauge.isHidden());
-    progression.Texte("");
-    QVERIFY(ligne.currentMessage().isEmpty());
 }
 
 QTEST_MAIN(TestFenetres)
