@@ -2,7 +2,6 @@
 // hand-built base and on the demo, and their usage errors.
 #include <gtest/gtest.h>
 
-
 #include "cli/lance_cli.h"
 
 namespace veridane {
@@ -83,22 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
         TCas{"WhatIfNotADatum", {"whatif", "--observation", "1", "--set", "X in { A"}, Demo, 2, "",
              "error: not a datum: X IN { A\n"}),
     [](const auto& info) { return std::string(info.param.Nom); });
-
-TEST(SweepEtWhatif, WrongCommandLinesGiveUsage) {
-    const std::vector<std::vector<std::string>> fautes = {
-        {"sweep"},
-        {"sweep", Demo, "--json", "--csv"},
-        {"sweep", Demo, "--critical", "0.5"},
-        {"whatif", Demo, "--observation", "1", "--set"},
-        {"whatif", Demo, "--observation", "1", "--all"},
-    };
-    for (const auto& arguments : fautes) {
-        const TResultat r = Lance(arguments);
-        EXPECT_EQ(r.Statut, SortieUsage) << ::testing::PrintToString(arguments);
-        EXPECT_EQ(r.Sortie, "");
-        EXPECT_NE(r.Erreurs.find("veridane-cli whatif PROJECT.EXP --observation N"), std::string::npos);
-    }
-}
 
 }  // namespace
 }  // namespace veridane

@@ -84,22 +84,39 @@ INSTANTIATE_TEST_SUITE_P(
              ""}),
     [](const auto& info) { return std::string(info.param.Nom); });
 
+// Every command's wrong lines print the usage of all commands, and nothing
+// on the output.
 TEST(CommandesUsage, WrongCommandLinesGiveUsageAndNoOutput) {
     const std::string tiny = Donnees + "tiny.exp";
     const std::vector<std::vector<std::string>> fautes = {
+        {},
+        {"audit", "base.rul"},
+        {"check", "base.txt"},
+        {"check", "a.rul", "b.rul"},
+        {"check", tiny, "tiny.dta"},
         {"run"},
         {"run", Donnees + "tiny.rul"},
         {"run", tiny, "--observation"},
         {"run", tiny, "--observation", "1", "--all"},
         {"run", tiny, "--verbose"},
         {"save", tiny, "copy.rul"},
-        {"check", tiny, "tiny.dta"},
+        {"why", tiny, "WARM = YES"},
+        {"why", tiny, "--observation", "1"},
+        {"why", tiny, "--observation", "1", "WARM = YES", "--depth", "2"},
+        {"whynot", tiny, "--observation", "1", "WARM = YES", "--depth", "-1"},
+        {"whynot", tiny, "--observation", "1", "WARM = YES", "--verbose"},
+        {"sweep"},
+        {"sweep", tiny, "--json", "--csv"},
+        {"sweep", tiny, "--critical", "0.5"},
+        {"whatif", tiny, "--observation", "1", "--set"},
+        {"whatif", tiny, "--observation", "1", "--all"},
     };
     for (const auto& arguments : fautes) {
         TResultat r = Lance(arguments);
         EXPECT_EQ(r.Statut, SortieUsage) << ::testing::PrintToString(arguments);
         EXPECT_EQ(r.Sortie, "");
-        EXPECT_NE(r.Erreurs.find("veridane-cli run PROJECT.EXP [--observation N | --all]"), std::string::npos);
+        EXPECT_EQ(r.Erreurs.rfind("usage:\n  veridane-cli check FILE.RUL\n", 0), 0u) << ::testing::PrintToString(arguments);
+        EXPECT_NE(r.Erreurs.find("veridane-cli whatif PROJECT.EXP --observation N"), std::string::npos);
     }
 }
 

@@ -17,23 +17,6 @@ std::string Lit(const std::string& chemin) {
     return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
 }
 
-TEST(CommandesExplication, WrongCommandLinesGiveUsage) {
-    const std::string tiny = Donnees + "tiny.exp";
-    const std::vector<std::vector<std::string>> fautes = {
-        {"why", tiny, "WARM = YES"},
-        {"why", tiny, "--observation", "1"},
-        {"why", tiny, "--observation", "1", "WARM = YES", "--depth", "2"},
-        {"whynot", tiny, "--observation", "1", "WARM = YES", "--depth", "-1"},
-        {"whynot", tiny, "--observation", "1", "WARM = YES", "--verbose"},
-    };
-    for (const auto& arguments : fautes) {
-        TResultat r = Lance(arguments);
-        EXPECT_EQ(r.Statut, SortieUsage) << ::testing::PrintToString(arguments);
-        EXPECT_EQ(r.Sortie, "");
-        EXPECT_NE(r.Erreurs.find("veridane-cli whynot PROJECT.EXP --observation N"), std::string::npos);
-    }
-}
-
 TEST(CommandesExplication, ExitStatusesAndMessages) {
     const std::string tiny = Donnees + "tiny.exp";
     struct TCas {

@@ -106,10 +106,15 @@ TEST_F(CycleProjet, ANewDataBaseAsksForItsNameAndCommentaryWhenSaved) {
     ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
     Cycle.NouvelleDataBase();
     Etat.Faits.Observations[0].push_back(Sym("KIND", "A"));
+    // The name's dialog cancelled, the data base stays unsaved.
+    Dialogues.Fichiers = {std::nullopt};
+    EXPECT_FALSE(Cycle.Saveproject1Click());
+    EXPECT_TRUE(Etat.Faits.BaseFaitsSansNom && Etat.Faits.BaseFaitsModifiee);
+
     CommentaireSaisi({"Autumn", ""});
     Dialogues.Fichiers = {Repertoire / "Elsewhere/Autumn.dta"};
     EXPECT_TRUE(Cycle.Saveproject1Click());
-    EXPECT_EQ(Dialogues.Motifs, std::vector<std::string>{"*.dta"});
+    EXPECT_EQ(Dialogues.Motifs, (std::vector<std::string>{"*.dta", "*.dta"}));
     EXPECT_EQ(Fenetres.Journal, (std::vector<std::string>{"MontreProjet", "ChangeComment(base)"}));
     EXPECT_EQ(Etat.Projet.NomFichDat, "Autumn.dta");
     EXPECT_FALSE(Etat.Faits.BaseFaitsSansNom || Etat.Faits.BaseFaitsModifiee);
@@ -121,14 +126,6 @@ TEST_F(CycleProjet, ANewDataBaseAsksForItsNameAndCommentaryWhenSaved) {
     ASSERT_TRUE(Cycle.EnregistreSous(Repertoire / "Work/Flu2.exp", true));
     EXPECT_EQ(Fenetres.Journal.back(), "ChangeComment(projet)");
     EXPECT_EQ(LitFichier(Repertoire / "Work/flu2.exp").rfind("#Project\r\n\r\n", 0), 0u);
-}
-
-TEST_F(CycleProjet, CancellingTheDataBaseNameKeepsItUnsaved) {
-    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
-    Cycle.NouvelleDataBase();
-    Dialogues.Fichiers = {std::nullopt};
-    EXPECT_FALSE(Cycle.Saveproject1Click());
-    EXPECT_TRUE(Etat.Faits.BaseFaitsSansNom && Etat.Faits.BaseFaitsModifiee);
 }
 
 // What "E&xit" and the close box ask, and whether the program may close.

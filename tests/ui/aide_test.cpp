@@ -23,7 +23,6 @@ QString Racine() { return QFINDTESTDATA("aide") + "/"; }
 class TestAide : public QObject {
     Q_OBJECT
 private slots:
-    void ContexteDuWidget();
     void PagesDesContextes_data();
     void PagesDesContextes();
     void F1OuvreLaPageDuWidgetActif_data();
@@ -33,21 +32,6 @@ private slots:
     void Recherche();
     void ClicSurUnResultat();
 };
-
-void TestAide::ContexteDuWidget() {
-    QWidget fenetre;
-    fenetre.setProperty("contexteAide", 28);
-    QWidget cadre(&fenetre);
-    QLineEdit champ(&cadre);
-    QListWidget liste(&cadre);
-    liste.setProperty("contexteAide", 24);
-    QWidget seul;
-    QCOMPARE(ContexteAide(&champ), 28);  // from its window
-    QCOMPARE(ContexteAide(&liste), 24);  // its own
-    QCOMPARE(ContexteAide(&fenetre), 28);
-    QCOMPARE(ContexteAide(&seul), 0);
-    QCOMPARE(ContexteAide(nullptr), 0);
-}
 
 void TestAide::PagesDesContextes_data() {
     QTest::addColumn<int>("contexte");
