@@ -71,7 +71,6 @@ struct TBanc {
 class ForwChainTest : public QObject {
     Q_OBJECT
 private slots:
-    void runComplet();
     void compteursPendantLeRun();
     void detailsDeRegle_data();
     void detailsDeRegle();
@@ -80,26 +79,6 @@ private slots:
     void stopPendantUnLongRun();
     void fermeturePendantLeRun();
 };
-
-void ForwChainTest::runComplet() {
-    TBanc banc;
-    TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    QStringList vu;
-    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
-        vu << LignesDe(f, "InitialData") << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData");
-        for (const char* nom : {"NbRules", "NbTriggered", "NbData", "NbInitial", "NbDeduced", "StatusText"})
-            vu << TexteDe(f, nom);
-        vu << QString::number(Montre(f, "StopButton")) << QString::number(Montre(f, "Gauge1"));
-    }), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
-    // Rule 6 fires at level 2 but deduces the known COUGH = YES: no line.
-    QCOMPARE(vu, (QStringList{"TEMPERATURE = 39.5", "COUGH = YES", "AGE = 70",
-                              "Rule 1", "Rule 3", "Rule 2", "Rule 4",
-                              "FEVER = YES", "RISK = HIGH", "DIAGNOSIS = FLU", "TREATMENT in { REST, ANTIVIRAL }",
-                              "Rules Base: 6 rules", "Triggered rule: 4", "Data Base: 7", "Initial data: 3 data",
-                              "Deduced data: 4", " End of inference ", "0", "0"}));
-    QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{4});
-}
 
 void ForwChainTest::compteursPendantLeRun() {
     TBanc banc;

@@ -145,31 +145,6 @@ private slots:
         QVERIFY(!fenetre.isVisible());
     }
 
-    // "Select rule" opens the modification window on the rule shown; what is
-    // changed there shows in the chooser at once.
-    void ChooserOpensTheModificationOfTheRuleShown() {
-        TEtatVeridane etat = EtatDeRegles(2);
-        TSelectRul choix(etat, Journal);
-        choix.Initialise();
-        Montre(choix);
-        Controle<QAction>(choix, "Next1")->trigger();
-        QString titre, conclusion, degre;
-        QuandModale([&](QWidget& modification) {
-            titre = modification.windowTitle();
-            conclusion = Controle<QLineEdit>(modification, "LigneConclusion")->text();
-            degre = Controle<QLineEdit>(modification, "EditDegre")->text();
-            Choisit(Controle<QComboBox>(modification, "ComboDico"), "AGE > 18");
-            QTest::mouseClick(Controle<QPushButton>(modification, "AddPremBtn"), Qt::LeftButton);
-            QTest::keyClick(&modification, Qt::Key_Escape);
-        });
-        QTest::mouseClick(Controle<QPushButton>(choix, "BoutonAction"), Qt::LeftButton);
-        QCOMPARE(titre, QString::fromUtf8("Modification of rule N°2"));
-        QCOMPARE(conclusion, QString("Then RULE = 2"));
-        QCOMPARE(degre, QString("0.7"));
-        QCOMPARE(Texte(choix), QString("Rule number 2: Belief degree = 70%\nIf T = 38.5\nAnd AGE > 18\nThen RULE = 2"));
-        QVERIFY(etat.Base.ReglesModifiees);
-    }
-
     // The modification window's buttons: a premise added or refused, the
     // last premise never removed.
     void ModificationButtons() {

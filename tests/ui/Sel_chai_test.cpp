@@ -51,8 +51,6 @@ class SelChainTest : public QObject {
 private slots:
     void navigation_data();
     void navigation();
-    void choixObservation();
-    void observationVide();
     void uneSeuleObservation_data();
     void uneSeuleObservation();
 };
@@ -92,41 +90,6 @@ void SelChainTest::navigation() {
     }));
     QCOMPARE(vue, etiquette);
     QCOMPARE(vues, lignes);
-}
-
-void SelChainTest::choixObservation() {
-    TBanc banc;
-    banc.etat.Faits.NumObservation = 2;
-    banc.parcours.Puis("SelChain", Clique("Select observation")).Puis("ForwChain", Utilise("Close1"), RunFini);
-    QVERIFY(banc.Ouvre());
-    QCOMPARE(banc.journal.Messages.size(), std::size_t{1});
-    QCOMPARE(banc.journal.Messages[0].Texte, std::string("Observation 3 containing 2 data is used for inference "));
-    QCOMPARE(banc.journal.Messages[0].Genre, TGenreMessage::Information);
-    QCOMPARE(banc.moteur.NumObservationInference(), 2);
-    QCOMPARE(banc.moteur.ObservationInference().size(), std::size_t{2});
-    // The selection window closed with the inference window.
-    QVERIFY(banc.fenetre.Terminee());
-    QCOMPARE(banc.fenetre.result(), int(QDialog::Accepted));
-}
-
-void SelChainTest::observationVide() {
-    TBanc banc;
-    banc.moteur.ChoisitObservation(banc.etat.Faits.Observations[0], 0);
-    bool resteOuverte = false;
-    QVERIFY(banc.Ouvre([&](QWidget& fenetre) {
-        Utilise("Next1")(fenetre);
-        Utilise("Select1")(fenetre);
-        resteOuverte = fenetre.isVisible();
-        Utilise("Close1")(fenetre);
-    }));
-    QVERIFY(resteOuverte);
-    QCOMPARE(banc.journal.Textes(),
-             std::vector<std::string>{"Observation n\xB0" "2 is empty. Select an other observation for inference"});
-    QCOMPARE(banc.journal.Messages[0].Genre, TGenreMessage::Avertissement);
-    QVERIFY(!banc.fenetre.Terminee());
-    // The observation under inference is left as it was.
-    QCOMPARE(banc.moteur.NumObservationInference(), 0);
-    QCOMPARE(banc.moteur.ObservationInference().size(), std::size_t{3});
 }
 
 void SelChainTest::uneSeuleObservation_data() {
