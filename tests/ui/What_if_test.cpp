@@ -24,23 +24,15 @@ void Clic(QWidget& fenetre, const char* bouton) {
     QTest::mouseClick(Controle<QPushButton>(fenetre, bouton), Qt::LeftButton);
 }
 
-// Clicks the line of a list that reads `texte`, scrolled into view first.
-void ClicLigne(QListWidget* liste, const QString& texte) {
-    const auto trouvees = liste->findItems(texte, Qt::MatchExactly);
-    if (trouvees.isEmpty()) qFatal("line %s not found", qPrintable(texte));
-    liste->scrollToItem(trouvees.first());
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouvees.first()).center());
-}
-
 // On the scratch copy of observation 1: the battery reads 12.6 V instead of
 // 11.6 V, replaced with the manager's Remove and Add buttons.
 void ChangeLaTension(QDialog& queSi) {
     auto* observation = Controle<QListWidget>(queSi, "ListeObservation");
-    ClicLigne(observation, "BATTERY_VOLTAGE = 11.6");
+    QVERIFY(CliqueLigne(queSi, "ListeObservation", QString("BATTERY_VOLTAGE = 11.6")));
     Clic(queSi, "BoutonRetrait");
     Clic(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(!Lignes(observation).contains("BATTERY_VOLTAGE = 11.6"), 5000);
-    ClicLigne(Controle<QListWidget>(queSi, "ListeDico"), "BATTERY_VOLTAGE = 12.6");
+    QVERIFY(CliqueLigne(queSi, "ListeDico", QString("BATTERY_VOLTAGE = 12.6")));
     Clic(queSi, "BoutonAjout");
     Clic(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(Lignes(observation).contains("BATTERY_VOLTAGE = 12.6"), 5000);

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QProcess>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -82,13 +81,6 @@ void AjouteDonnee(QWidget& gestion, const QString& entree) {
 // In the middle of the screen, as the centred windows open.
 bool Centree(const QWidget& fenetre) {
     return (fenetre.frameGeometry().center() - fenetre.screen()->availableGeometry().center()).manhattanLength() <= 2;
-}
-
-QString TexteDuPdf(const QString& chemin) {
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", chemin, "-"});
-    if (!pdftotext.waitForFinished(20000)) return {};
-    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QMenu>
+#include <QProcess>
 
 #include "core/journal.h"
 #include "project/cycle_projet.h"
@@ -17,6 +18,13 @@ TProjetDemo::TProjetDemo() {
 }
 
 std::string TProjetDemo::Chemin(const QString& nom) const { return Octets(Dossier.filePath(nom)); }
+
+QString TexteDuPdf(const QString& chemin) {
+    QProcess outil;
+    outil.start("pdftotext", {"-layout", chemin, "-"});
+    if (!outil.waitForFinished(30000) || outil.exitCode() != 0) return {};
+    return QString::fromUtf8(outil.readAllStandardOutput());
+}
 
 QAction* Action(QObject& fenetre, const char* nom) {
     auto* action = fenetre.findChild<QAction*>(nom);

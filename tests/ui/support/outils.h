@@ -29,6 +29,9 @@ private:
 TEtatVeridane EtatDemo();
 
 QAction* Action(QObject& fenetre, const char* nom);
+// The text of a PDF file as pdftotext lays it out (pages split by '\f');
+// empty when the tool fails.
+QString TexteDuPdf(const QString& chemin);
 // Enabled and, for a menu item, inside an enabled menu: usable by the user.
 bool Utilisable(QObject& fenetre, const char* nom);
 
