@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "cli/lance_cli.h"
+#include "commun/fichiers_test.h"
 
 namespace veridane {
 namespace {
@@ -12,10 +13,6 @@ namespace {
 const std::string Donnees = std::string(VERIDANE_TEST_DATA) + "/cli/";
 const std::string Demo = std::string(VERIDANE_TEST_DATA) + "/demo/car.exp";
 
-std::string Lit(const std::string& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
 
 TEST(CommandesExplication, ExitStatusesAndMessages) {
     const std::string tiny = Donnees + "tiny.exp";
@@ -101,7 +98,7 @@ std::vector<std::string> Mots(const std::string& ligne) {
 // Each "```text" block of the demo's README that starts with a veridane-cli
 // command shows exactly what the command prints.
 TEST(CommandesExplication, WorkedCasesOfTheExamplesStayTrue) {
-    const std::string lisezMoi = Lit(std::string(VERIDANE_TEST_DATA) + "/../../examples/README.md");
+    const std::string lisezMoi = test::LitFichier(std::string(VERIDANE_TEST_DATA) + "/../../examples/README.md");
     const std::string debut = "```text\n$ veridane-cli ";
     int cas = 0;
     for (std::size_t pos = lisezMoi.find(debut); pos != std::string::npos; pos = lisezMoi.find(debut, pos + 1)) {

@@ -5,21 +5,17 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 
 #include "cli/lance_cli.h"
+#include "commun/fichiers_test.h"
 
 namespace veridane {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string Lit(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
-void Ecrit(const fs::path& chemin, const std::string& texte) { std::ofstream(chemin, std::ios::binary) << texte; }
+std::string Lit(const fs::path& chemin) { return test::LitFichier(chemin); }
+void Ecrit(const fs::path& chemin, const std::string& texte) { test::EcritFichier(chemin, texte); }
 
 std::string Commande(const std::string& ligne) {
     std::string sortie;
@@ -35,16 +31,13 @@ std::string Commande(const std::string& ligne) {
 class TesteCas : public ::testing::Test {
 protected:
     void SetUp() override {
-        Dossier = fs::temp_directory_path() / ("veridane-cas-" + std::to_string(::getpid()));
-        fs::remove_all(Dossier);
-        fs::create_directories(Dossier);
         for (const char* nom : {"car.exp", "car.rul", "car.dic", "car.dta", "car.tst"})
             fs::copy_file(fs::path(VERIDANE_TEST_DATA) / "demo" / nom, Dossier / nom);
     }
-    void TearDown() override { fs::remove_all(Dossier); }
     std::string Projet() const { return (Dossier / "car.exp").string(); }
 
-    fs::path Dossier;
+    test::TRepertoireTemporaire Repertoire;
+    fs::path Dossier{Repertoire.Chemin};
 };
 
 TEST_F(TesteCas, UnePrioriteAbaisseeCasseLesDeuxCasQuiEnDependent) {
@@ -80,9 +73,6 @@ TEST_F(TesteCas, LesResultatsEnregistresPassentEnsuite) {
     const TResultat enregistre = Lance({"test", Projet(), "--record"});
     EXPECT_EQ(enregistre.Statut, 0);
     EXPECT_EQ(enregistre.Sortie, "Cases recorded: 8 in " + (Dossier / "car.tst").string() + "\n");
-    const std::string nouveau = Lit(Dossier / "car.tst");
-    EXPECT_EQ(nouveau.rfind("# Veridane demo: what each roadside case must conclude.\r\n", 0), 0u);
-    EXPECT_NE(nouveau.find("\r\nObservation 8 critical 0.5: expect BATTERY_CHARGE = GOOD; expect STARTER_POWER = INTERRUPTED; "), std::string::npos);
 
     const TResultat s = Lance({"test", Projet(), "--json"});
     EXPECT_EQ(s.Statut, 0);
