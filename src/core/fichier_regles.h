@@ -21,8 +21,13 @@ struct TEtatCommandes;
 // rule ("File of rules not found"; the dictionary is still rebuilt from the
 // file beside it). Returns whether the rules file could be opened, so the
 // caller can name it in the project or mark it missing.
+//
+// The body of a large file is cut into `tranches` slices at rule ends and
+// parsed on as many threads; the rules, messages, numbers and progress are
+// those of a reading in one piece. 0 lets the reader choose (one slice per
+// core, one for a small file).
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
-              IDialogues& dialogues, IProgression& progression);
+              IDialogues& dialogues, IProgression& progression, unsigned tranches = 0);
 
 // Decodes one upper-cased line of the head of a rules file: the announced
 // count, -1 for a comment, empty or NUL-only line, -2 for an error.
