@@ -21,6 +21,9 @@ const std::vector<TCommandeCli>& TableCommandes() {
         {"save", "", EnregistreProjet, "save PROJECT.EXP TARGET.EXP"},
         {"run", "", LanceInference,
          "run PROJECT.EXP [--observation N | --all] [--critical V] [--json] [--time]"},
+        {"why", "", Explique, "why PROJECT.EXP --observation N \"DATUM\" [--critical V] [--json]"},
+        {"whynot", "", ExpliquePourquoiPas,
+         "whynot PROJECT.EXP --observation N \"DATUM\" [--critical V] [--depth D] [--json]"},
     };
     return table;
 }

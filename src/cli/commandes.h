@@ -38,6 +38,8 @@ int VerifieBaseFaits(const std::vector<std::string>& arguments, TContexteCli& co
 int VerifieProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int Explique(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int ExpliquePourquoiPas(const std::vector<std::string>& arguments, TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);

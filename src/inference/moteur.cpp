@@ -169,8 +169,12 @@ void TMoteur::DebutRun(const std::vector<TRegle>& regles) {
 
 void TMoteur::Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
     DebutRun(regles);
+    if (Enregistreur_) Enregistreur_->DebutRun(regles);
     TIndex index(regles);
     while (ContinueInference_) Niveau(regles, index, notifications);
+    // A stop cut the run short when the last level was not scanned to its
+    // end or deduced data that no level tested.
+    if (Enregistreur_) Enregistreur_->FinRun(ArretDemande_ && (NiveauCoupe_ || !NouveauxFaits_.empty()));
     notifications.FinInference();
     notifications.PompeEvenements();
 }
@@ -187,6 +191,7 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
     // Rules no datum touches are passed over, but the person still gets a
     // chance to act at least every PasPompe rules.
     long long dernierePompe = -1;
+    NiveauCoupe_ = false;
     auto pompeJusqua = [&](long long limite) {
         for (long long g = dernierePompe + static_cast<long long>(PasPompe); g < limite && ContinueInference_;
              g += static_cast<long long>(PasPompe)) {
@@ -198,7 +203,10 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
     };
     for (auto i : index.ReglesTouchees(regles)) {
         pompeJusqua(static_cast<long long>(i));
-        if (!ContinueInference_) break;
+        if (!ContinueInference_) {
+            NiveauCoupe_ = true;
+            break;
+        }
         notifications.PompeEvenements();
         notifications.ProgressionRegle(static_cast<int>(i), nbRegles);
         TesteRegle(regles, i, index, declenchees, notifications);
@@ -226,9 +234,11 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
             const int resultat = Correspondance(fait, premisse);
             if (resultat == Contredite) {
                 regle.Declenchee = true;  // abandoned for the rest of the run
+                if (Enregistreur_) Enregistreur_->Contredite(i, j, Repere(k));
                 break;
             }
             if (resultat == Satisfaite) {
+                if (Enregistreur_) Enregistreur_->Satisfaite(i, j, Repere(k));
                 EtatPremisses_[i][j].Certitude = fait.Certitude;
                 EtatPremisses_[i][j].Precision = fait.Precision;
                 if (!premisse.Validee) {
@@ -243,11 +253,17 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
     }
 }
 
+TRepere TMoteur::Repere(std::size_t k) const {
+    return {static_cast<std::int32_t>(Raisonnement_.size()) + 1, static_cast<std::int32_t>(k)};
+}
+
 void TMoteur::Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
                         INotificationsMoteur& notifications) {
     auto& regle = regles[i];
     regle.Declenchee = true;
-    if (FaitPresent(regle.Conclusion)) return;
+    const bool connue = FaitPresent(regle.Conclusion);
+    if (Enregistreur_) Enregistreur_->Declenchee(i, static_cast<int>(Raisonnement_.size()) + 1, connue);
+    if (connue) return;
     const int numero = static_cast<int>(i) + 1;
     declenchees.push_back({numero, DegreCertain, DegreCertain});
     ++NbReglesDeclenchees_;

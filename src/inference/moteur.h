@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/knowledge_base.h"
+#include "enregistreur.h"
 
 namespace veridane {
 
@@ -79,6 +80,11 @@ public:
     // are opened: all premises unsatisfied.
     void InitialiseRegles(std::vector<TRegle>& regles, double valeurCritique) const;
 
+    // Attaches a recorder that the following runs fill (nothing: no record,
+    // the default). The recorder must outlive the runs.
+    void Enregistre(TEnregistreur* enregistreur) { Enregistreur_ = enregistreur; }
+    const TEnregistreur* Enregistreur() const { return Enregistreur_; }
+
     // Runs the whole inference on the prepared rules. The rules must not be
     // added or removed while it runs.
     void Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
@@ -123,6 +129,8 @@ private:
     void Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
                    INotificationsMoteur& notifications);
     void Connais(const TProposition& fait);
+    // Working datum k of the level under way, for the recorder.
+    TRepere Repere(std::size_t k) const;
 
     std::vector<TProposition> ObservationInference_;
     int NumObservationInference_ = 0;
@@ -133,6 +141,8 @@ private:
     std::vector<TProposition> FaitsDeduits_;
     bool ContinueInference_ = false;
     bool ArretDemande_ = false;
+    bool NiveauCoupe_ = false;  // the last level's scan ended at a stop request
+    TEnregistreur* Enregistreur_ = nullptr;
     int NbReglesDeclenchees_ = 0;
     int NbFaitsInitiaux_ = 0;
     int NbFaitsDeduits_ = 0;
