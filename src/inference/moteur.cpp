@@ -1,9 +1,9 @@
 #include "moteur.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
 
 #include "correspondance.h"
 
@@ -55,47 +55,51 @@ TProposition FaitDeduitDe(const TProposition& conclusion) {
 // SansRapport), so a level visits only the open rules with a premise on an
 // attribute of the working data, and each premise scans only the working
 // data of its attribute. Orders are those of the rules base and of the data.
+// The premise attributes come from the compiled form as ids; the level's
+// data are chained by attribute id, and the rules touched are marked in a
+// bit per rule, which gives them in rules-base order without a sort.
 struct TMoteur::TIndex {
-    std::unordered_map<std::string, std::size_t> Attributs;    // premise attribute -> id
-    std::vector<std::vector<std::size_t>> AttributPremisse;    // rule -> premise -> id
-    std::vector<std::vector<std::size_t>> ReglesParAttribut;   // id -> rules, ascending
-    std::vector<std::vector<std::size_t>> FaitsParAttribut;    // id -> working data of the level
-    std::vector<std::size_t> AttributsPresents;                // ids with working data
+    const TFormeCompilee& Forme;
+    std::vector<std::uint32_t> PremierFait;   // attribute id -> first working datum, or Aucun
+    std::vector<std::uint32_t> FaitSuivant;   // working datum -> next one of its attribute, or Aucun
+    std::vector<std::uint32_t> Presents;      // attribute ids with working data
+    std::vector<std::uint64_t> Touchees;      // one bit per rule
 
-    explicit TIndex(const std::vector<TRegle>& regles) : AttributPremisse(regles.size()) {
-        for (std::size_t i = 0; i < regles.size(); ++i) {
-            for (const auto& premisse : regles[i].Premisses) {
-                auto [it, nouveau] = Attributs.try_emplace(premisse.Attribut, Attributs.size());
-                if (nouveau) ReglesParAttribut.emplace_back();
-                auto& liste = ReglesParAttribut[it->second];
-                if (liste.empty() || liste.back() != i) liste.push_back(i);
-                AttributPremisse[i].push_back(it->second);
-            }
-        }
-        FaitsParAttribut.resize(Attributs.size());
-    }
+    explicit TIndex(const TFormeCompilee& forme)
+        : Forme(forme),
+          PremierFait(forme.NbAttributs(), TFormeCompilee::Aucun),
+          Touchees((forme.NbRegles() + 63) / 64, 0) {}
 
-    // Groups the working data by attribute, in working-data order.
+    // Chains the working data by attribute, each chain in working-data order.
     void RangeFaits(const std::vector<TProposition>& faits) {
-        for (auto id : AttributsPresents) FaitsParAttribut[id].clear();
-        AttributsPresents.clear();
-        for (std::size_t k = 0; k < faits.size(); ++k) {
-            auto it = Attributs.find(faits[k].Attribut);
-            if (it == Attributs.end()) continue;
-            auto& liste = FaitsParAttribut[it->second];
-            if (liste.empty()) AttributsPresents.push_back(it->second);
-            liste.push_back(k);
+        for (auto id : Presents) PremierFait[id] = TFormeCompilee::Aucun;
+        Presents.clear();
+        FaitSuivant.assign(faits.size(), TFormeCompilee::Aucun);
+        for (std::size_t k = faits.size(); k-- > 0;) {
+            const auto id = Forme.Attribut(faits[k].Attribut);
+            if (id == TFormeCompilee::Aucun) continue;
+            if (PremierFait[id] == TFormeCompilee::Aucun) Presents.push_back(id);
+            FaitSuivant[k] = PremierFait[id];
+            PremierFait[id] = static_cast<std::uint32_t>(k);
         }
     }
 
     // The open rules that some working datum may touch, in rules-base order.
-    std::vector<std::size_t> ReglesTouchees(const std::vector<TRegle>& regles) const {
-        std::vector<std::size_t> touchees;
-        for (auto id : AttributsPresents)
-            for (auto i : ReglesParAttribut[id])
-                if (!regles[i].Declenchee) touchees.push_back(i);
-        std::sort(touchees.begin(), touchees.end());
-        touchees.erase(std::unique(touchees.begin(), touchees.end()), touchees.end());
+    std::vector<std::uint32_t> ReglesTouchees(const std::vector<TRegle>& regles) {
+        std::size_t nombre = 0;
+        for (auto id : Presents)
+            for (auto i : Forme.ReglesDe(id))
+                if (!regles[i].Declenchee && !(Touchees[i / 64] >> (i % 64) & 1)) {
+                    Touchees[i / 64] |= std::uint64_t{1} << (i % 64);
+                    ++nombre;
+                }
+        std::vector<std::uint32_t> touchees;
+        touchees.reserve(nombre);
+        for (std::size_t mot = 0; mot < Touchees.size() && touchees.size() < nombre; ++mot) {
+            for (std::uint64_t bits = Touchees[mot]; bits != 0; bits &= bits - 1)
+                touchees.push_back(static_cast<std::uint32_t>(mot * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+            Touchees[mot] = 0;
+        }
         return touchees;
     }
 };
@@ -152,25 +156,23 @@ std::optional<int> TMoteur::NumeroRegleDuRecord(std::size_t k) const {
     return std::nullopt;
 }
 
-void TMoteur::DebutRun(const std::vector<TRegle>& regles) {
+void TMoteur::DebutRun() {
     ContinueInference_ = true;
     ArretDemande_ = false;
     NouveauxFaits_.clear();
     Raisonnement_.clear();
     FaitsDeduits_.clear();
-    EtatPremisses_.assign(regles.size(), {});
-    for (std::size_t i = 0; i < regles.size(); ++i)
-        for (std::size_t j = 0; j < regles[i].Premisses.size(); ++j)
-            EtatPremisses_[i].push_back({static_cast<std::int32_t>(j), 0, 0});
+    DegresPremisses_.assign(Forme_->NbPremisses(), {});
     Connus_.clear();
     for (const auto& fait : ObservationInference_) Connais(fait);
     FaitsCourants_ = ObservationInference_;
 }
 
 void TMoteur::Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
-    DebutRun(regles);
+    Forme_ = &Compilation_.Pour(regles);
+    DebutRun();
     if (Enregistreur_) Enregistreur_->DebutRun(regles);
-    TIndex index(regles);
+    TIndex index(*Forme_);
     while (ContinueInference_) Niveau(regles, index, notifications);
     // A stop cut the run short when the last level was not scanned to its
     // end or deduced data that no level tested.
@@ -201,7 +203,7 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
             dernierePompe = g;
         }
     };
-    for (auto i : index.ReglesTouchees(regles)) {
+    for (std::size_t i : index.ReglesTouchees(regles)) {
         pompeJusqua(static_cast<long long>(i));
         if (!ContinueInference_) {
             NiveauCoupe_ = true;
@@ -226,10 +228,12 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
 void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
                          std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications) {
     auto& regle = regles[i];
+    const auto attributs = Forme_->AttributsPremisses(i);
+    const std::size_t premiere = Forme_->PremierePremisse(i);
     for (std::size_t j = 0; j < regle.Premisses.size(); ++j) {
         auto& premisse = regle.Premisses[j];
         if (premisse.Validee) continue;
-        for (auto k : index.FaitsParAttribut[index.AttributPremisse[i][j]]) {
+        for (auto k = index.PremierFait[attributs[j]]; k != TFormeCompilee::Aucun; k = index.FaitSuivant[k]) {
             const auto& fait = FaitsCourants_[k];
             const int resultat = Correspondance(fait, premisse);
             if (resultat == Contredite) {
@@ -239,8 +243,7 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
             }
             if (resultat == Satisfaite) {
                 if (Enregistreur_) Enregistreur_->Satisfaite(i, j, Repere(k));
-                EtatPremisses_[i][j].Certitude = fait.Certitude;
-                EtatPremisses_[i][j].Precision = fait.Precision;
+                DegresPremisses_[premiere + j] = {fait.Certitude, fait.Precision};
                 if (!premisse.Validee) {
                     premisse.Validee = true;
                     --regle.NbPremissesRestantes;
@@ -251,6 +254,20 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
         // of this pass still fires when its last premises are satisfied.
         if (regle.NbPremissesRestantes == 0) Declenche(regles, i, declenchees, notifications);
     }
+}
+
+std::vector<std::vector<TNumeroDeRegle>> TMoteur::EtatPremisses() const {
+    std::vector<std::vector<TNumeroDeRegle>> etat(Forme_ ? Forme_->NbRegles() : 0);
+    for (std::size_t i = 0; i < etat.size(); ++i) {
+        const std::size_t nombre = Forme_->AttributsPremisses(i).size();
+        for (std::size_t j = 0; j < nombre; ++j) etat[i].push_back(EtatPremisse(i, j));
+    }
+    return etat;
+}
+
+TNumeroDeRegle TMoteur::EtatPremisse(std::size_t i, std::size_t j) const {
+    const auto& degres = DegresPremisses_[Forme_->PremierePremisse(i) + j];
+    return {static_cast<std::int32_t>(j), degres.Certitude, degres.Precision};
 }
 
 TRepere TMoteur::Repere(std::size_t k) const {

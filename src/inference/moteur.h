@@ -15,6 +15,7 @@
 
 #include "core/knowledge_base.h"
 #include "enregistreur.h"
+#include "forme_compilee.h"
 
 namespace veridane {
 
@@ -110,7 +111,13 @@ public:
     const std::vector<TRaisonnement>& Raisonnement() const { return Raisonnement_; }
     const std::vector<TProposition>& FaitsCourants() const { return FaitsCourants_; }
     const std::vector<TProposition>& NouveauxFaits() const { return NouveauxFaits_; }
-    const std::vector<std::vector<TNumeroDeRegle>>& EtatPremisses() const { return EtatPremisses_; }
+    // The premise records of the last run, rule by rule (built on demand:
+    // the engine keeps them in one flat array), and one of them.
+    std::vector<std::vector<TNumeroDeRegle>> EtatPremisses() const;
+    TNumeroDeRegle EtatPremisse(std::size_t regle, std::size_t premisse) const;
+    // The compiled form of the rules base, kept for the next runs on the same
+    // rules; how many times it was built, for those who watch the cost.
+    const TCompilation& Compilation() const { return Compilation_; }
     // Deduced data in the order deduced, across levels.
     const std::vector<TProposition>& FaitsDeduits() const { return FaitsDeduits_; }
     bool ContinueInference() const { return ContinueInference_; }
@@ -122,7 +129,7 @@ public:
 private:
     struct TIndex;
 
-    void DebutRun(const std::vector<TRegle>& regles);
+    void DebutRun();
     void Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
     void TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
                     std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications);
@@ -136,7 +143,15 @@ private:
     int NumObservationInference_ = 0;
     std::vector<TProposition> FaitsCourants_;
     std::vector<TProposition> NouveauxFaits_;
-    std::vector<std::vector<TNumeroDeRegle>> EtatPremisses_;
+    // Degree codes of the last datum that satisfied each premise, indexed as
+    // the compiled form numbers the premises.
+    struct TDegres {
+        std::int32_t Certitude = 0;
+        std::int32_t Precision = 0;
+    };
+    std::vector<TDegres> DegresPremisses_;
+    TCompilation Compilation_;
+    const TFormeCompilee* Forme_ = nullptr;
     std::vector<TRaisonnement> Raisonnement_;
     std::vector<TProposition> FaitsDeduits_;
     bool ContinueInference_ = false;
