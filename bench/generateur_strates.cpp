@@ -18,7 +18,8 @@
 //                                shell, ordered facts (d ATTR VALUE)
 //   NAME-t.clp                   the same with a deftemplate d, slots a and v
 //   NAME-run.clp, NAME-t-run.clp load one of them, run it, list every fact
-//                                as "ATTR = VALUE", one per line, and exit
+//                                as "ATTR = VALUE", one per line, the times
+//                                of loading and of reset and run, and exit
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -224,14 +225,17 @@ void EcritClips(const std::string& chemin, const TParametres& p, bool gabarit,
     if (!observation.empty()) f << ")\n";
 }
 
+// The driver also times the loading and the reset and run with the shell's
+// own clock, on a last line "%phases load SECONDS run SECONDS".
 void EcritPilote(const std::string& chemin, const std::string& programme, bool gabarit) {
     std::ofstream f(chemin, std::ios::binary);
-    f << "(load* \"" << programme << "\")\n(reset)\n(run)\n";
+    f << "(set-reset-globals FALSE)\n(defglobal ?*t0* = (time) ?*t1* = 0.0 ?*t2* = 0.0)\n"
+      << "(load* \"" << programme << "\")\n(bind ?*t1* (time))\n(reset)\n(run)\n(bind ?*t2* (time))\n";
     if (gabarit)
         f << "(do-for-all-facts ((?f d)) TRUE (printout t ?f:a \" = \" ?f:v crlf))\n";
     else
         f << "(do-for-all-facts ((?f d)) TRUE (printout t (nth$ 1 ?f:implied) \" = \" (nth$ 2 ?f:implied) crlf))\n";
-    f << "(exit)\n";
+    f << "(printout t \"%phases load \" (- ?*t1* ?*t0*) \" run \" (- ?*t2* ?*t1*) crlf)\n(exit)\n";
 }
 
 bool LitEntier(std::string_view texte, long long& valeur) {
