@@ -73,7 +73,7 @@ measure_veridane() {
         phases=$(awk '/^load time:/ {o = $3; oc = $7} /inference time:/ {i = $4; ic = $8} END {print o, i, oc, ic}' "$dir/veridane.err")
         echo "$s $m $c $phases" >> "$runs"
     done
-    median "$runs" | awk '{printf "%.3f %.3f %s %s %.3f %.3f %s\n", $4, $5, $1, $2, $6, $7, $3}'
+    median "$runs" | awk '{printf "%.3f %.3f %s %s %.4f %.4f %s\n", $4, $5, $1, $2, $6, $7, $3}'
 }
 
 # The shell on one encoding: "total megabytes load run processor", measured
@@ -94,7 +94,7 @@ measure_clips() {
     : > "$runfile"
     for ((i = 0; i < runs; i++)); do
         read -r s m c < <(cd "$dir" && run_timed "clips-$enc.txt" "clips-$enc.err" clips -f2 "$driver")
-        read -r load run < <(awk '/^%phases/ {printf "%.3f %.3f\n", $3, $5}' "$dir/clips-$enc.txt")
+        read -r load run < <(awk '/^%phases/ {printf "%.4f %.4f\n", $3, $5}' "$dir/clips-$enc.txt")
         echo "$s $m $load $run $c" >> "$runfile"
     done
     clips_facts "$dir/clips-$enc.txt" > "$dir/clips-$enc.facts"

@@ -21,7 +21,8 @@ NR == 1 { next }
     bytes[n] = $8; cord[n] = $9; ctpl[n] = $10; best[n] = $11; cload[n] = $12; crun[n] = $13; ctot[n] = $14
     cmb[n] = $15; rs[n] = $16; rm[n] = $17; ocpu[n] = $18; icpu[n] = $19; tcpu[n] = $20; cwall[n] = $21
 }
-function ratio(a, b) { return (a == "-" || b == "-") ? "-" : sprintf("%.1fx", a / (b > 0 ? b : 0.001)) }
+# A time too short for the clocks (0) gives no ratio.
+function ratio(a, b) { return (a == "-" || b == "-" || b <= 0) ? "-" : sprintf("%.1fx", a / b) }
 function nombre(x,   s) { s = sprintf("%d", x); while (s ~ /[0-9][0-9][0-9][0-9]/) sub(/[0-9][0-9][0-9]($|,)/, ",&", s); return s }
 END {
     print ""
@@ -49,9 +50,14 @@ END {
         if (ctot[i] == "-") continue
         if (rules[i] > plus) { plus = rules[i]; pire = -1 }
         if (rules[i] < plus) continue
-        r = ctot[i] / (tcpu[i] > 0 ? tcpu[i] : 0.001); q = crun[i] / (icpu[i] > 0 ? icpu[i] : 0.001)
-        if (pire < 0 || r < pire) { pire = r; headline = sprintf("%s base, whole process: %.1fx", kind[i], r) }
-        if (q < pire) { pire = q; headline = sprintf("%s base, inference against reset+run: %.1fx", kind[i], q) }
+        if (tcpu[i] > 0) {
+            r = ctot[i] / tcpu[i]
+            if (pire < 0 || r < pire) { pire = r; headline = sprintf("%s base, whole process: %.1fx", kind[i], r) }
+        }
+        if (icpu[i] > 0) {
+            q = crun[i] / icpu[i]
+            if (pire < 0 || q < pire) { pire = q; headline = sprintf("%s base, inference against reset+run: %.1fx", kind[i], q) }
+        }
     }
     print ""
     if (headline != "")
