@@ -70,7 +70,7 @@ measure_veridane() {
     for ((i = 0; i < RUNS; i++)); do
         read -r s m c < <(run_timed "$dir/veridane.txt" "$dir/veridane.err" "$CLI" run "$dir/base.exp" --time)
         local phases
-        phases=$(awk '/^load time:/ {o = $3; oc = $7} /inference time:/ {i = $4; ic = $8} END {print o, i, oc, ic}' "$dir/veridane.err")
+        phases=$(awk '/^load time:/ {o = $3; oc = $7} / inference time:/ {i = $5; ic = $9} END {print o, i, oc, ic}' "$dir/veridane.err")
         echo "$s $m $c $phases" >> "$runs"
     done
     median "$runs" | awk '{printf "%.3f %.3f %s %s %.4f %.4f %s\n", $4, $5, $1, $2, $6, $7, $3}'
