@@ -13,7 +13,8 @@
 //                         attributes, each concluded by many rules.
 //
 // Output, in the chosen directory, for a base named NAME:
-//   NAME.exp NAME.rul NAME.dta   a project with one observation (layer 0)
+//   NAME.exp NAME.rul NAME.dta   a project with one observation (layer 0),
+//                                or more with --observations
 //   NAME.clp                     the same rules and facts for the comparison
 //                                shell, ordered facts (d ATTR VALUE)
 //   NAME-t.clp                   the same with a deftemplate d, slots a and v
@@ -43,6 +44,8 @@ struct TParametres {
     int NbValeurs = 0;          // 0: ON/OFF; otherwise the words V0 ... V(K-1)
     long long NbAttributs = 0;  // per layer; 0: chosen from the number of rules
     double ProbaAutre = 0.12;   // with words: a premise tests another word than the attribute's
+    int NbPriorites = 0;        // 0: the five priorities 0.6 to 1; else k/N for k = 1..N
+    int NbObservations = 1;     // the first is always the same for a seed
     std::string Repertoire = ".";
     std::string Nom = "strates";
 };
@@ -78,8 +81,11 @@ struct TRegleGeneree {
     int Couche;
     long long Attribut;
     int Valeur;
-    int Priorite;  // tenths: 10, 9, 8, 7 or 6
+    int Priorite;  // in steps of 1/Echelle: 10, 9, 8, 7 or 6 tenths by default
 };
+
+// The denominator of the priorities.
+int Echelle(const TParametres& p) { return p.NbPriorites > 0 ? p.NbPriorites : 10; }
 
 std::string NomAttribut(int couche, long long attribut) {
     std::string nom(1, 'L');
@@ -134,7 +140,8 @@ std::vector<TRegleGeneree> GenereRegles(const TParametres& p, TAlea& alea) {
         regle.Couche = 1 + static_cast<int>(r % (p.NbCouches - 1));
         regle.Attribut = alea.Entier(parCouche);
         regle.Valeur = p.NbValeurs == 0 ? 1 : ValeurPropre(p, regle.Couche, regle.Attribut);
-        regle.Priorite = 6 + static_cast<int>(alea.Entier(5));
+        regle.Priorite = p.NbPriorites > 0 ? 1 + static_cast<int>(alea.Entier(p.NbPriorites))
+                                           : 6 + static_cast<int>(alea.Entier(5));
         const int nb = 1 + static_cast<int>(alea.Entier(p.MaxPremisses));
         for (int k = 0; k < nb; ++k) {
             // The first premise sits on the layer just below, so that facts
@@ -155,7 +162,14 @@ std::vector<TRegleGeneree> GenereRegles(const TParametres& p, TAlea& alea) {
     return regles;
 }
 
-std::string TextePriorite(int dixiemes) { return dixiemes == 10 ? "1" : "0." + std::to_string(dixiemes); }
+// The priority as the rules file writes it: "1" or "0." and its digits.
+std::string TextePriorite(int priorite, int echelle) {
+    if (priorite >= echelle) return "1";
+    std::string chiffres = std::to_string(static_cast<long long>(priorite) * 1000000 / echelle);
+    chiffres.insert(0, 6 - chiffres.size(), '0');
+    chiffres.erase(chiffres.find_last_not_of('0') + 1);
+    return "0." + chiffres;
+}
 
 void EcritRegles(const std::string& chemin, const TParametres& p, const std::vector<TRegleGeneree>& regles) {
     std::ofstream f(chemin, std::ios::binary);
@@ -169,7 +183,7 @@ void EcritRegles(const std::string& chemin, const TParametres& p, const std::vec
             f << (k == 0 ? "If " : "And ") << NomAttribut(q.Couche, q.Attribut) << " = " << Valeur(p, q.Valeur) << " \r\n";
         }
         f << "Then " << NomAttribut(regle.Couche, regle.Attribut) << " = " << Valeur(p, regle.Valeur) << " ["
-          << TextePriorite(regle.Priorite)
+          << TextePriorite(regle.Priorite, Echelle(p))
           << "];\r\n\r\n";
     }
 }
@@ -183,13 +197,18 @@ std::vector<int> GenereObservation(const TParametres& p, TAlea& alea) {
     return valeurs;
 }
 
-void EcritBaseFaits(const std::string& chemin, const TParametres& p, const std::vector<int>& observation) {
+void EcritBaseFaits(const std::string& chemin, const TParametres& p, const std::vector<std::vector<int>>& observations) {
     std::ofstream f(chemin, std::ios::binary);
-    f << "#One observation: a value for every attribute of layer 0\r\n\r\n";
-    f << "Number of data: " << observation.size() << ";\r\n\r\n# Observation 1\r\n\r\n";
-    for (std::size_t a = 0; a < observation.size(); ++a)
-        f << "# Data " << a + 1 << "\r\n"
-          << NomAttribut(0, static_cast<long long>(a)) << " = " << Valeur(p, observation[a]) << "  ;\r\n";
+    f << "#" << (observations.size() == 1 ? "One observation" : "Observations")
+      << ": a value for every attribute of layer 0\r\n\r\n";
+    f << "Number of data: " << observations.size() * observations.front().size() << ";\r\n";
+    std::size_t numero = 0;
+    for (std::size_t o = 0; o < observations.size(); ++o) {
+        f << (o == 0 ? "" : "\r\n* \r\n") << "\r\n# Observation " << o + 1 << "\r\n\r\n";
+        for (std::size_t a = 0; a < observations[o].size(); ++a)
+            f << "# Data " << ++numero << "\r\n"
+              << NomAttribut(0, static_cast<long long>(a)) << " = " << Valeur(p, observations[o][a]) << "  ;\r\n";
+    }
 }
 
 void EcritProjet(const std::string& chemin, const std::string& nom) {
@@ -244,8 +263,8 @@ bool LitEntier(std::string_view texte, long long& valeur) {
 }
 
 int Usage() {
-    std::cerr << "usage: veridane-strates --rules N [--layers L] [--premises P] [--values K] [--attributes A]"
-                 " [--seed S] [--out DIR] [--name NAME]\n";
+    std::cerr << "usage: veridane-strates --rules N [--layers L] [--premises P] [--values K] [--attributes A]\n"
+                 "                        [--seed S] [--priorities K] [--observations O] [--out DIR] [--name NAME]\n";
     return 2;
 }
 
@@ -264,19 +283,23 @@ int main(int argc, char** argv) {
         else if (option == "--seed" && LitEntier(valeur, n)) p.Graine = static_cast<std::uint64_t>(n);
         else if (option == "--values" && LitEntier(valeur, n) && n >= 2 && n <= 100) p.NbValeurs = static_cast<int>(n);
         else if (option == "--attributes" && LitEntier(valeur, n) && n > 0) p.NbAttributs = n;
+        else if (option == "--priorities" && LitEntier(valeur, n) && n >= 1 && n <= 1000) p.NbPriorites = static_cast<int>(n);
+        else if (option == "--observations" && LitEntier(valeur, n) && n >= 1 && n <= 10000) p.NbObservations = static_cast<int>(n);
         else if (option == "--out") p.Repertoire = std::string(valeur);
         else if (option == "--name") p.Nom = std::string(valeur);
         else return Usage();
     }
     TAlea alea(p.Graine);
     const auto regles = GenereRegles(p, alea);
-    const auto observation = GenereObservation(p, alea);
+    std::vector<std::vector<int>> observations;
+    for (int o = 0; o < p.NbObservations; ++o) observations.push_back(GenereObservation(p, alea));
+    const auto& observation = observations.front();
     const std::string base = p.Repertoire + "/" + p.Nom;
     std::string majuscules = p.Nom;
     std::transform(majuscules.begin(), majuscules.end(), majuscules.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     EcritRegles(base + ".rul", p, regles);
-    EcritBaseFaits(base + ".dta", p, observation);
+    EcritBaseFaits(base + ".dta", p, observations);
     EcritProjet(base + ".exp", majuscules);
     EcritClips(base + ".clp", p, false, regles, observation);
     EcritClips(base + "-t.clp", p, true, regles, observation);

@@ -1,6 +1,7 @@
 // The data base reader.
 //
-// Input: a data base file.
+// Input: a data base file, mutated token by token with the grammar of the
+// format (mutateur.h).
 //
 // Invariant: whatever observations and comments the reader accepts, the
 // writer's text read again gives them back with no message: the same
@@ -9,62 +10,19 @@
 // required where the format can carry the values (see Representable) and
 // the head of the file was read (a wrong head leaves no observation, which
 // a save writes as one empty observation), under both decimal separators.
-#include <cstddef>
-#include <cstdint>
-
-#include "core/journal.h"
-#include "outils_fuzz.h"
-#include "project/base_faits.h"
+#include "lectures.h"
+#include "mutateur.h"
 
 using namespace veridane;
 using namespace veridane::fuzz;
 
-namespace {
-
-TEtatVeridane Lit(const std::string& nom, TDialoguesJournal& journal) {
-    TEtatVeridane etat;
-    TProgressionMuette progression;
-    OuvrirFF(etat, (Dossier() / nom).string(), journal, progression);
-    return etat;
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    TDialoguesJournal journal;
+    VerifieBaseFaits(std::string_view(reinterpret_cast<const char*>(donnees), taille), journal);
+    return 0;
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
-    std::string_view entree(reinterpret_cast<const char*>(donnees), taille);
-    Ecrit("lu.dta", entree);
-    TDialoguesJournal journal;
-    TEtatVeridane lu = Lit("lu.dta", journal);
-    const TBaseFaits& faits = lu.Faits;
-
-    Verifie(faits.NumObservation == 0, "the first observation is not selected");
-    Verifie(faits.BaseFaitsOuverte == (faits.NbFaits > 0), "open flag does not follow the data read");
-    Verifie(faits.CompteFaits() <= faits.NbFaits, "more data held than statements read");
-    Verifie(journal.NbAvertissements() <= 2, "more than one error and the count message");
-    if (faits.Observations.empty()) return 0;
-    for (const TObservation& observation : faits.Observations)
-        for (const TProposition& p : observation) {
-            Verifie(!p.Attribut.empty() && p.Operateur < OpAucun && p.Certitude == DegreCertain &&
-                        p.Precision == DegreCertain,
-                    "a datum is malformed", Decrit(p));
-            if (!Representable(p)) return 0;
-        }
-
-    for (char separateur : {'.', ','}) {
-        Ecrit("relu.dta", TexteBaseFaits(faits, separateur));
-        TDialoguesJournal relecture;
-        TEtatVeridane relu = Lit("relu.dta", relecture);
-        Verifie(relecture.Messages.empty(), "the written data base reads with a message",
-                relecture.Messages.empty() ? "" : relecture.Messages.front().Texte);
-        Verifie(relu.Faits.CommentairesBase == faits.CommentairesBase, "data base comments differ");
-        Verifie(relu.Faits.Observations.size() == faits.Observations.size(), "number of observations differs");
-        Verifie(relu.Faits.NbFaits == faits.CompteFaits(), "count of data differs");
-        for (std::size_t i = 0; i < faits.Observations.size(); ++i) {
-            TObservation attendue = faits.Observations[i];
-            for (TProposition& p : attendue) Arrondit(p);
-            Verifie(Identiques(relu.Faits.Observations[i], attendue), "an observation differs",
-                    "observation " + std::to_string(i + 1) + " separator " + std::string(1, separateur));
-        }
-    }
-    return 0;
+extern "C" std::size_t LLVMFuzzerCustomMutator(std::uint8_t* donnees, std::size_t taille, std::size_t tailleMax,
+                                               unsigned graine) {
+    return MuteJetons(donnees, taille, tailleMax, graine, BaseFaitsJetons);
 }

@@ -4,8 +4,9 @@
 // it over, from every starting position, with every operator code.
 //
 // Invariants:
-// - every scanner leaves the position within the text (or at its end) and
-//   never before where it started;
+// - every scanner leaves the position within the text or at its end, never
+//   past it (a position started past the end is brought back to the end),
+//   and never before where it started;
 // - a number read is finite, and the general format of it reads back as the
 //   value rounded to the number of digits asked, within half a unit of the
 //   last digit, and formats again to the same text;
@@ -44,19 +45,30 @@ void VerifieNombre(double valeur) {
     }
 }
 
+// Within the text or at its end, and not before the start (or the end, for a
+// start past it).
+bool DansLeTexte(const std::string& texte, std::size_t depart, std::size_t pos) {
+    return pos >= std::min(depart, texte.size()) && pos <= texte.size();
+}
+
 void Balaye(const std::string& texte, std::size_t depart, std::set<double>& nombres) {
     std::size_t pos = depart;
     TrouveAttribut(texte, pos);
-    Verifie(pos >= depart && pos <= std::max(depart, texte.size()), "TrouveAttribut left the text");
+    Verifie(DansLeTexte(texte, depart, pos), "TrouveAttribut left the text");
+    pos = depart;
+    SauteBlancs(texte, pos);
+    Verifie(DansLeTexte(texte, depart, pos), "SauteBlancs left the text");
     pos = depart;
     double nombre = TrouveReel(texte, pos);
-    Verifie(pos >= depart && pos <= std::max(depart, texte.size()), "TrouveReel left the text");
+    Verifie(DansLeTexte(texte, depart, pos), "TrouveReel left the text");
     nombres.insert(nombre);
     for (std::uint8_t code = 0; code <= OpAucun; ++code) {
         pos = depart;
         TProposition p;
         GereModalite(texte, pos, code, p);
-        Verifie(pos >= depart && pos <= std::max(depart, texte.size()) + 1, "GereModalite left the text");
+        Verifie(DansLeTexte(texte, depart, pos), "GereModalite left the text",
+                "operator " + std::to_string(code) + " from " + std::to_string(depart) + " in " +
+                    std::to_string(texte.size()) + " characters");
         if (p.TypeValeur == TypeNumerique) nombres.insert(p.Reel);
         if (code == OpDans || code == OpHorsDe)
             Verifie(p.TypeValeur == TypeEnsemble && !p.Liste.empty(), "a set was read without a word");

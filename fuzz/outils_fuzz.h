@@ -61,6 +61,19 @@ inline std::pair<std::string_view, std::optional<std::string_view>> Coupe(std::s
     return {entree.substr(0, pos), entree.substr(pos + marque.size())};
 }
 
+// The input as one line of a statement: its line ends, 0x1A bytes (which end
+// a file), "#" (which makes a whole line a comment) and "*" (which makes a
+// data base line a separator) become blanks, so that a one-statement target
+// reads it as the statement and nothing else.
+inline std::string UneLigne(std::string_view entree) {
+    std::string ligne(entree);
+    for (char& c : ligne)
+        if (c == '\r' || c == '\n' || c == '\x1a' || c == '#' || c == '*') c = ' ';
+    return ligne;
+}
+
+inline bool Commence(const std::string& texte, std::string_view debut) { return texte.rfind(debut, 0) == 0; }
+
 // The number that a writer's text stands for: the value rounded to the
 // writers' 7 significant digits, read back.
 inline double Arrondi(double valeur) {

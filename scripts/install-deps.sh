@@ -6,13 +6,14 @@
 #   scripts/install-deps.sh --bench    also the comparison shell and gnuplot
 set -euo pipefail
 
-# Building and testing: the toolchain, Qt (widgets, printing, charts), the
-# test frameworks, the X server and tools of the GUI smoke run, the
-# validators of what is installed, and the readers the report tests use.
+# Building and testing: the toolchain, Qt (widgets, printing, charts, and the
+# OpenGL files that the charts' CMake package asks for), the test
+# frameworks, the X server and tools of the GUI smoke run, the validators of
+# what is installed, and the readers the report tests use.
 packages=(build-essential cmake ninja-build qt6-base-dev qt6-base-dev-tools
-          libqt6svg6 qt6-charts-dev libgtest-dev libgmock-dev libbenchmark-dev
+          libqt6svg6 qt6-charts-dev libqt6opengl6-dev libgtest-dev libgmock-dev libbenchmark-dev
           xvfb xauth xdotool imagemagick poppler-utils fonts-dejavu-core
-          desktop-file-utils appstream shared-mime-info
+          desktop-file-utils appstream shared-mime-info librsvg2-bin help2man
           python3 python3-jsonschema python3-junitparser)
 for arg in "$@"; do
     case "$arg" in

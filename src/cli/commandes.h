@@ -13,6 +13,7 @@ namespace veridane {
 inline constexpr int SortieSucces = 0;        // nothing to report
 inline constexpr int SortieAvertissement = 1; // at least one warning shown
 inline constexpr int SortieUsage = 2;         // the command line was wrong
+inline constexpr int SortieFauteInterne = 3;  // the program met a fault of its own
 
 struct TContexteCli {
     std::ostream& Sortie;   // messages and results, UTF-8
@@ -28,6 +29,7 @@ struct TCommandeCli {
     const char* Extension;  // upper case with its point (".RUL"); "" for any argument
     TFonctionCommande Fonction;
     const char* Usage;      // "check FILE.RUL"
+    const char* Aide = "";  // one sentence for "COMMAND --help" and the manual page
 };
 
 const std::vector<TCommandeCli>& TableCommandes();
@@ -40,9 +42,26 @@ int EnregistreProjet(const std::vector<std::string>& arguments, TContexteCli& co
 int LanceInference(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int Explique(const std::vector<std::string>& arguments, TContexteCli& contexte);
 int ExpliquePourquoiPas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int VerifieCoherence(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int TesteCas(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceBalayage(const std::vector<std::string>& arguments, TContexteCli& contexte);
+int LanceQueSi(const std::vector<std::string>& arguments, TContexteCli& contexte);
+
+// Runs one command so that no exception escapes it: an exception is a fault
+// of the program, reported on the error stream as "error: internal fault:
+// WHAT while reading FILE" (FILE the command's first argument), with
+// SortieFauteInterne.
+int LanceCommandeGardee(const TCommandeCli& commande, const std::vector<std::string>& arguments,
+                        TContexteCli& contexte);
 
 // Prints the usage of every command on the error stream; returns SortieUsage.
 int UsageCli(TContexteCli& contexte);
+
+// "veridane-cli --help": the usage of every command and what it does, on the
+// output stream.
+void AideCli(std::ostream& sortie);
+// "veridane-cli COMMAND --help": the usage of that command's forms.
+void AideCommande(const std::string& verbe, std::ostream& sortie);
 
 // Runs the command named by arguments[0] (the program name excluded);
 // returns the exit status.

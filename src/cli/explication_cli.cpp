@@ -22,30 +22,6 @@ std::optional<int> LitEntier(const std::string& texte, int minimum) {
     return valeur;
 }
 
-// The command line is UTF-8, the model Windows-1252. A byte that does not
-// start a valid UTF-8 sequence is kept as it is.
-std::string Windows1252DepuisUtf8(const std::string& texte) {
-    std::string octets;
-    for (std::size_t i = 0; i < texte.size();) {
-        const auto c = static_cast<unsigned char>(texte[i]);
-        const std::size_t longueur = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 0;
-        bool valide = longueur > 0 && i + longueur <= texte.size();
-        char32_t point = longueur == 1 ? c : c & (0x3F >> longueur);
-        for (std::size_t k = 1; valide && k < longueur; ++k) {
-            const auto suite = static_cast<unsigned char>(texte[i + k]);
-            valide = (suite & 0xC0) == 0x80;
-            point = (point << 6) | (suite & 0x3F);
-        }
-        if (!valide) {
-            octets += texte[i++];
-            continue;
-        }
-        octets += longueur == 1 ? static_cast<char>(c) : OctetWindows1252(point);
-        i += longueur;
-    }
-    return octets;
-}
-
 }  // namespace
 
 std::optional<TOptionsExplication> LitOptionsExplication(const std::vector<std::string>& arguments,

@@ -9,14 +9,11 @@
 
 #include "cli/commandes.h"
 #include "cli/dialogues_console.h"
-#include "cli/fenetres_console.h"
 #include "cli/options_inference.h"
 #include "cli/rapport_inference.h"
 #include "core/encodage.h"
-#include "core/journal.h"
 #include "inference/parametres.h"
 #include "inference/textes_inference.h"
-#include "project/cycle_projet.h"
 
 namespace veridane {
 namespace {
@@ -35,42 +32,6 @@ std::string TexteDuree(const std::string& quoi, double secondes, double processe
     char texte[160];
     std::snprintf(texte, sizeof texte, "%s time: %.6f s, processor time: %.6f s", quoi.c_str(), secondes, processeur);
     return texte;
-}
-
-// The observations to run, 0-based, or the exit status when the one asked
-// for cannot be used (after its message).
-struct TChoixObservations {
-    std::vector<std::size_t> Observations;
-    int Refus = SortieSucces;
-};
-
-TChoixObservations ObservationsChoisies(const TOptionsInference& options, const TBaseFaits& faits,
-                                        TContexteCli& contexte, IDialogues& dialogues) {
-    const auto& observations = faits.Observations;
-    TChoixObservations choix;
-    if (options.Toutes) {
-        for (std::size_t k = 0; k < observations.size(); ++k)
-            if (!observations[k].empty()) choix.Observations.push_back(k);
-        return choix;
-    }
-    const auto numero = static_cast<std::size_t>(options.Observation);
-    if (numero > observations.size()) {
-        contexte.Erreurs << "error: observation " << numero << " does not exist: the data base holds "
-                         << observations.size() << " observation(s)\n";
-        // No data base at all is the project's fault, a number too large the
-        // command line's.
-        choix.Refus = observations.empty() ? SortieAvertissement : SortieUsage;
-        return choix;
-    }
-    // As the selection window: with a single observation there is no choice
-    // and no check; with several an empty one is refused.
-    if (observations.size() > 1 && observations[numero - 1].empty()) {
-        dialogues.Avertit(MessageObservationVide(static_cast<int>(numero)));
-        choix.Refus = SortieAvertissement;
-        return choix;
-    }
-    choix.Observations.push_back(numero - 1);
-    return choix;
 }
 
 // One engine serves every observation, so the rules are compiled once.
@@ -117,18 +78,14 @@ int LanceInference(const std::vector<std::string>& arguments, TContexteCli& cont
     const auto debut = THorloge::now();
     const double processeur = SecondesProcesseur();
     TEtatVeridane etat;
-    etat.Base.SeparateurDecimal = contexte.SeparateurDecimal;
-    TFenetresConsole fenetres;
-    TProgressionMuette progression;
-    if (!TCycleProjet(etat, fenetres, dialogues, progression).OuvreProjet(options->Projet))
-        return SortieAvertissement;
+    if (!OuvreProjetCli(etat, options->Projet, contexte, dialogues)) return SortieAvertissement;
     if (options->Temps)
         contexte.Erreurs << TexteDuree("load", SecondesDepuis(debut), SecondesProcesseur() - processeur) << '\n';
     // Opening resets the critical value; the one asked for is set afterwards,
     // as the parameters dialog would.
     etat.ValeurCritique = *critique;
 
-    const auto choix = ObservationsChoisies(*options, etat.Faits, contexte, dialogues);
+    const auto choix = ObservationsChoisies(options->Toutes, options->Observation, etat.Faits, contexte, dialogues);
     if (choix.Refus != SortieSucces) return choix.Refus;
     TMoteur moteur;
     for (std::size_t i = 0; i < choix.Observations.size(); ++i)

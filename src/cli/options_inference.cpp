@@ -3,9 +3,13 @@
 #include <charconv>
 
 #include "cli/commandes.h"
+#include "cli/fenetres_console.h"
+#include "core/dialogues.h"
+#include "core/journal.h"
+#include "inference/textes_inference.h"
+#include "project/cycle_projet.h"
 
 namespace veridane {
-namespace {
 
 std::optional<int> LitNumeroObservation(const std::string& texte) {
     int numero = 0;
@@ -14,7 +18,41 @@ std::optional<int> LitNumeroObservation(const std::string& texte) {
     return numero;
 }
 
-}  // namespace
+bool OuvreProjetCli(TEtatVeridane& etat, const std::string& projet, TContexteCli& contexte, IDialogues& dialogues) {
+    etat.Base.SeparateurDecimal = contexte.SeparateurDecimal;
+    TFenetresConsole fenetres;
+    TProgressionMuette progression;
+    return TCycleProjet(etat, fenetres, dialogues, progression).OuvreProjet(projet);
+}
+
+TChoixObservations ObservationsChoisies(bool toutes, int numeroDemande, const TBaseFaits& faits,
+                                        TContexteCli& contexte, IDialogues& dialogues) {
+    const auto& observations = faits.Observations;
+    TChoixObservations choix;
+    if (toutes) {
+        for (std::size_t k = 0; k < observations.size(); ++k)
+            if (!observations[k].empty()) choix.Observations.push_back(k);
+        return choix;
+    }
+    const auto numero = static_cast<std::size_t>(numeroDemande);
+    if (numero > observations.size()) {
+        contexte.Erreurs << "error: observation " << numero << " does not exist: the data base holds "
+                         << observations.size() << " observation(s)\n";
+        // No data base at all is the project's fault, a number too large the
+        // command line's.
+        choix.Refus = observations.empty() ? SortieAvertissement : SortieUsage;
+        return choix;
+    }
+    // As the selection window: with a single observation there is no choice
+    // and no check; with several an empty one is refused.
+    if (observations.size() > 1 && observations[numero - 1].empty()) {
+        dialogues.Avertit(MessageObservationVide(static_cast<int>(numero)));
+        choix.Refus = SortieAvertissement;
+        return choix;
+    }
+    choix.Observations.push_back(numero - 1);
+    return choix;
+}
 
 std::optional<TOptionsInference> LitOptionsInference(const std::vector<std::string>& arguments) {
     if (arguments.empty() || ExtensionDe(arguments.front()) != ".EXP") return std::nullopt;

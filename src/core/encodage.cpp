@@ -46,4 +46,27 @@ std::string Utf8DepuisWindows1252(const std::string& octets) {
     return sortie;
 }
 
+std::string Windows1252DepuisUtf8(const std::string& texte) {
+    std::string sortie;
+    sortie.reserve(texte.size());
+    for (std::size_t i = 0; i < texte.size();) {
+        const auto tete = static_cast<unsigned char>(texte[i]);
+        const std::size_t suite = tete >= 0xF0 ? (tete < 0xF5 ? 3 : 0) : tete >= 0xE0 ? 2 : tete >= 0xC2 ? 1 : 0;
+        char32_t code = suite == 3 ? tete & 0x07u : suite == 2 ? tete & 0x0Fu : tete & 0x1Fu;
+        bool valide = suite > 0 && i + suite < texte.size();
+        for (std::size_t k = 1; valide && k <= suite; ++k) {
+            const auto octet = static_cast<unsigned char>(texte[i + k]);
+            valide = (octet & 0xC0) == 0x80;
+            code = (code << 6) | (octet & 0x3Fu);
+        }
+        if (!valide) {
+            sortie += texte[i++];
+            continue;
+        }
+        sortie += OctetWindows1252(code);
+        i += suite + 1;
+    }
+    return sortie;
+}
+
 }  // namespace veridane

@@ -16,4 +16,9 @@ std::string Utf8DepuisWindows1252(const std::string& octets);
 char32_t CaractereWindows1252(unsigned char octet);
 char OctetWindows1252(char32_t caractere);
 
+// The other way, for what a person types on a command line: each UTF-8
+// character becomes its Windows-1252 byte ('?' when it has none); a byte
+// that does not start a valid UTF-8 sequence is kept as it is.
+std::string Windows1252DepuisUtf8(const std::string& texte);
+
 }  // namespace veridane

@@ -13,6 +13,8 @@
 #include "etat_commandes.h"
 #include "fichier_texte.h"
 #include "format_nombre.h"
+#include "journal.h"
+#include "position_texte.h"
 #include "proposition.h"
 
 namespace veridane {
@@ -21,10 +23,6 @@ namespace {
 
 std::string MessageRegle(int numero, const char* fin) {
     return "Error in rule " + std::to_string(numero) + ": " + fin;
-}
-
-bool Commence(const std::string& texte, std::size_t pos, const char* mot) {
-    return texte.compare(pos, std::char_traits<char>::length(mot), mot) == 0;
 }
 
 // Attribute, operator and value of one premise or of the conclusion; nothing
@@ -63,10 +61,10 @@ std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, 
         // add its own message.
         SauteBlancs(texte, pos);
         if (Commence(texte, pos, "AND")) {
-            pos += 3;
+            Avance(texte, pos, 3);
             if (!premisse) return std::nullopt;
         } else if (Commence(texte, pos, "THEN")) {
-            pos += 4;
+            Avance(texte, pos, 4);
             if (!premisse) return std::nullopt;
             // A large base holds millions of premise lists: no spare room.
             premisses.shrink_to_fit();
@@ -85,18 +83,18 @@ std::optional<TRegle> AnalyseRegle(const std::string& texte, int numero, IDialog
         dialogues.Avertit(MessageRegle(numero, "IF not found"));
         return std::nullopt;
     }
-    pos += 2;
+    Avance(texte, pos, 2);
     auto premisses = LitPremisses(texte, pos, numero, dialogues);
     if (!premisses) return std::nullopt;
     auto conclusion = LitProposition(texte, pos, numero, "attribute of conclusion not found",
                                      "operateur of conclusion not found", dialogues);
     if (!conclusion) return std::nullopt;
     SauteBlancs(texte, pos);
-    if (pos >= texte.size() || texte[pos] != '[') {
+    if (Caractere(texte, pos) != '[') {
         dialogues.Avertit(MessageRegle(numero, "'[' not found "));
         return std::nullopt;
     }
-    ++pos;
+    Avance(texte, pos);
     SauteBlancs(texte, pos);
     double priorite = TrouveReel(texte, pos);
     if (priorite == -1) {
@@ -122,7 +120,7 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
     std::string ligne;
     while (lecteur.LitLigne(ligne)) {
         std::size_t diese = ligne.find('#');
-        if (diese != std::string::npos) commentaires.push_back({ligne.substr(diese + 1)});
+        if (diese != std::string::npos) commentaires.push_back({Reste(ligne, diese + 1)});
         int nombre = TrouveNbRegles(Majuscules(ligne));
         if (nombre == -2) return std::nullopt;
         if (nombre >= 0) return nombre;
@@ -201,6 +199,24 @@ void LitTranche(std::string_view contenu, TTranche& tranche) {
         tranche.Regles.push_back(std::move(*regle));
         texte.clear();
     }
+}
+
+// The line where each of the first `nombre` rule texts of the body begins
+// (its first line that is not blank), lines counted on from `ligne`, the
+// number of the line before `pos`.
+std::vector<int> LignesDeDebut(std::string_view contenu, std::size_t pos, int ligne, std::size_t nombre) {
+    std::vector<int> lignes;
+    int debut = 0;
+    while (pos < contenu.size() && lignes.size() < nombre) {
+        const std::string_view texte = LigneA(contenu, pos);
+        ++ligne;
+        if (texte.find('#') != std::string_view::npos) continue;
+        if (debut == 0 && texte.find_first_not_of(' ') != std::string_view::npos) debut = ligne;
+        if (texte.find(';') == std::string_view::npos) continue;
+        lignes.push_back(debut);
+        debut = 0;
+    }
+    return lignes;
 }
 
 // Where the body from `debut` is cut into at most `nombre` slices of about
@@ -286,7 +302,7 @@ std::vector<TRegle> LitCorps(std::string_view contenu, std::size_t debut, unsign
 // TrouveRegle would: highest priority first, equal priorities in file order.
 // (priority, position) pairs are sorted rather than the rules themselves, so
 // each rule is moved once; the position breaks ties, which keeps file order.
-void OrdonneParPriorite(std::vector<TRegle>& regles) {
+void OrdonneParPriorite(std::vector<TRegle>& regles, std::vector<int>* lignes = nullptr) {
     // A file written by the program is already in order: nothing to move,
     // and no second copy of the rules while reading.
     if (std::is_sorted(regles.begin(), regles.end(),
@@ -302,6 +318,11 @@ void OrdonneParPriorite(std::vector<TRegle>& regles) {
     ordonnees.reserve(regles.size());
     for (const auto& [priorite, i] : ordre) ordonnees.push_back(std::move(regles[i]));
     regles = std::move(ordonnees);
+    if (!lignes) return;
+    std::vector<int> dansLOrdre;
+    dansLOrdre.reserve(ordre.size());
+    for (const auto& [priorite, i] : ordre) dansLOrdre.push_back((*lignes)[i]);
+    *lignes = std::move(dansLOrdre);
 }
 
 // Reads the rules proper from an opened file; the dialogs say what went wrong.
@@ -380,12 +401,13 @@ int TrouveNbRegles(const std::string& ligne) {
                          ligne.find("RULE") != std::string::npos;
     std::size_t deuxPoints = ligne.find(':');
     if (!ligneDeCompte || deuxPoints == std::string::npos) return -2;
-    std::size_t pos = deuxPoints + 1;
+    std::size_t pos = deuxPoints;
+    Avance(ligne, pos);
     SauteBlancs(ligne, pos);
     std::int64_t nombre = 0;
     bool chiffres = false;
-    for (; pos < ligne.size() && ligne[pos] != ' ' && ligne[pos] != ';'; ++pos) {
-        char c = ligne[pos];
+    for (int c = Caractere(ligne, pos); c != FinTexte && c != ' ' && c != ';';
+         Avance(ligne, pos), c = Caractere(ligne, pos)) {
         if (c < '0' || c > '9') return -2;
         nombre = nombre * 10 + (c - '0');
         if (nombre > INT32_MAX) return -2;
@@ -403,6 +425,22 @@ bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialog
     base.Regles.insert(base.Regles.begin() + index, std::move(*regle));
     base.NbRegles = static_cast<int>(base.Regles.size());
     return true;
+}
+
+std::vector<int> LignesDesRegles(const std::string& chemin) {
+    TLecteurTexte lecteur;
+    if (!lecteur.Ouvre(chemin)) return {};
+    TBaseConnaissances base;
+    TDialoguesJournal silencieux;
+    TProgressionMuette progression;
+    std::vector<TModalite> commentaires;
+    if (!LitEntete(lecteur, commentaires)) return {};
+    const std::string_view contenu = lecteur.Texte();
+    std::vector<TRegle> regles = LitCorps(contenu, lecteur.Position, TranchesParDefaut(contenu.size() - lecteur.Position),
+                                          base, silencieux, progression);
+    std::vector<int> lignes = LignesDeDebut(contenu, lecteur.Position, lecteur.Ligne, regles.size());
+    OrdonneParPriorite(regles, &lignes);
+    return lignes;
 }
 
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,

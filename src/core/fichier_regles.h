@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "fichier_texte.h"
 #include "knowledge_base.h"
@@ -28,6 +29,10 @@ struct TEtatCommandes;
 // core, one for a small file).
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
               IDialogues& dialogues, IProgression& progression, unsigned tranches = 0);
+
+// The line (from 1) at which each rule of the file begins, in the order in
+// which OuvrirFR holds the rules; empty when the file cannot be read.
+std::vector<int> LignesDesRegles(const std::string& chemin);
 
 // Decodes one upper-cased line of the head of a rules file: the announced
 // count, -1 for a comment, empty or NUL-only line, -2 for an error.

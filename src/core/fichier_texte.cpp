@@ -76,6 +76,7 @@ std::optional<std::string> TrouveFichier(const std::string& chemin) {
 bool TLecteurTexte::Ouvre(const std::string& chemin) {
     Contenu.clear();
     Position = Fin = 0;
+    Ligne = 0;
     auto trouve = TrouveFichier(chemin);
     if (!trouve) return false;
     int fd = ::open(trouve->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -103,6 +104,7 @@ bool TLecteurTexte::Ouvre(const std::string& chemin) {
 
 bool TLecteurTexte::LitLigne(std::string& ligne) {
     if (Position >= Fin) return false;
+    ++Ligne;
     std::size_t debut = Position;
     std::size_t fin = Contenu.find_first_of("\r\n", debut);
     if (fin == std::string::npos) {
@@ -133,24 +135,40 @@ const TSystemeFichiers& TSystemeFichiers::Reel() {
     return reel;
 }
 
+namespace {
+
+// The temporary file of a save and its descriptor: closed and removed unless
+// it became the target, also when a call below throws, so that a save that
+// fails in any way leaves no stray file and no open descriptor behind.
+struct TTemporaire {
+    std::string Chemin;
+    int Fd = -1;
+    bool Renomme = false;
+    ~TTemporaire() {
+        if (Fd >= 0) ::close(Fd);
+        if (!Renomme) ::unlink(Chemin.c_str());
+    }
+    // Closes the descriptor; the close's own result.
+    int Ferme() {
+        int resultat = ::close(Fd);
+        Fd = -1;
+        return resultat;
+    }
+};
+
+}  // namespace
+
 std::optional<std::string> TEcrivainTexte::Enregistre(const std::string& chemin, const TSystemeFichiers& systeme) const {
     struct stat info {};
     if (::stat(chemin.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) return std::string("Is a directory");
-    std::string temporaire = chemin + ".tmp-XXXXXX";
-    int fd = systeme.CreeTemporaire(temporaire);
+    std::string modele = chemin + ".tmp-XXXXXX";
+    int fd = systeme.CreeTemporaire(modele);
     if (fd < 0) return Erreur();
+    TTemporaire temporaire{modele, fd};
     ::fchmod(fd, 0644);
-    if (!EcritTout(systeme, fd, Contenu) || systeme.Synchronise(fd) != 0) {
-        std::string raison = Erreur();
-        ::close(fd);
-        ::unlink(temporaire.c_str());
-        return raison;
-    }
-    if (::close(fd) != 0 || systeme.Renomme(temporaire, chemin) != 0) {
-        std::string raison = Erreur();
-        ::unlink(temporaire.c_str());
-        return raison;
-    }
+    if (!EcritTout(systeme, fd, Contenu) || systeme.Synchronise(fd) != 0) return Erreur();
+    if (temporaire.Ferme() != 0 || systeme.Renomme(temporaire.Chemin, chemin) != 0) return Erreur();
+    temporaire.Renomme = true;
     return std::nullopt;
 }
 

@@ -40,6 +40,8 @@ public:
     // Bytes read so far and in all (for progress displays).
     std::size_t Position = 0;
     std::size_t Fin = 0;
+    // Lines read so far: the number of the last line read, from 1.
+    int Ligne = 0;
 
 private:
     std::string Contenu;

@@ -8,25 +8,29 @@
 
 #include "dialogues.h"
 #include "format_nombre.h"
+#include "position_texte.h"
 
 namespace veridane {
 
 namespace {
 
-bool FinDeMot(char c) { return c == ' ' || c == ';' || c == ',' || c == '{' || c == '}'; }
-bool FinDeNombre(char c) { return c == ' ' || c == '(' || c == ')' || c == '[' || c == ']'; }
-bool Chiffre(char c) { return c >= '0' && c <= '9'; }
+// Characters are the ints of Caractere: FinTexte ends every word and number.
+bool FinDeMot(int c) { return c == FinTexte || c == ' ' || c == ';' || c == ',' || c == '{' || c == '}'; }
+bool FinDeNombre(int c) { return c == FinTexte || c == ' ' || c == '(' || c == ')' || c == '[' || c == ']'; }
+bool Chiffre(int c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
 void SauteBlancs(const std::string& texte, std::size_t& pos) {
-    while (pos < texte.size() && texte[pos] == ' ') ++pos;
+    Borne(texte, pos);
+    while (Caractere(texte, pos) == ' ') Avance(texte, pos);
 }
 
 std::string TrouveAttribut(const std::string& texte, std::size_t& pos) {
+    Borne(texte, pos);
     std::size_t debut = pos;
-    while (pos < texte.size() && !FinDeMot(texte[pos])) ++pos;
-    return debut < texte.size() ? texte.substr(debut, pos - debut) : std::string();
+    while (!FinDeMot(Caractere(texte, pos))) Avance(texte, pos);
+    return Extrait(texte, debut, pos);
 }
 
 std::uint8_t TrouveOperateur(const std::string& texte, std::size_t& pos) {
@@ -39,8 +43,7 @@ std::uint8_t TrouveOperateur(const std::string& texte, std::size_t& pos) {
 
 bool CestUnReel(const std::string& texte, std::size_t pos) {
     SauteBlancs(texte, pos);
-    if (pos >= texte.size()) return false;
-    char c = texte[pos];
+    int c = Caractere(texte, pos);
     return Chiffre(c) || c == '.' || c == ',';
 }
 
@@ -48,27 +51,32 @@ std::optional<double> LitNombre(const std::string& brut) {
     std::string texte = brut;
     std::replace(texte.begin(), texte.end(), ',', '.');
     std::size_t i = 0;
-    while (i < texte.size() && texte[i] == ' ') ++i;
+    SauteBlancs(texte, i);
     std::size_t debut = i;
-    if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
-    std::size_t chiffres = 0;
-    while (i < texte.size() && Chiffre(texte[i])) ++i, ++chiffres;
-    if (i < texte.size() && texte[i] == '.') {
-        ++i;
-        while (i < texte.size() && Chiffre(texte[i])) ++i, ++chiffres;
+    auto signe = [&] {
+        if (Caractere(texte, i) == '+' || Caractere(texte, i) == '-') Avance(texte, i);
+    };
+    auto suiteDeChiffres = [&] {
+        std::size_t n = 0;
+        for (; Chiffre(Caractere(texte, i)); Avance(texte, i)) ++n;
+        return n;
+    };
+    signe();
+    std::size_t chiffres = suiteDeChiffres();
+    if (Caractere(texte, i) == '.') {
+        Avance(texte, i);
+        chiffres += suiteDeChiffres();
     }
     if (chiffres == 0) return std::nullopt;
-    if (i < texte.size() && (texte[i] == 'E' || texte[i] == 'e')) {
-        ++i;
-        if (i < texte.size() && (texte[i] == '+' || texte[i] == '-')) ++i;
-        std::size_t exposant = 0;
-        while (i < texte.size() && Chiffre(texte[i])) ++i, ++exposant;
-        if (exposant == 0) return std::nullopt;
+    if (Caractere(texte, i) == 'E' || Caractere(texte, i) == 'e') {
+        Avance(texte, i);
+        signe();
+        if (suiteDeChiffres() == 0) return std::nullopt;
     }
-    if (i != texte.size()) return std::nullopt;
+    if (!FinAtteinte(texte, i)) return std::nullopt;
     // from_chars ignores the C locale (the windows may run under one with a
     // decimal comma) and takes no "+" sign, so step over it.
-    if (texte[debut] == '+') ++debut;
+    if (Caractere(texte, debut) == '+') Avance(texte, debut);
     double valeur = 0;
     auto [fin, erreur] = std::from_chars(texte.data() + debut, texte.data() + texte.size(), valeur);
     if (erreur != std::errc() || fin != texte.data() + texte.size() || !std::isfinite(valeur)) return std::nullopt;
@@ -76,16 +84,17 @@ std::optional<double> LitNombre(const std::string& brut) {
 }
 
 double TrouveReel(const std::string& texte, std::size_t& pos) {
+    Borne(texte, pos);
     std::size_t debut = pos;
-    while (pos < texte.size() && !FinDeNombre(texte[pos])) ++pos;
-    if (debut >= texte.size()) return -1;
-    auto valeur = LitNombre(texte.substr(debut, pos - debut));
+    while (!FinDeNombre(Caractere(texte, pos))) Avance(texte, pos);
     // A leading blank is not part of a number here.
-    if (!valeur || texte[debut] == ' ') return -1;
-    return *valeur;
+    if (pos == debut) return -1;
+    auto valeur = LitNombre(Extrait(texte, debut, pos));
+    return valeur ? *valeur : -1;
 }
 
 void GereModalite(const std::string& texte, std::size_t& pos, std::uint8_t operateur, TProposition& p) {
+    Borne(texte, pos);
     p.Liste.clear();
     if (operateur == OpEgal) {
         if (CestUnReel(texte, pos)) {
@@ -104,19 +113,18 @@ void GereModalite(const std::string& texte, std::size_t& pos, std::uint8_t opera
     } else if (operateur == OpDans || operateur == OpHorsDe) {
         p.TypeValeur = TypeEnsemble;
         SauteBlancs(texte, pos);
-        ++pos;  // the "{", not tested
-        SauteBlancs(texte, pos);
+        Avance(texte, pos);  // the "{", not tested; at the end there is none to step over
         for (;;) {
             SauteBlancs(texte, pos);
             p.Liste.push_back({TrouveAttribut(texte, pos)});
             SauteBlancs(texte, pos);
-            if (pos >= texte.size()) break;
-            if (texte[pos] == '}') {
-                ++pos;
+            int c = Caractere(texte, pos);
+            if (c == '}') {
+                Avance(texte, pos);
                 break;
             }
-            if (texte[pos] != ',') break;
-            ++pos;
+            if (c != ',') break;  // the end of the text, or any other character
+            Avance(texte, pos);
         }
     }
 }
@@ -170,7 +178,7 @@ std::string PropEnSupChaine(const TProposition& p, char separateur) { return Pro
 
 std::string FaitNomDico(const std::string& nom) {
     if (nom.size() < 3) return nom + "dic";
-    return nom.substr(0, nom.size() - 3) + "dic";
+    return Extrait(nom, 0, nom.size() - 3) + "dic";
 }
 
 std::optional<std::int32_t> CodeReel(double degre, int numRegle, IDialogues& dialogues) {

@@ -16,9 +16,20 @@ void AjouteTexte(std::string& cle, const std::string& texte) {
     cle += texte;
 }
 
-// A key equal for two propositions exactly when Equivalence holds. A NaN
-// number is equivalent to nothing, so it has no key.
-std::optional<std::string> CleFait(const TProposition& p) {
+// The datum a fired rule adds: its conclusion, certain and unsatisfied, with
+// a value list only for a set.
+TProposition FaitDeduitDe(const TProposition& conclusion) {
+    TProposition fait = conclusion;
+    fait.Certitude = DegreCertain;
+    fait.Precision = DegreCertain;
+    fait.Validee = false;
+    if (fait.TypeValeur != TypeEnsemble) fait.Liste.clear();
+    return fait;
+}
+
+}  // namespace
+
+std::optional<std::string> CleEquivalence(const TProposition& p) {
     std::string cle;
     AjouteTexte(cle, p.Attribut);
     cle += static_cast<char>(p.Operateur);
@@ -37,19 +48,6 @@ std::optional<std::string> CleFait(const TProposition& p) {
     }
     return cle;
 }
-
-// The datum a fired rule adds: its conclusion, certain and unsatisfied, with
-// a value list only for a set.
-TProposition FaitDeduitDe(const TProposition& conclusion) {
-    TProposition fait = conclusion;
-    fait.Certitude = DegreCertain;
-    fait.Precision = DegreCertain;
-    fait.Validee = false;
-    if (fait.TypeValeur != TypeEnsemble) fait.Liste.clear();
-    return fait;
-}
-
-}  // namespace
 
 // A datum can only bear on a premise of the same attribute (any other gives
 // SansRapport), so a level visits only the open rules with a premise on an
@@ -134,12 +132,12 @@ void TMoteur::StopClick() {
 }
 
 bool TMoteur::FaitPresent(const TProposition& conclusion) const {
-    auto cle = CleFait(conclusion);
+    auto cle = CleEquivalence(conclusion);
     return cle && Connus_.contains(*cle);
 }
 
 void TMoteur::Connais(const TProposition& fait) {
-    if (auto cle = CleFait(fait)) Connus_.insert(std::move(*cle));
+    if (auto cle = CleEquivalence(fait)) Connus_.insert(std::move(*cle));
 }
 
 void TMoteur::AjouteFait(TProposition fait, INotificationsMoteur& notifications) {

@@ -19,6 +19,10 @@
 
 namespace veridane {
 
+// A key equal for two propositions exactly when Equivalence holds. A NaN
+// number is equivalent to nothing, so it has no key.
+std::optional<std::string> CleEquivalence(const TProposition& p);
+
 // In a fired-rule record: the rule number (1-based) and degree codes 6.
 // In a premise record: the premise index (0-based) and the degree codes of the
 // last datum that satisfied it (0 until then).

@@ -8,6 +8,7 @@
 #include "core/fichier_texte.h"
 #include "core/format_nombre.h"
 #include "core/journal.h"
+#include "core/position_texte.h"
 #include "core/proposition.h"
 #include "project/affichage_base.h"
 #include "project/fichier_projet.h"
@@ -24,12 +25,15 @@ bool Contient(const std::string& texte, const char* morceau) { return texte.find
 // The count after the first ":" of a count line: blanks, then digits ended
 // by a blank, a ";" or the end of the line.
 int LitCompte(const std::string& ligne) {
-    std::size_t pos = ligne.find(':') + 1;
+    std::size_t pos = ligne.find(':');
+    if (pos == std::string::npos) return CompteErrone;
+    Avance(ligne, pos);
     SauteBlancs(ligne, pos);
     std::string chiffres;
-    for (; pos < ligne.size() && ligne[pos] != ' ' && ligne[pos] != ';'; ++pos) {
-        if (ligne[pos] < '0' || ligne[pos] > '9') return CompteErrone;
-        chiffres += ligne[pos];
+    for (int c = Caractere(ligne, pos); c != FinTexte && c != ' ' && c != ';';
+         Avance(ligne, pos), c = Caractere(ligne, pos)) {
+        if (c < '0' || c > '9') return CompteErrone;
+        chiffres += static_cast<char>(c);
     }
     if (chiffres.empty()) return CompteErrone;
     errno = 0;
@@ -60,7 +64,7 @@ int LitEntete(TLecteurTexte& lecteur, TBaseFaits& faits) {
     std::string ligne;
     while (lecteur.LitLigne(ligne)) {
         std::size_t diese = ligne.find('#');
-        if (diese != std::string::npos) faits.CommentairesBase.push_back({ligne.substr(diese + 1)});
+        if (diese != std::string::npos) faits.CommentairesBase.push_back({Reste(ligne, diese + 1)});
         int compte = TrouveNbFaits(Majuscules(ligne));
         if (compte != CompteAbsent) return compte;
     }

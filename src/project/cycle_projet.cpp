@@ -62,11 +62,18 @@ void TCycleProjet::Newproject1Click() {
 }
 
 void TCycleProjet::Openproject1Click() {
-    if (Etat.ProjetChange() && Dialogues.Demande(QuestionProjetChange) == TReponse::Oui && !Saveproject1Click())
-        return;
+    if (!QuestionAvantOuverture()) return;
     auto chemin = Dialogues.ChoisitFichierAOuvrir("*.exp");
     if (!chemin) return;
     OuvreProjet(*chemin);
+}
+
+bool TCycleProjet::OuvreProjetChoisi(const std::string& chemin) {
+    return QuestionAvantOuverture() && OuvreProjet(chemin);
+}
+
+bool TCycleProjet::QuestionAvantOuverture() {
+    return !(Etat.ProjetChange() && Dialogues.Demande(QuestionProjetChange) == TReponse::Oui && !Saveproject1Click());
 }
 
 bool TCycleProjet::OuvreProjet(const std::string& chemin) {
@@ -86,6 +93,7 @@ bool TCycleProjet::OuvreProjet(const std::string& chemin) {
     Etat.Projet = TProjet{};
     Etat.Commandes = TEtatCommandes::Demarrage();
     Etat.ValeurCritique = 0.0;
+    Etat.CasModifies = false;
     FormeNomProjet(Etat, chemin);
     ActiveSauvegarde(Etat.Commandes);
     if (!contenu->Commentaires.empty()) Etat.Projet.CommentairesProjet = contenu->Commentaires;
@@ -121,6 +129,7 @@ bool TCycleProjet::Saveproject1Click() {
     if (Etat.Base.ReglesModifiees) complet = SauveRegles() && complet;
     if (Etat.Faits.BaseFaitsModifiee) complet = SauveBaseFaits() && complet;
     if (Etat.Base.DicoModifie) complet = SauveDictionnaire() && complet;
+    complet = Fenetres.SauveFichiersAnnexes(false) && complet;
     return complet;
 }
 
@@ -152,6 +161,7 @@ bool TCycleProjet::EnregistreSous(const std::string& chemin, bool commentaire) {
     complet =
         SauveDico(Etat.Base, CheminFichier(projet, projet.NomFichDic), Dialogues, Progression, Systeme) && complet;
     complet = EcritProjet(projet, Dialogues, Systeme) && complet;
+    complet = Fenetres.SauveFichiersAnnexes(true) && complet;
     return complet;
 }
 
@@ -200,7 +210,8 @@ bool TCycleProjet::QuestionsAvantDeQuitter() {
     const char* question = nullptr;
     if (Etat.Projet.ProjetSansNom)
         question = QuestionProjetNonSauve;
-    else if (Etat.Faits.BaseFaitsModifiee && !Etat.Base.ReglesModifiees && !Etat.Base.DicoModifie)
+    else if (Etat.Faits.BaseFaitsModifiee && !Etat.Base.ReglesModifiees && !Etat.Base.DicoModifie &&
+             !Etat.CasModifies)
         question = QuestionBaseChangee;
     else if (Etat.ProjetChange())
         question = QuestionProjetChange;
@@ -229,6 +240,7 @@ void TCycleProjet::Initialise() {
     projet.FichRulNomme = projet.FichDatNomme = false;
     projet.ReglesIntrouvables = false;
     Etat.ValeurCritique = 0.0;
+    Etat.CasModifies = false;
 }
 
 void TCycleProjet::LanceNouveauProjet() {

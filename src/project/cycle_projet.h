@@ -42,6 +42,10 @@ public:
     // (the program's command-line argument, the command-line tool). False
     // when the project file could not be used; nothing changed then.
     bool OuvreProjet(const std::string& chemin);
+    // A project chosen without the file dialog (a recent project, a file
+    // dropped on the window): the same save question as "Open project"
+    // first. False when the user cancelled or the project could not be used.
+    bool OuvreProjetChoisi(const std::string& chemin);
     // Saving under a known path, as "Save project as..." does after its file
     // dialog; the commentary window is asked for when `commentaire` is set.
     bool EnregistreSous(const std::string& chemin, bool commentaire);
@@ -65,6 +69,8 @@ public:
     TApresSuppression SupprimeLObservation(int position);
 
 private:
+    // The changed project saved, or let go; false when its save failed.
+    bool QuestionAvantOuverture();
     bool QuestionsAvantDeQuitter();
     bool SauveRegles();
     bool SauveDictionnaire();

@@ -16,6 +16,7 @@ void TEtatVeridane::Demarrage() {
     Projet = TProjet{};
     Commandes = TEtatCommandes::Demarrage();
     ValeurCritique = 0.0;
+    CasModifies = false;
 }
 
 }  // namespace veridane

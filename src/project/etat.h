@@ -55,10 +55,12 @@ struct TEtatVeridane {
     TProjet Projet;
     TEtatCommandes Commandes;
     double ValeurCritique = 0.0;
+    // The cases file of the project was changed in the program and not saved.
+    bool CasModifies = false;
 
-    // Any of the three dirty flags set.
+    // Any of the dirty flags set.
     bool ProjetChange() const {
-        return Base.ReglesModifiees || Base.DicoModifie || Faits.BaseFaitsModifiee;
+        return Base.ReglesModifiees || Base.DicoModifie || Faits.BaseFaitsModifiee || CasModifies;
     }
     // Back to the start-up state: no project, nothing named, nothing open.
     void Demarrage();

@@ -18,6 +18,14 @@ public:
     // The commentary of the data base (base true) or of the project,
     // editable; the window replaces the comment list when "OK" is pressed.
     virtual void ChangeComment(bool base) = 0;
+    // After the files of a save: the files that travel with the project
+    // (its cases file) are written when they changed, or always when the
+    // project was saved under a new name. False when one could not be
+    // written (a warning said so).
+    virtual bool SauveFichiersAnnexes(bool nouveauNom) {
+        (void)nouveauNom;
+        return true;
+    }
 };
 
 }  // namespace veridane

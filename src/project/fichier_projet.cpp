@@ -4,6 +4,7 @@
 
 #include "core/dialogues.h"
 #include "core/fichier_texte.h"
+#include "core/position_texte.h"
 #include "core/proposition.h"
 
 namespace veridane {
@@ -15,10 +16,9 @@ namespace {
 std::string NomApresDeuxPoints(const std::string& ligne) {
     std::size_t pos = ligne.find(':');
     if (pos == std::string::npos) return {};
-    ++pos;
+    Avance(ligne, pos);
     SauteBlancs(ligne, pos);
-    std::size_t fin = ligne.find(' ', pos);
-    return ligne.substr(pos, fin == std::string::npos ? std::string::npos : fin - pos);
+    return Extrait(ligne, pos, std::min(ligne.find(' ', pos), ligne.size()));
 }
 
 }  // namespace
@@ -28,7 +28,7 @@ TContenuProjet DecortiqueProjet(const std::vector<std::string>& lignes) {
     for (const std::string& ligne : lignes) {
         std::size_t diese = ligne.find('#');
         if (diese != std::string::npos) {
-            contenu.Commentaires.push_back({ligne.substr(diese + 1)});
+            contenu.Commentaires.push_back({Reste(ligne, diese + 1)});
             continue;
         }
         std::string majuscules = Majuscules(ligne);

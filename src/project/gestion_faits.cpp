@@ -1,5 +1,7 @@
 #include "project/gestion_faits.h"
 
+#include <algorithm>
+
 #include "core/format_nombre.h"
 #include "core/proposition.h"
 
@@ -82,6 +84,22 @@ bool RetireFait(TBaseFaits& faits, int index) {
     faits.NbFaits -= 1;
     faits.BaseFaitsModifiee = true;
     return true;
+}
+
+bool MemesDonnees(const std::vector<TProposition>& a, const std::vector<TProposition>& b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const TProposition& x, const TProposition& y) {
+        return Equivalence(x, y) && x.Certitude == y.Certitude && x.Precision == y.Precision;
+    });
+}
+
+void RemplaceObservationCourante(TBaseFaits& faits, const std::vector<TProposition>& donnees) {
+    PrepareObservationCourante(faits);
+    auto& observation = faits.ObservationCourante();
+    if (MemesDonnees(observation, donnees)) return;
+    faits.NbFaits += static_cast<int>(donnees.size()) - static_cast<int>(observation.size());
+    observation = donnees;
+    faits.BaseFaitsOuverte = faits.BaseFaitsOuverte || !donnees.empty();
+    faits.BaseFaitsModifiee = true;
 }
 
 void FermeGereFaits(TEtatVeridane& etat) {

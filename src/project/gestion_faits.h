@@ -46,6 +46,15 @@ void AjouteFait(TBaseFaits& faits, const TProposition& entree);
 // changed) when there is none there.
 bool RetireFait(TBaseFaits& faits, int index);
 
+// The same data in the same order (equivalent, with the same degrees).
+bool MemesDonnees(const std::vector<TProposition>& a, const std::vector<TProposition>& b);
+
+// Replaces the data of the current observation (the data a what-if copy
+// ended with). Like an add or a removal, it leaves the data base open and
+// changed, so the next save writes it; nothing changes when the data are
+// the same.
+void RemplaceObservationCourante(TBaseFaits& faits, const std::vector<TProposition>& donnees);
+
 // What closing the manager does to the main window's commands: with no datum
 // left the "&Inference" menu is disabled; with data it is enabled when there
 // are rules, and the data base can be viewed.

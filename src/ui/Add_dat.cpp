@@ -16,7 +16,9 @@
 #include "core/dialogues.h"
 #include "core/proposition.h"
 #include "project/etat.h"
+#include "ui/Animation.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -66,10 +68,15 @@ TAjoutFaitsDico::TAjoutFaitsDico(TEtatVeridane& etat, IDialogues& dialogues, QWi
     setWindowTitle("Data dictionary Manager");
     setProperty("contexteAide", 30);
     Timer1.setObjectName("Timer1");
-    Timer1.setInterval(1000);  // the first animation waits a second
+    Timer1.setInterval(DelaiAnimation(1000));  // the first animation waits a second
     connect(&Timer1, &QTimer::timeout, this, &TAjoutFaitsDico::Timer1Timer);
     Construit();
     ConstruitEtiquettes();
+    // Tab follows the composing of an entry, then its adding or removal.
+    QWidget* ordre[] = {EditAttribut,       ListeAttributs, ComboOperateur, EditValeur,  BoutonAjouteValeur,
+                        ComboValeurs,       BoutonRetireValeur, LigneAntecedent, BoutonAjout, BoutonRetrait,
+                        ListeDico};
+    for (std::size_t i = 1; i < std::size(ordre); ++i) setTabOrder(ordre[i - 1], ordre[i]);
     // Enter in a field must not press a button by surprise.
     for (QPushButton* bouton : findChildren<QPushButton*>()) bouton->setAutoDefault(false);
     MontreControlesEnsemble(false);
@@ -230,11 +237,13 @@ void TAjoutFaitsDico::Initialise() {
     BoutonRetrait->setEnabled(false);
     Affiche();
     AffFait();
+    // Typing starts with the attribute.
+    EditAttribut->setFocus();
 }
 
 int TAjoutFaitsDico::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TAjoutFaitsDico::Affiche() {
@@ -385,7 +394,7 @@ void TAjoutFaitsDico::RemoveClick() {
 }
 
 void TAjoutFaitsDico::Timer1Timer() {
-    Timer1.setInterval(200);
+    Timer1.setInterval(DelaiAnimation(200));
     if (Direction == TDirection::Ajout)
         DeplaceAdd();
     else

@@ -33,13 +33,13 @@ public:
     void Initialise();
     int Ouvre();
 
-    const TFaitEnCours& FaitEnCours() const { return Fait; }
-    // Step counter of the animation; the timer drives it.
-    int Etape() const { return Compteur; }
     bool AnimationEnCours() const { return Timer1.isActive(); }
-    QTimer& Minuterie() { return Timer1; }
 
-public slots:
+protected:
+    bool eventFilter(QObject* objet, QEvent* evenement) override;
+    void reject() override;
+
+private slots:
     void Affiche();             // the dictionary listing and its label
     void TrouveLesAttributs();  // the attribute list
     void AffFait();             // the antecedent line
@@ -56,10 +56,6 @@ public slots:
     // A click in one of the composing controls, or in the dictionary listing.
     void ActiveAjout();
     void ActiveRetrait();
-
-protected:
-    bool eventFilter(QObject* objet, QEvent* evenement) override;
-    void reject() override;
 
 private:
     enum class TDirection { Ajout, Retrait };

@@ -11,6 +11,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -26,10 +27,6 @@ TAjoutRegles::TAjoutRegles(TEtatVeridane& etat, IDialogues& dialogues, QWidget* 
     setWindowTitle("Rules Editor");
     setProperty("contexteAide", 21);
     DialogueDegre = new TValiDeg(etat, dialogues, this);
-    DemandeDegre = [this] {
-        DialogueDegre->Ouvre();
-        return DialogueDegre->Resultat();
-    };
     Construit();
     // Enter in a field must not press a button by surprise.
     for (QPushButton* bouton : findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
@@ -106,7 +103,7 @@ void TAjoutRegles::Initialise() {
 
 int TAjoutRegles::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TAjoutRegles::Affiche() {
@@ -181,7 +178,8 @@ void TAjoutRegles::AddRuleClick() {
     if (!Regle.Prete()) return;
     TResultatDegre resultat;
     do {
-        resultat = DemandeDegre();
+        DialogueDegre->Ouvre();
+        resultat = DialogueDegre->Resultat();
         if (resultat.Annule) return;
     } while (!resultat.DegreAccepte);
     AjouteRegle(Etat.Base, Regle.Construit(Etat.Base.Dictionnaire, resultat.Degre));

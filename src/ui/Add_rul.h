@@ -28,15 +28,7 @@ public:
     void Initialise();
     int Ouvre();
 
-    const TRegleEnCours& RegleEnCours() const { return Regle; }
-    int ChercheAntecedent(int index) const { return Regle.ChercheAntecedent(index); }
-    TValiDeg& ValiDeg() { return *DialogueDegre; }
-
-    // Asks for the priority degree; by default shows the priority degree
-    // dialog modally. Tests put their own answers here.
-    std::function<TResultatDegre()> DemandeDegre;
-
-public slots:
+private slots:
     void Affiche();
     void AfficheLaRegle();
     void AddPremClick();

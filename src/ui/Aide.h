@@ -43,7 +43,7 @@ public:
     // The page shown, relative to the root ("index.html").
     QString PageCourante() const;
 
-public slots:
+private slots:
     void RechercheClick();
     void ResultatClick(int ligne);
 

@@ -5,6 +5,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/Modale.h"
+
+#include "veridane_version.h"
 
 namespace veridane {
 
@@ -26,7 +29,7 @@ TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(par
     nom->setFont(grand);
     nom->setAlignment(Qt::AlignCenter);
 
-    auto* version = new QLabel("Version 1.0", this);
+    auto* version = new QLabel("Version " VERIDANE_VERSION, this);
     version->setObjectName("Version");
     version->setAlignment(Qt::AlignCenter);
 
@@ -53,7 +56,7 @@ TAboutBox::TAboutBox(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(par
 
 int TAboutBox::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 }  // namespace veridane

@@ -11,6 +11,7 @@
 
 #include "Conversion.h"
 #include "core/proposition.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -19,7 +20,6 @@ TDestroyObs::TDestroyObs(TEtatVeridane& etat, IDialogues&, TCycleProjet& cycle, 
     setObjectName("DestroyObs");
     setWindowTitle("Observations Eraser");
     setProperty("contexteAide", 28);
-    setWindowState(Qt::WindowMaximized);
 
     auto* menus = new QMenuBar(this);
     struct {
@@ -99,7 +99,7 @@ void TDestroyObs::Initialise() {
 
 int TDestroyObs::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TDestroyObs::Affiche() {

@@ -29,7 +29,11 @@ signals:
     // The observations changed while the window stays open.
     void BaseChangee();
 
-public slots:
+public:
+    // Closing by the frame is "&Close".
+    void reject() override { Close1Click(); }
+
+private slots:
     void Affiche();
     void Button1Click();
     void First1Click();
@@ -37,8 +41,6 @@ public slots:
     void Next1Click();
     void Previous1Click();
     void Close1Click();
-    // Closing by the frame is "&Close".
-    void reject() override { Close1Click(); }
 
 private:
     void MetLesBornes();

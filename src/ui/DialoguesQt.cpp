@@ -85,7 +85,10 @@ QStringList TDialoguesQt::FiltresOuverture() {
             "Data dictionnary (*.dic)", "Text file (*.txt)",     "All files (*.*)"};
 }
 
-QStringList TDialoguesQt::FiltresEnregistrement() { return {"Project (*.exp)", "Data base (*.dta)"}; }
+QStringList TDialoguesQt::FiltresEnregistrement(const std::string& motif) {
+    if (Texte(motif).compare("*.pdf", Qt::CaseInsensitive) == 0) return {"PDF file (*.pdf)"};
+    return {"Project (*.exp)", "Data base (*.dta)"};
+}
 
 QString TDialoguesQt::FiltreDuMotif(const QStringList& filtres, const std::string& motif) {
     QString cherche = "(" + Texte(motif).toLower() + ")";
@@ -94,18 +97,26 @@ QString TDialoguesQt::FiltreDuMotif(const QStringList& filtres, const std::strin
     return filtres.isEmpty() ? QString() : filtres.front();
 }
 
+QString TDialoguesQt::RepertoireInitial() const {
+    const std::string projet = RepertoireProjet ? RepertoireProjet() : std::string();
+    if (!projet.empty() && QFileInfo(Texte(projet)).isDir()) return Texte(projet);
+    return DernierRepertoire;
+}
+
 std::optional<std::string> TDialoguesQt::ChoisitFichier(const std::string& motif, bool enregistrer) {
     if (!FichiersSuivants.empty()) {
         auto fichier = FichiersSuivants.front();
         FichiersSuivants.pop_front();
         return fichier;
     }
-    QStringList filtres = enregistrer ? FiltresEnregistrement() : FiltresOuverture();
+    QStringList filtres = enregistrer ? FiltresEnregistrement(motif) : FiltresOuverture();
     QString filtre = FiltreDuMotif(filtres, motif);
+    const QString repertoire = RepertoireInitial();
     QString chemin = enregistrer
-                         ? QFileDialog::getSaveFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre)
-                         : QFileDialog::getOpenFileName(Proprietaire(), QString(), QString(), filtres.join(";;"), &filtre);
+                         ? QFileDialog::getSaveFileName(Proprietaire(), QString(), repertoire, filtres.join(";;"), &filtre)
+                         : QFileDialog::getOpenFileName(Proprietaire(), QString(), repertoire, filtres.join(";;"), &filtre);
     if (chemin.isEmpty()) return std::nullopt;
+    DernierRepertoire = QFileInfo(chemin).absolutePath();
     if (enregistrer) chemin = AvecExtension(chemin, filtre);
     return Octets(chemin);
 }

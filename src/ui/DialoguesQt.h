@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,11 @@ public:
     std::optional<std::string> ChoisitFichierAEnregistrer(const std::string& motif) override;
 
     void ChangeParent(QWidget* parent) { Parent = parent; }
+    // The current project's directory (Windows-1252 bytes, empty when no
+    // project is named): the file dialogs open there, or else in the
+    // directory of the last file chosen.
+    void SuitProjet(std::function<std::string()> repertoire) { RepertoireProjet = std::move(repertoire); }
+    QString RepertoireInitial() const;
 
     // Answers and file names given to the next boxes and file dialogs
     // instead of showing them (nothing in a file entry means cancelled).
@@ -33,7 +39,8 @@ public:
     // The filters of the two file dialogs, and the one an initial pattern
     // ("*.exp", "*.rul", "*.dta") selects among them.
     static QStringList FiltresOuverture();
-    static QStringList FiltresEnregistrement();
+    // A printout ("*.pdf") is saved only as a PDF file.
+    static QStringList FiltresEnregistrement(const std::string& motif = "*.exp");
     static QString FiltreDuMotif(const QStringList& filtres, const std::string& motif);
 
 private:
@@ -41,6 +48,8 @@ private:
     std::optional<std::string> ChoisitFichier(const std::string& motif, bool enregistrer);
 
     QWidget* Parent;
+    std::function<std::string()> RepertoireProjet;
+    QString DernierRepertoire;
 };
 
 }  // namespace veridane

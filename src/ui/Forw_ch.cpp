@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -18,8 +19,11 @@
 #include "core/proposition.h"
 #include "inference/textes_inference.h"
 #include "project/etat.h"
+#include "inference/explication.h"
 #include "ui/Conversion.h"
+#include "ui/Expl_dat.h"
 #include "ui/Tree_rea.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -58,8 +62,6 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     setObjectName("ForwChain");
     setWindowTitle("Forward Chaining");
     setProperty("contexteAide", 32);
-    boiteDetails_ = [this](const std::string& titre, const std::string& texte) { MontreDetailsParDefaut(titre, texte); };
-    ouvreArbre_ = [this] { OuvreArbreParDefaut(); };
 
     auto* barre = new QMenuBar(this);
     auto* fermer = barre->addAction("&Close");
@@ -101,9 +103,25 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     stop_->setObjectName("StopButton");
     arbre_ = new QPushButton("View tree of reasoning", this);
     arbre_->setObjectName("TreeButton");
+    // The keyboard reaches the tree without hunting for the button.
+    arbre_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_T));
+    arbre_->setToolTip("Ctrl+T");
     details_ = new QPushButton("View rule in detail", this);
     details_->setObjectName("RuleButton");
-    for (auto* bouton : {stop_, arbre_, details_}) bouton->setAutoDefault(false);
+    pourquoi_ = new QPushButton("Why?", this);
+    pourquoi_->setObjectName("WhyButton");
+    pourquoi_->setToolTip("Why was the selected datum deduced?");
+    pourquoiPas_ = new QPushButton("Why not...", this);
+    pourquoiPas_->setObjectName("WhyNotButton");
+    pourquoiPas_->setToolTip("Why was a proposition not established?");
+    connect(pourquoi_, &QPushButton::clicked, this, &TForwChain::WhyClick);
+    connect(pourquoiPas_, &QPushButton::clicked, this, &TForwChain::WhyNotClick);
+    for (QListWidget* liste : {declenchees_, deduits_}) {
+        liste->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(liste, &QListWidget::customContextMenuRequested, this,
+                [this, liste](const QPoint& position) { MenuExplication(liste, position); });
+    }
+    for (auto* bouton : {stop_, arbre_, details_, pourquoi_, pourquoiPas_}) bouton->setAutoDefault(false);
     connect(stop_, &QPushButton::clicked, this, &TForwChain::StopClick);
     connect(arbre_, &QPushButton::clicked, this, &TForwChain::ViewTreeClick);
     connect(details_, &QPushButton::clicked, this, &TForwChain::ViewRuleClick);
@@ -143,6 +161,8 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     boutons->addWidget(stop_);
     boutons->addWidget(arbre_);
     boutons->addWidget(details_);
+    boutons->addWidget(pourquoi_);
+    boutons->addWidget(pourquoiPas_);
     boutons->addStretch(1);
 
     auto* disposition = new QVBoxLayout(this);
@@ -157,6 +177,8 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     jauge_->hide();
     arbre_->hide();
     details_->hide();
+    pourquoi_->hide();
+    pourquoiPas_->hide();
 }
 
 void TForwChain::Initialise() {
@@ -166,6 +188,8 @@ void TForwChain::Initialise() {
     stop_->show();
     arbre_->hide();
     details_->hide();
+    pourquoi_->hide();
+    pourquoiPas_->hide();
     jauge_->hide();
     Statut("");
     fermerApres_ = false;
@@ -174,8 +198,7 @@ void TForwChain::Initialise() {
 int TForwChain::Ouvre() {
     Initialise();
     QTimer::singleShot(0, this, &TForwChain::Lance);
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TForwChain::Lance() {
@@ -240,6 +263,11 @@ void TForwChain::FinInference() {
     Statut(TexteFinInference);
     stop_->hide();
     arbre_->show();
+    // Explanations need the run recorded.
+    const bool explicable = TExplDat::Explicable(moteur_);
+    pourquoi_->setVisible(explicable);
+    pourquoi_->setEnabled(false);  // until a line is chosen
+    pourquoiPas_->setVisible(explicable);
 }
 
 void TForwChain::PompeEvenements() {
@@ -267,13 +295,25 @@ void TForwChain::PompeEvenements() {
 }
 
 void TForwChain::PeintureSuspendue(bool suspendue) {
-    if (updatesEnabled() == !suspendue) return;
-    setUpdatesEnabled(!suspendue);
+    if (peintureSuspendue_ == suspendue) return;
+    peintureSuspendue_ = suspendue;
+    // The controls, not the window itself: a top-level window whose updates
+    // were held and given back is not painted again on X11, and the run's
+    // result stayed hidden behind the picture of its first level.
+    for (QWidget* controle : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (!controle->isWindow()) controle->setUpdatesEnabled(!suspendue);
 }
 
 void TForwChain::StopClick() { moteur_.StopClick(); }
 
-void TForwChain::ViewTreeClick() { ouvreArbre_(); }
+void TForwChain::ViewTreeClick() {
+    if (fenetreArbre_ != nullptr) {
+        fenetreArbre_->Ouvre();
+        return;
+    }
+    TTree arbre(etat_, dialogues_, moteur_, this);
+    arbre.Ouvre();
+}
 
 void TForwChain::ViewRuleClick() {
     QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
@@ -282,20 +322,25 @@ void TForwChain::ViewRuleClick() {
     const auto numero = moteur_.NumeroRegleDuRecord(static_cast<std::size_t>(ligne));
     if (!numero) return;  // its level is still running
     const TRegle& regle = etat_.Base.Regles.at(static_cast<std::size_t>(*numero - 1));
-    boiteDetails_(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
+    MontreDetails(TitreDetailsRegle, AfficheRegle(regle, *numero, etat_.Base.SeparateurDecimal));
 }
 
 void TForwChain::TriggeredRulesClick() {
     details_->show();
+    pourquoi_->setEnabled(true);
     sourceDeduits_ = false;
 }
 
 void TForwChain::DeducedDataClick() {
     details_->show();
+    pourquoi_->setEnabled(true);
     sourceDeduits_ = true;
 }
 
-void TForwChain::InitialDataClick() { details_->hide(); }
+void TForwChain::InitialDataClick() {
+    details_->hide();
+    pourquoi_->setEnabled(false);
+}
 
 void TForwChain::Close1Click() { reject(); }
 
@@ -324,14 +369,40 @@ void TForwChain::mousePressEvent(QMouseEvent* evenement) {
     QDialog::mousePressEvent(evenement);
 }
 
-void TForwChain::OuvreArbreParDefaut() {
-    TTree arbre(etat_, dialogues_, moteur_, this);
-    arbre.Ouvre();
+void TForwChain::WhyClick() {
+    if (enCours_) return;
+    QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
+    const int ligne = liste->currentRow();
+    if (ligne < 0 || !liste->currentItem()->isSelected()) return;
+    // The k-th triggered rule line and the k-th deduced datum are both the
+    // k-th record.
+    if (auto origine = OrigineDuRecord(moteur_, static_cast<std::size_t>(ligne)))
+        TExplDat::OuvrePourquoi(etat_, dialogues_, moteur_, *origine, this);
 }
 
-void TForwChain::MontreDetailsParDefaut(const std::string& titre, const std::string& texte) {
+void TForwChain::WhyNotClick() {
+    if (enCours_) return;
+    TExplDat::OuvrePourquoiPas(etat_, dialogues_, moteur_, this);
+}
+
+void TForwChain::MenuExplication(QListWidget* liste, const QPoint& position) {
+    if (enCours_ || !TExplDat::Explicable(moteur_)) return;
+    if (QListWidgetItem* element = liste->itemAt(position)) {
+        liste->setCurrentItem(element);
+        element->setSelected(true);
+        if (liste == deduits_) DeducedDataClick();
+        else TriggeredRulesClick();
+    }
+    QMenu menu(this);
+    auto* pourquoi = menu.addAction("Why?", this, &TForwChain::WhyClick);
+    pourquoi->setEnabled(liste->currentItem() && liste->currentItem()->isSelected());
+    menu.addAction("Why not...", this, &TForwChain::WhyNotClick);
+    menu.exec(liste->viewport()->mapToGlobal(position));
+}
+
+void TForwChain::MontreDetails(const std::string& titre, const std::string& texte) {
     // The box is modal: let the window paint behind it even mid-run.
-    const bool suspendue = !updatesEnabled();
+    const bool suspendue = peintureSuspendue_;
     PeintureSuspendue(false);
     QString lignes = Texte(texte);
     lignes.replace("\r\n", "\n");

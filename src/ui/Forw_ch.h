@@ -6,7 +6,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <functional>
 #include <string>
 
 #include "inference/moteur.h"
@@ -19,6 +18,7 @@ class QPushButton;
 namespace veridane {
 
 class IDialogues;
+class TTree;
 struct TEtatVeridane;
 
 class TForwChain : public QDialog, public INotificationsMoteur {
@@ -31,20 +31,14 @@ public:
 
     // The state of a fresh opening: lists empty, buttons of the result hidden.
     void Initialise();
-    // Initialise, then the run starts as soon as the window is shown.
+    // Initialise, maximised, and the run starts as soon as the window is
+    // shown (its activation).
     int Ouvre();
-
-    // The activation: counters, initial data, rules prepared, then the whole
-    // run. Coming back from the tree window does not call it again.
-    void Lance();
     bool EnCours() const { return enCours_; }
 
-    // The box with the details of a rule; a Qt message box by default
-    // (caption, text). Tests replace it.
-    using TBoiteDetails = std::function<void(const std::string& titre, const std::string& texte)>;
-    void FixeBoiteDetails(TBoiteDetails boite) { boiteDetails_ = std::move(boite); }
-    // How the tree window is opened; a modal TTree by default.
-    void FixeOuvertureArbre(std::function<void()> ouvre) { ouvreArbre_ = std::move(ouvre); }
+    // The tree window "View tree of reasoning" opens; without one, a window
+    // of its own for each showing.
+    void UtiliseArbre(TTree* arbre) { fenetreArbre_ = arbre; }
 
     // The engine's notifications.
     void DebutNiveau(int niveau) override;
@@ -69,6 +63,10 @@ public slots:
     void InitialDataClick();
     void Close1Click();
     void reject() override;
+    // "Why?" on the selected triggered rule or deduced datum, and "Why
+    // not..." on a proposition asked for: the explanation window.
+    void WhyClick();
+    void WhyNotClick();
 
 protected:
     bool event(QEvent* evenement) override;
@@ -78,17 +76,20 @@ private:
     void EcritCompteurs();
     void Statut(const std::string& texte);
     void PeintureSuspendue(bool suspendue);
-    void OuvreArbreParDefaut();
-    void MontreDetailsParDefaut(const std::string& titre, const std::string& texte);
+    void MontreDetails(const std::string& titre, const std::string& texte);
+    // The activation: counters, initial data, rules prepared, then the whole
+    // run. Coming back from the tree window does not run it again.
+    void Lance();
+    void MenuExplication(QListWidget* liste, const QPoint& position);
 
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
     TMoteur& moteur_;
-    TBoiteDetails boiteDetails_;
-    std::function<void()> ouvreArbre_;
+    TTree* fenetreArbre_ = nullptr;
 
     bool enCours_ = false;
     bool fermerApres_ = false;
+    bool peintureSuspendue_ = false;
     bool sourceDeduits_ = false;  // which list was clicked last: deduced data (true) or triggered rules
     QString statut_;
     int positionJauge_ = 0;
@@ -106,6 +107,8 @@ private:
     QPushButton* stop_;
     QPushButton* arbre_;
     QPushButton* details_;
+    QPushButton* pourquoi_;
+    QPushButton* pourquoiPas_;
     QLabel* texteStatut_;
     QProgressBar* jauge_;
 };

@@ -14,8 +14,11 @@
 
 #include "core/dialogues.h"
 #include "project/gestion_faits.h"
+#include "ui/Animation.h"
 #include "ui/Conversion.h"
 #include "ui/GlisserDeposer.h"
+#include "ui/Modale.h"
+#include "ui/What_if.h"
 
 namespace veridane {
 
@@ -57,7 +60,8 @@ int LigneChoisie(const QListWidget* liste) {
 
 }  // namespace
 
-TGereFaits::TGereFaits(TEtatVeridane& etat, IDialogues&, QWidget* parent) : QDialog(parent), Etat(etat) {
+TGereFaits::TGereFaits(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent)
+    : QDialog(parent), Etat(etat), Dialogues(dialogues) {
     setObjectName("GereFaits");
     setWindowTitle("Data base Manager");
     setProperty("contexteAide", 25);
@@ -74,6 +78,10 @@ QWidget* TGereFaits::ConstruitChemin(std::array<QLabel*, 4>& labels, const QStri
         labels[i]->setAlignment(Qt::AlignCenter);
         labels[i]->setStyleSheet("QLabel { font-weight: bold; color: #1a3f8f; }");
         GardePlace(labels[i]);
+        // A long attribute name gliding by never widens the lists' columns.
+        QSizePolicy politique = labels[i]->sizePolicy();
+        politique.setHorizontalPolicy(QSizePolicy::Ignored);
+        labels[i]->setSizePolicy(politique);
         labels[i]->hide();
         rangee->addWidget(labels[i], 1);
     }
@@ -81,7 +89,7 @@ QWidget* TGereFaits::ConstruitChemin(std::array<QLabel*, 4>& labels, const QStri
 }
 
 void TGereFaits::Construit() {
-    auto* menu = new QMenuBar(this);
+    auto* menu = Menu = new QMenuBar(this);
     QAction* fermer = menu->addAction("&Close");
     fermer->setObjectName("Close1");
     connect(fermer, &QAction::triggered, this, &TGereFaits::Close1Click);
@@ -114,10 +122,16 @@ void TGereFaits::Construit() {
     BoutonRetrait->setToolTip("Remove the selected datum from the observation (Delete)");
     connect(BoutonAjout, &QPushButton::clicked, this, &TGereFaits::AddClick);
     connect(BoutonRetrait, &QPushButton::clicked, this, &TGereFaits::RemoveClick);
+    BoutonQueSi = new QPushButton("What if...", this);
+    BoutonQueSi->setObjectName("BoutonQueSi");
+    BoutonQueSi->setToolTip("Try other data on a scratch copy of the observation and see the conclusions change");
+    connect(BoutonQueSi, &QPushButton::clicked, this, &TGereFaits::QueSiClick);
     auto* boutons = new QVBoxLayout;
     boutons->addStretch(1);
     boutons->addWidget(BoutonAjout);
     boutons->addWidget(BoutonRetrait);
+    boutons->addSpacing(12);
+    boutons->addWidget(BoutonQueSi);
     boutons->addStretch(1);
 
     Corbeille = new TImageCible(this);
@@ -173,7 +187,7 @@ void TGereFaits::Construit() {
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
-    Timer1->setInterval(PremierDelai);
+    Timer1->setInterval(DelaiAnimation(PremierDelai));
     connect(Timer1, &QTimer::timeout, this, &TGereFaits::Timer1Timer);
 
     resize(780, 560);
@@ -200,7 +214,7 @@ void TGereFaits::Initialise() {
 
 int TGereFaits::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 bool TGereFaits::InvitationOuverte() const { return !BoutonOK->isHidden(); }
@@ -214,6 +228,7 @@ void TGereFaits::Affiche2() {
 void TGereFaits::ActiveBoutons(bool actifs) {
     BoutonAjout->setEnabled(actifs);
     BoutonRetrait->setEnabled(actifs);
+    BoutonQueSi->setEnabled(actifs);
 }
 
 void TGereFaits::MontreInvitation(const QString& texte, const QString& legendeOK) {
@@ -289,7 +304,7 @@ void TGereFaits::Timer1Timer() {
         Timer1->stop();
         return;
     }
-    Timer1->setInterval(DelaiPas);
+    Timer1->setInterval(DelaiAnimation(DelaiPas));
     if (SensCourant == TSens::Ajout)
         DeplaceAdd();
     else
@@ -312,6 +327,7 @@ void TGereFaits::DeplaceAdd() {
     Affiche2();
     Efface();
     Timer1->stop();
+    emit ObservationModifiee();
 }
 
 void TGereFaits::DeplaceRemove() {
@@ -323,6 +339,7 @@ void TGereFaits::DeplaceRemove() {
     LabelObservation->setText(Texte(LegendeObservation(Etat.Faits)));
     Affiche2();
     ActiveBoutons(true);
+    emit ObservationModifiee();
 }
 
 void TGereFaits::TermineAnimation() {
@@ -338,10 +355,30 @@ void TGereFaits::Close1Click() {
 
 void TGereFaits::reject() { Close1Click(); }
 
+void TGereFaits::ModeBrouillon() {
+    Brouillon = true;
+    setWindowFlags(Qt::Widget);
+    Menu->hide();
+    BoutonQueSi->hide();
+}
+
+void TGereFaits::QueSiClick() {
+    if (Anime() || InvitationOuverte()) return;
+    TQueSi queSi(Etat, Dialogues, this);
+    queSi.Ouvre();
+    if (!queSi.Garde()) return;
+    LabelObservation->setText(Texte(LegendeObservation(Etat.Faits)));
+    Affiche2();
+}
+
 void TGereFaits::keyPressEvent(QKeyEvent* event) {
     // Escape first withdraws an open prompt, then closes the window.
     if (event->key() == Qt::Key_Escape && InvitationOuverte()) {
         OnCancelAddClick();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape && Brouillon) {
+        event->ignore();
         return;
     }
     // Insert and Delete ask for the move of the selected line, as the two

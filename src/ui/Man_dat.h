@@ -11,6 +11,7 @@
 #include "project/etat.h"
 
 class QLabel;
+class QMenuBar;
 class QLineEdit;
 class QPushButton;
 class QTimer;
@@ -33,13 +34,28 @@ public:
     int Ouvre();
 
     // Where the window stands, for the main window and tests.
-    TSens Sens() const { return SensCourant; }
-    int Choix() const { return ChoixCourant; }
-    int Pas() const { return PasCourant; }
     bool Anime() const { return PasCourant > 0; }
     bool InvitationOuverte() const;
 
-public slots:
+    // The manager inside the what-if window: it works on a scratch copy, so
+    // it has no menu and no "What if..." of its own, and Escape is left to
+    // the window around it.
+    void ModeBrouillon();
+    // Runs the steps left of an animation at once: a confirmed move is never
+    // lost by closing the window.
+    void TermineAnimation();
+
+signals:
+    // The data of the observation changed (last step of a move).
+    void ObservationModifiee();
+
+public:
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private slots:
     // Refills the dictionary listing.
     void Affiche();
     // Refills the observation list from the selected observation.
@@ -51,9 +67,11 @@ public slots:
     void OnCancelAddClick();
     // Hides the confirmation prompt.
     void Efface();
-    // One step of the animation; the timer calls it, tests call it directly.
+    // One step of the animation.
     void Timer1Timer();
     void Close1Click();
+    // "What if...": the current observation in a scratch copy.
+    void QueSiClick();
 
     // Pressing the mouse on a line of either list.
     void ListeDicoPresse(int ligne);
@@ -65,11 +83,6 @@ public slots:
     bool CorbeilleDragOver(const QString& source) const;
     bool CorbeilleDragDrop(const QString& source, int ligne);
 
-    void reject() override;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void Construit();
     QWidget* ConstruitChemin(std::array<QLabel*, 4>& labels, const QString& prefixe);
@@ -79,11 +92,10 @@ private:
     // Shows the gliding label of step `pas` (1 to 4) and hides the previous.
     void Glisse(std::array<QLabel*, 4>& labels, int pas);
     void ActiveBoutons(bool actifs);
-    // Runs the steps left of an animation at once: a confirmed move is never
-    // lost by closing the window.
-    void TermineAnimation();
 
     TEtatVeridane& Etat;
+    IDialogues& Dialogues;
+    bool Brouillon = false;
 
     TSens SensCourant = TSens::Ajout;
     int ChoixCourant = -1;
@@ -96,6 +108,8 @@ private:
     TListeGlisser* ListeObservation = nullptr;
     QPushButton* BoutonAjout = nullptr;
     QPushButton* BoutonRetrait = nullptr;
+    QPushButton* BoutonQueSi = nullptr;
+    QMenuBar* Menu = nullptr;
     QLabel* ImageDico = nullptr;
     QLabel* ImageBase = nullptr;
     TImageCible* Corbeille = nullptr;

@@ -1,12 +1,19 @@
 #include "Menu_ex.h"
 
+#include <algorithm>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QUrl>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QShowEvent>
 #include <QStatusBar>
@@ -28,9 +35,13 @@
 #include "Mod_rul.h"
 #include "Remo_rul.h"
 #include "ProgressionQt.h"
+#include "core/fichier_texte.h"
+#include "Reglages.h"
 #include "Resume.h"
 #include "Sel_chai.h"
 #include "Sel_rul.h"
+#include "Veri_bas.h"
+#include "Test_cas.h"
 #include "Tree_rea.h"
 #include "V_dic_g.h"
 #include "View_dat.h"
@@ -38,6 +49,7 @@
 #include "View_rul.h"
 #include "inference/moteur.h"
 #include "project/affichage_base.h"
+#include "project/garde_commande.h"
 
 namespace veridane {
 
@@ -45,16 +57,53 @@ namespace {
 
 // A hint "Short| long text": the short part is the tool tip, the long part
 // goes to the status line.
+const QString IndicationAjoutDonnees =
+    "First use \"Add an observation in data base\": data can then be given to an observation";
+
+// A menu item that is not available still shows its hint in the status
+// line when the pointer rests on it.
+class TIndicationsInactives : public QObject {
+public:
+    TIndicationsInactives(QMenu* menu, QStatusBar* barre) : QObject(menu), Menu(menu), Barre(barre) {
+        menu->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* evenement) override {
+        if (evenement->type() == QEvent::MouseMove) {
+            QAction* action = Menu->actionAt(static_cast<QMouseEvent*>(evenement)->position().toPoint());
+            if (action != nullptr && !action->isEnabled() && !action->statusTip().isEmpty())
+                Barre->showMessage(action->statusTip());
+        }
+        return false;
+    }
+
+private:
+    QMenu* Menu;
+    QStatusBar* Barre;
+};
+
 void MetIndication(QAction* action, const QString& indication) {
     qsizetype barre = indication.indexOf('|');
     action->setToolTip(indication.left(barre).trimmed());
     action->setStatusTip(indication.mid(barre + 1).trimmed());
 }
 
+// The one local project file (.exp) that a drag carries, or nothing.
+QString FichierProjetDeposable(const QMimeData* donnees) {
+    if (donnees == nullptr || !donnees->hasUrls() || donnees->urls().size() != 1) return {};
+    const QUrl adresse = donnees->urls().front();
+    if (!adresse.isLocalFile()) return {};
+    const QFileInfo fichier(adresse.toLocalFile());
+    if (fichier.suffix().compare("exp", Qt::CaseInsensitive) != 0 || !fichier.isFile()) return {};
+    return fichier.absoluteFilePath();
+}
+
 }  // namespace
 
 TMenuExpert::TMenuExpert(QWidget* parent)
     : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
+    DialoguesPropres->SuitProjet([this] { return EtatProgramme.Projet.RepertoireProjet; });
     Construit();
 }
 
@@ -62,22 +111,28 @@ TMenuExpert::TMenuExpert(IDialogues& dialogues, QWidget* parent) : QMainWindow(p
     Construit();
 }
 
+TMenuExpert::TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent)
+    : QMainWindow(parent), DialoguesPropres(std::make_unique<TDialoguesQt>(this)), Dialogues(*DialoguesPropres) {
+    Construit(systeme);
+}
+
 TMenuExpert::~TMenuExpert() {
     if (FiltreAide != nullptr) qApp->removeEventFilter(FiltreAide);
 }
 
-int TMenuExpert::ExecuteModal(QDialog& fenetre) { return fenetre.exec(); }
-
-void TMenuExpert::Construit() {
+void TMenuExpert::Construit(const TSystemeFichiers& systeme) {
     setObjectName("MenuExpert");
     setProperty("contexteAide", 1);
+    setAcceptDrops(true);
+    Reglages = std::make_unique<TReglages>();
     CreeActions();
     CreeMenus();
     CreeBarreOutils();
     CreeCentre();
     Progression = std::make_unique<TProgressionQt>(*statusBar(), *Gauge1);
-    CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression);
+    CycleProjet = std::make_unique<TCycleProjet>(EtatProgramme, *this, Dialogues, *Progression, systeme);
     Moteur = std::make_unique<TMoteur>();
+    Moteur->Enregistre(&Enregistreur);  // the windows explain their runs
     FenetreAide = new TAide(":/help/", this);
     FiltreAide = new TFiltreAide(*FenetreAide, this);
     qApp->installEventFilter(FiltreAide);
@@ -101,6 +156,7 @@ void TMenuExpert::CreeActions() {
     action(Addrules1, "Addrules1", "&Add rules");
     action(Removerules1, "Removerules1", "&Remove rules");
     action(Modifyrules1, "Modifyrules1", "&Modify rules");
+    action(Verifythebase1, "Verifythebase1", "Verify the &base");
     action(Selectanobservation1, "Selectanobservation1", "&Select an observation");
     action(Viewdata2, "Viewdata2", "&View data");
     action(Adddata2, "Adddata2", "&Add / Remove data");
@@ -112,6 +168,7 @@ void TMenuExpert::CreeActions() {
     action(Adddata1, "Adddata1", "&Add / Remove data");
     action(Forwardchaining1, "Forwardchaining1", "&Forward chaining");
     action(Parameters1, "Parameters1", "&Parameters");
+    action(Testthecases1, "Testthecases1", "&Test the cases");
     action(Index1, "Index1", "&Index");
     action(Research1, "Research1", "&Research");
     action(N2, "N2", "&About");
@@ -136,12 +193,17 @@ void TMenuExpert::CreeMenus() {
         }
     };
     menu(File1, "File1", "&File", {Newproject1, Openproject1, Saveproject1, Saveprojectas1, nullptr, Exit1});
-    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1});
+    menu(Rulesbase1, "Rulesbase1", "&Rules base", {Viewrules1, Addrules1, Removerules1, Modifyrules1, nullptr, Verifythebase1});
     menu(Database1, "Database1", "Data &base",
          {Selectanobservation1, Viewdata2, Adddata2, Addanobservation1, Removeanobservation1, Createanewdatabase1});
     menu(Datadictionary1, "Datadictionary1", "Data &dictionary", {Viewdata1, Globalviewofdictionary1, Adddata1});
-    menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1});
+    menu(Inference1, "Inference1", "&Inference", {Forwardchaining1, nullptr, Parameters1, nullptr, Testthecases1});
     menu(Help1, "Help1", "&Help", {Index1, Research1, nullptr, N2});
+    File1->addSeparator();
+    Recentprojects1 = File1->addMenu("&Recent projects");
+    Recentprojects1->setObjectName("Recentprojects1");
+    Recentprojects1->menuAction()->setObjectName("Recentprojects1Menu");
+    new TIndicationsInactives(Database1, statusBar());
 }
 
 void TMenuExpert::CreeBarreOutils() {
@@ -247,22 +309,25 @@ void TMenuExpert::CreeFenetres() {
     SelectRul = Fenetre(choixRegle);
     AjoutFaitsDico = Fenetre(new TAjoutFaitsDico(etat, Dialogues, this));
     auto* chainage = new TForwChain(etat, Dialogues, *Moteur, this);
-    ForwChain = Fenetre(chainage);
     NewPro = new TNewPro(etat, Dialogues, this);
     DestroyObs = new TDestroyObs(etat, Dialogues, *CycleProjet, this);
     auto* selection = new TSelChain(etat, Dialogues, *Moteur, this);
     SelChain = Fenetre(selection);
     ModiConf = Fenetre(new TModiConf(etat, Dialogues, this));
-    Tree = Fenetre(new TTree(etat, Dialogues, *Moteur, this));
+    auto* arbre = new TTree(etat, Dialogues, *Moteur, this);
     ViewDicGlob = Fenetre(new TViewDicGlob(etat, Dialogues, this));
+    TestCas = new TTestCas(etat, Dialogues, *Progression, this);
     connect(DestroyObs, &TDestroyObs::BaseChangee, this, &TMenuExpert::Affiche);
     // Choosing the observation runs the inference, whose window leads to
     // the reasoning tree.
-    selection->FixeOuvertureChainage([this] { Ouvre(ForwChain); });
-    chainage->FixeOuvertureArbre([this] { Ouvre(Tree); });
-    choixRegle->OuvreModification = [this](TModifRule& modification) {
-        modification.Initialise();
-        Execute(modification);
+    selection->UtiliseChainage(chainage);
+    chainage->UtiliseArbre(arbre);
+    // A finding on a rule opens that rule in the same modification window.
+    auto* verification = new TVerifBase(etat, Dialogues, this);
+    VerifBase = Fenetre(verification);
+    verification->OuvreModification = [choixRegle](int regle) {
+        choixRegle->ModifRule().ChoisitRegle(regle);
+        choixRegle->ModifRule().Ouvre();
     };
 }
 
@@ -283,6 +348,7 @@ void TMenuExpert::RelieCommandes() {
         {Addrules1, &TMenuExpert::Addrules1Click},
         {Removerules1, &TMenuExpert::Removerules1Click},
         {Modifyrules1, &TMenuExpert::Modifyrules1Click},
+        {Verifythebase1, &TMenuExpert::Verifythebase1Click},
         {Viewdata2, &TMenuExpert::Viewdata2Click},
         {SpeedButton6, &TMenuExpert::Viewdata2Click},
         {Adddata2, &TMenuExpert::Adddata2Click},
@@ -295,11 +361,19 @@ void TMenuExpert::RelieCommandes() {
         {Adddata1, &TMenuExpert::Adddata1Click},
         {Forwardchaining1, &TMenuExpert::Forwardchaining1Click},
         {Parameters1, &TMenuExpert::Parameters1Click},
+        {Testthecases1, &TMenuExpert::Testthecases1Click},
         {Index1, &TMenuExpert::Index1Click},
         {Research1, &TMenuExpert::Research1Click},
         {N2, &TMenuExpert::N2Click},
     };
-    for (const auto& [action, handler] : commandes) connect(action, &QAction::triggered, this, handler);
+    for (const auto& [action, handler] : commandes) {
+        // A tool button's command is named after the menu item of its handler.
+        QAction* nom = std::find_if(std::begin(commandes), std::end(commandes),
+                                    [h = handler](const auto& c) { return c.second == h; })->first;
+        connect(action, &QAction::triggered, this, [this, nom, h = handler] {
+            CommandeGardee(nom->text(), [this, h] { (this->*h)(); });
+        });
+    }
 }
 
 // --- Showing the state ---------------------------------------------------
@@ -315,6 +389,7 @@ void TMenuExpert::Demarrage() {
 void TMenuExpert::Affiche() {
     AfficheCommandes();
     AfficheListes();
+    AfficheProjetsRecents();
 }
 
 void TMenuExpert::AfficheCommandes() {
@@ -340,10 +415,13 @@ void TMenuExpert::AfficheCommandes() {
         {SpeedButton5, c.BoutonDico},
     };
     for (const auto& [action, actif] : actifs) action->setEnabled(actif);
+    Verifythebase1->setEnabled(!EtatProgramme.Base.Regles.empty());
     Selectanobservation1->setVisible(c.SelectionObservationVisible);
     Database1->setTitle(Texte(c.LegendeMenuBase));
     Viewdata2->setText(Texte(c.LegendeVoirDonnees));
     Adddata2->setText(Texte(c.LegendeAjouterDonnees));
+    // Says how to make it available while it is not.
+    Adddata2->setStatusTip(c.AjouterDonneesBase ? QString() : IndicationAjoutDonnees);
     setWindowTitle(Texte(c.Titre));
 }
 
@@ -383,23 +461,36 @@ void TMenuExpert::AfficheListes() {
 
 void TMenuExpert::Commande(const std::function<void()>& action) {
     action();
+    RetientProjetCourant();
     Affiche();
 }
 
 void TMenuExpert::Ouvre(const TFenetre& fenetre) {
-    fenetre.Initialise();
-    Execute(*fenetre.Fenetre);
+    fenetre.Ouvre();
     Affiche();
 }
 
 void TMenuExpert::Newproject1Click() { Commande([this] { CycleProjet->Newproject1Click(); }); }
 void TMenuExpert::Openproject1Click() { Commande([this] { CycleProjet->Openproject1Click(); }); }
 void TMenuExpert::OuvreProjet(const std::string& chemin) {
-    Commande([this, &chemin] { CycleProjet->OuvreProjet(chemin); });
+    CommandeGardee(Openproject1->text(), [this, &chemin] { CycleProjet->OuvreProjet(chemin); });
+    Affiche();
+}
+
+void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action) {
+    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action)) return;
+    Progression->Cache();
+    statusBar()->clearMessage();
+    Affiche();
 }
 
 void TMenuExpert::Saveproject1Click() { Commande([this] { CycleProjet->Saveproject1Click(); }); }
-void TMenuExpert::Saveprojectas1Click() { Commande([this] { CycleProjet->Saveprojectas1Click(); }); }
+void TMenuExpert::Saveprojectas1Click() {
+    // The project's cases go with it under its new name.
+    TestCas->PrepareNouveauNom();
+    Commande([this] { CycleProjet->Saveprojectas1Click(); });
+    TestCas->FinNouveauNom();
+}
 
 void TMenuExpert::Exit1Click() {
     bool quitter = CycleProjet->Exit1Click();
@@ -413,7 +504,7 @@ void TMenuExpert::closeEvent(QCloseEvent* evenement) {
     // The close box asks the same save questions as "E&xit", without asking
     // first whether to quit.
     if (!FermetureAccordee) {
-        FermetureAccordee = CycleProjet->FermetureDemandee();
+        CommandeGardee(Exit1->text(), [this] { FermetureAccordee = CycleProjet->FermetureDemandee(); });
         Affiche();
     }
     if (!FermetureAccordee) {
@@ -421,7 +512,61 @@ void TMenuExpert::closeEvent(QCloseEvent* evenement) {
         return;
     }
     FenetreAide->close();
+    Reglages->RetientGeometrieFenetre(saveGeometry());
     evenement->accept();
+}
+
+bool TMenuExpert::RestaureGeometrie() {
+    const QByteArray geometrie = Reglages->GeometrieFenetre();
+    return !geometrie.isEmpty() && restoreGeometry(geometrie);
+}
+
+void TMenuExpert::dragEnterEvent(QDragEnterEvent* evenement) {
+    // Anything but one project file is refused: the pointer says so.
+    if (!FichierProjetDeposable(evenement->mimeData()).isEmpty()) evenement->acceptProposedAction();
+}
+
+void TMenuExpert::dropEvent(QDropEvent* evenement) {
+    const QString chemin = FichierProjetDeposable(evenement->mimeData());
+    if (chemin.isEmpty()) return;
+    evenement->acceptProposedAction();
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// --- Recent projects ---------------------------------------------------------
+
+void TMenuExpert::AfficheProjetsRecents() {
+    Recentprojects1->clear();
+    const QStringList recents = Reglages->ProjetsRecents();
+    for (int i = 0; i < recents.size(); ++i) {
+        const QString& chemin = recents.at(i);
+        QAction* item = Recentprojects1->addAction(QString("&%1 %2").arg(i + 1).arg(QFileInfo(chemin).fileName()));
+        item->setObjectName(QString("RecentProject%1").arg(i + 1));
+        item->setData(chemin);
+        item->setStatusTip(chemin);
+        item->setToolTip(chemin);
+        connect(item, &QAction::triggered, this, [this, chemin] { OuvreProjetRecent(chemin); });
+    }
+    Recentprojects1->setEnabled(!recents.isEmpty());
+}
+
+void TMenuExpert::OuvreProjetRecent(const QString& chemin) {
+    if (!QFileInfo(chemin).isFile()) {
+        Reglages->RetireProjetRecent(chemin);
+        Dialogues.Avertit("The project " + Octets(chemin) + " no longer exists; it is removed from the recent projects.");
+        Affiche();
+        return;
+    }
+    Commande([this, chemin] { CycleProjet->OuvreProjetChoisi(Octets(chemin)); });
+}
+
+// The project on disk, once opened or saved under its name, heads the list.
+void TMenuExpert::RetientProjetCourant() {
+    const TProjet& projet = EtatProgramme.Projet;
+    if (projet.ProjetSansNom || projet.NomProjet.empty() || projet.RepertoireProjet.empty()) return;
+    // The name is kept in upper case: look it up as the readers do.
+    if (auto fichier = TrouveFichier(projet.RepertoireProjet + projet.NomProjet))
+        Reglages->AjouteProjetRecent(QFileInfo(Texte(*fichier)).absoluteFilePath());
 }
 
 void TMenuExpert::showEvent(QShowEvent* evenement) {
@@ -434,6 +579,7 @@ void TMenuExpert::Viewrules1Click() { Ouvre(ViewRul); }
 void TMenuExpert::Addrules1Click() { Ouvre(AjoutRegles); }
 void TMenuExpert::Removerules1Click() { Ouvre(RemovRul); }
 void TMenuExpert::Modifyrules1Click() { Ouvre(SelectRul); }
+void TMenuExpert::Verifythebase1Click() { Ouvre(VerifBase); }
 void TMenuExpert::Viewdata2Click() { Ouvre(ViewDat); }
 
 void TMenuExpert::Adddata2Click() {
@@ -465,6 +611,7 @@ void TMenuExpert::Forwardchaining1Click() {
 }
 
 void TMenuExpert::Parameters1Click() { Ouvre(ModiConf); }
+void TMenuExpert::Testthecases1Click() { Ouvre(Fenetre(TestCas)); }
 void TMenuExpert::Index1Click() { FenetreAide->OuvreIndex(); }
 void TMenuExpert::Research1Click() { FenetreAide->OuvreRecherche(); }
 void TMenuExpert::N2Click() { Ouvre(Fenetre(AboutBox)); }
@@ -482,23 +629,25 @@ void TMenuExpert::EtatBaseClick(int ligne) {
 
 TChoixNouveauProjet TMenuExpert::NouveauProjet() {
     Affiche();
-    NewPro->Initialise();
-    Execute(*NewPro);
+    NewPro->Ouvre();
     return NewPro->Choix();
 }
 
-void TMenuExpert::GestionnaireDico() { Ouvre(AjoutFaitsDico); }
+void TMenuExpert::GestionnaireDico() {
+    Affiche();
+    Ouvre(AjoutFaitsDico);
+}
 
 void TMenuExpert::MontreProjet() {
     Affiche();
     Abstracts->MontreProjet();
-    Execute(*Abstracts);
 }
+
+bool TMenuExpert::SauveFichiersAnnexes(bool nouveauNom) { return TestCas->Sauve(nouveauNom); }
 
 void TMenuExpert::ChangeComment(bool base) {
     Affiche();
     Abstracts->ChangeComment(base);
-    Execute(*Abstracts);
 }
 
 }  // namespace veridane

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "core/dialogues.h"
+#include "inference/enregistreur.h"
 #include "project/cycle_projet.h"
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
@@ -31,6 +32,8 @@ class TFiltreAide;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
+class TReglages;
+class TTestCas;
 
 class TMenuExpert : public QMainWindow, public IFenetresProjet {
     Q_OBJECT
@@ -39,6 +42,9 @@ public:
     explicit TMenuExpert(QWidget* parent = nullptr);
     // Scripted dialogs (tests, scripted runs).
     explicit TMenuExpert(IDialogues& dialogues, QWidget* parent = nullptr);
+    // The program's own dialogs, and saves through `systeme` (tests that
+    // make the file system fail).
+    explicit TMenuExpert(const TSystemeFichiers& systeme, QWidget* parent = nullptr);
     ~TMenuExpert() override;
 
     TEtatVeridane& Etat() { return EtatProgramme; }
@@ -47,14 +53,13 @@ public:
     // The program was allowed to close (by "E&xit" or the close box).
     bool Quitte() const { return FermetureAccordee; }
 
-    // Shows a secondary window modally and returns its result. Tests replace
-    // it to drive the windows through their handlers without a modal loop.
-    std::function<int(QDialog&)> Execute = [](QDialog& fenetre) { return ExecuteModal(fenetre); };
-    static int ExecuteModal(QDialog& fenetre);
-
     // Opens the project at `chemin` as "Open project" does after its file
     // dialog, abstract included.
     void OuvreProjet(const std::string& chemin);
+
+    // The size and place the window had when the program last closed;
+    // false when there is none to restore.
+    bool RestaureGeometrie();
 
     // Back to the start-up state: no project, only New, Open, Exit and Help.
     void Demarrage();
@@ -67,6 +72,7 @@ public:
     void GestionnaireDico() override;
     void MontreProjet() override;
     void ChangeComment(bool base) override;
+    bool SauveFichiersAnnexes(bool nouveauNom) override;
 
 public slots:
     // "&File"
@@ -80,6 +86,7 @@ public slots:
     void Addrules1Click();
     void Removerules1Click();
     void Modifyrules1Click();
+    void Verifythebase1Click();
     // "Data &base"
     void Viewdata2Click();
     void Adddata2Click();
@@ -93,6 +100,7 @@ public slots:
     // "&Inference"
     void Forwardchaining1Click();
     void Parameters1Click();
+    void Testthecases1Click();
     // "&Help"
     void Index1Click();
     void Research1Click();
@@ -103,19 +111,23 @@ public slots:
 protected:
     void showEvent(QShowEvent* evenement) override;
     void closeEvent(QCloseEvent* evenement) override;
+    // A project file dropped on the window opens as "Open project" would.
+    void dragEnterEvent(QDragEnterEvent* evenement) override;
+    void dropEvent(QDropEvent* evenement) override;
 
 private:
-    // A secondary window and what prepares it each time it is opened.
+    // A secondary window, opened by its own Ouvre(): whatever the window
+    // does when it is shown happens there, whoever opens it.
     struct TFenetre {
         QDialog* Fenetre = nullptr;
-        std::function<void()> Initialise;
+        std::function<int()> Ouvre;
     };
     template <class T>
     static TFenetre Fenetre(T* fenetre) {
-        return {fenetre, [fenetre] { fenetre->Initialise(); }};
+        return {fenetre, [fenetre] { return fenetre->Ouvre(); }};
     }
 
-    void Construit();
+    void Construit(const TSystemeFichiers& systeme = TSystemeFichiers::Reel());
     void CreeActions();
     void CreeMenus();
     void CreeBarreOutils();
@@ -125,9 +137,16 @@ private:
     void Ouvre(const TFenetre& fenetre);
     // Runs a command, then shows its outcome.
     void Commande(const std::function<void()>& action);
+    // Runs the command named `nom` so that no exception escapes it (see
+    // project/garde_commande.h), and shows the state after a fault.
+    void CommandeGardee(const QString& nom, const std::function<void()>& action);
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
+    // "Recent projects": its items, one chosen, and the project to remember.
+    void AfficheProjetsRecents();
+    void OuvreProjetRecent(const QString& chemin);
+    void RetientProjetCourant();
 
     std::unique_ptr<TDialoguesQt> DialoguesPropres;
     IDialogues& Dialogues;
@@ -135,9 +154,11 @@ private:
     std::unique_ptr<TProgressionQt> Progression;
     std::unique_ptr<TCycleProjet> CycleProjet;
     std::unique_ptr<TMoteur> Moteur;  // the inference, shared by its three windows
+    TEnregistreur Enregistreur;       // what the explanations of a run need
     TAide* FenetreAide = nullptr;
     TFiltreAide* FiltreAide = nullptr;
     bool FermetureAccordee = false;
+    std::unique_ptr<TReglages> Reglages;
 
     // Menus and their items.
     QMenu* File1 = nullptr;
@@ -146,12 +167,15 @@ private:
     QMenu* Datadictionary1 = nullptr;
     QMenu* Inference1 = nullptr;
     QMenu* Help1 = nullptr;
+    QMenu* Recentprojects1 = nullptr;
     QAction *Newproject1, *Openproject1, *Saveproject1, *Saveprojectas1, *Exit1;
     QAction *Viewrules1, *Addrules1, *Removerules1, *Modifyrules1;
+    QAction* Verifythebase1 = nullptr;
     QAction *Selectanobservation1, *Viewdata2, *Adddata2, *Addanobservation1, *Removeanobservation1,
         *Createanewdatabase1;
     QAction *Viewdata1, *Globalviewofdictionary1, *Adddata1;
     QAction *Forwardchaining1, *Parameters1;
+    QAction* Testthecases1 = nullptr;
     QAction *Index1, *Research1, *N2;
     // Tool buttons.
     QAction *SpeedButton1, *SpeedButton2, *SpeedButton3, *SpeedButton4, *SpeedButton5, *SpeedButton6,
@@ -164,12 +188,15 @@ private:
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.
-    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, ForwChain,
-        SelChain, ModiConf, Tree, ViewDicGlob;
+    // The forward chaining and tree windows are reached from the selection.
+    TFenetre ViewRul, GereFaits, ViewDic, ViewDat, AjoutRegles, RemovRul, SelectRul, AjoutFaitsDico, SelChain,
+        ModiConf, ViewDicGlob;
+    TFenetre VerifBase;
     TAbstracts* Abstracts = nullptr;
     TAboutBox* AboutBox = nullptr;
     TNewPro* NewPro = nullptr;
     TDestroyObs* DestroyObs = nullptr;
+    TTestCas* TestCas = nullptr;
 };
 
 }  // namespace veridane

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "core/dialogues.h"
@@ -13,6 +14,8 @@
 #include "inference/parametres.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
+#include "ui/Swe_crit.h"
 
 namespace veridane {
 
@@ -37,13 +40,22 @@ TModiConf::TModiConf(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent
     auto* boutons = new QDialogButtonBox(this);
     boutons->addButton(ok_, QDialogButtonBox::AcceptRole);
     boutons->addButton(annuler_, QDialogButtonBox::RejectRole);
+    balayage_ = new QPushButton("Sweep...", this);
+    balayage_->setObjectName("BoutonBalayage");
+    balayage_->setToolTip("What each critical value does to the deduced data");
+    balayage_->setAutoDefault(false);
+    // On the left of the row, apart from OK and Cancel.
+    auto* rangee = new QHBoxLayout;
+    rangee->addWidget(balayage_);
+    rangee->addStretch(1);
+    rangee->addWidget(boutons);
 
     auto* disposition = new QVBoxLayout(this);
     disposition->addWidget(texte1);
     disposition->addWidget(texte2);
     disposition->addWidget(champ_);
     disposition->addSpacing(8);
-    disposition->addWidget(boutons);
+    disposition->addLayout(rangee);
     disposition->addWidget(aide);
     disposition->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -51,6 +63,7 @@ TModiConf::TModiConf(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent
     // close the dialog even when the value is refused.
     connect(ok_, &QPushButton::clicked, this, &TModiConf::BitBtn1Click);
     connect(annuler_, &QPushButton::clicked, this, &TModiConf::BitBtn2Click);
+    connect(balayage_, &QPushButton::clicked, this, &TModiConf::BalayageClick);
 }
 
 void TModiConf::Initialise() {
@@ -60,7 +73,7 @@ void TModiConf::Initialise() {
 
 int TModiConf::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TModiConf::BitBtn1Click() {
@@ -78,5 +91,15 @@ void TModiConf::BitBtn1Click() {
 }
 
 void TModiConf::BitBtn2Click() { reject(); }
+
+void TModiConf::BalayageClick() {
+    // The value typed so far, when it is one, else the value in force.
+    const double courante = LitDegre(Octets(champ_->text())).value_or(etat_.ValeurCritique);
+    TBalayageCritique balayage(etat_, this);
+    balayage.Ouvre(courante);
+    if (auto valeur = balayage.ValeurChoisie())
+        champ_->setText(Texte(FormatGeneral(*valeur, ChiffresAffichage, etat_.Base.SeparateurDecimal)));
+    champ_->setFocus();
+}
 
 }  // namespace veridane

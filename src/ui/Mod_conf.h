@@ -29,6 +29,9 @@ public slots:
     void BitBtn1Click();
     // Cancel: closes without change.
     void BitBtn2Click();
+    // "Sweep...": shows what each critical value does; the value chosen
+    // there is put in the field, for OK to confirm.
+    void BalayageClick();
 
 private:
     TEtatVeridane& etat_;
@@ -36,6 +39,7 @@ private:
     QLineEdit* champ_;
     QPushButton* ok_;
     QPushButton* annuler_;
+    QPushButton* balayage_;
 };
 
 }  // namespace veridane

@@ -16,6 +16,7 @@
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -84,7 +85,10 @@ void TModifRule::Construit() {
     connect(ComboDico, &QComboBox::currentIndexChanged, this, &TModifRule::ComboDicoChange);
     connect(BoutonAjoutePremisse, &QPushButton::clicked, this, &TModifRule::AddPremClick);
     connect(BoutonRetirePremisse, &QPushButton::clicked, this, &TModifRule::RemovePremiseClick);
-    connect(EditDegre, &QLineEdit::textEdited, this, &TModifRule::DegreChange);
+    // The degree is read when its edit is finished (Enter, leaving the
+    // field, closing the window), not at each key: a half-typed ".7" must
+    // not be checked, refused and replaced while the person types.
+    connect(EditDegre, &QLineEdit::editingFinished, this, &TModifRule::DegreChange);
 }
 
 TRegle& TModifRule::Regle() { return Etat.Base.Regles.at(static_cast<std::size_t>(Index)); }
@@ -109,7 +113,7 @@ void TModifRule::Initialise() {
 
 int TModifRule::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TModifRule::AfficheDegre() {
@@ -171,11 +175,12 @@ void TModifRule::DegreChange() {
         LabelPourcentage->setText(Texte(Pourcentage(Regle().Priorite, Etat.Base.SeparateurDecimal)));
         return;
     }
-    // The field always holds a valid degree: the current one comes back.
+    // Any other text gives way to the degree the rule holds.
     AfficheDegre();
 }
 
 void TModifRule::Close1Click() {
+    DegreChange();
     Etat.Base.ReglesModifiees = true;
     ListePremisses->clearSelection();
     QDialog::accept();

@@ -35,17 +35,17 @@ public:
     // position of the last equal premise; -3 when no entry is chosen.
     int Presence() const;
 
-public slots:
+protected:
+    // The window frame and Escape close like "Close".
+    void reject() override;
+
+private slots:
     void AfficheLaRegle();
     void ComboDicoChange(int index);
     void AddPremClick();
     void RemovePremiseClick();
     void DegreChange();
     void Close1Click();
-
-protected:
-    // The window frame and Escape close like "Close".
-    void reject() override;
 
 private:
     void Construit();

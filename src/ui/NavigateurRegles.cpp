@@ -16,6 +16,7 @@
 #include "core/edition_regles.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -92,7 +93,7 @@ void TNavigateurRegles::Initialise() {
 
 int TNavigateurRegles::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TNavigateurRegles::RegleBarre() {
@@ -100,8 +101,6 @@ void TNavigateurRegles::RegleBarre() {
     ScrollBar1->setRange(0, std::max(0, Etat.Base.NbRegles - 1));
     ScrollBar1->setValue(Courante);
 }
-
-QString TNavigateurRegles::TexteAffiche() const { return Memo1->toPlainText(); }
 
 void TNavigateurRegles::Affichage() { AfficheRegle(0); }
 

@@ -34,21 +34,8 @@ public:
     void Initialise();
     int Ouvre();
 
-    int RegleCourante() const { return Courante; }
-    // The rule display's text, one line per line.
-    QString TexteAffiche() const;
-
-public slots:
-    void Affichage();
-    void AfficheRegle(int index);
-    void First1Click();
-    void Last1Click();
-    void Next1Click();
-    void Previous1Click();
-    void ScrollBar1Change(int position);
-    void Close1Click();
-
 protected:
+    void AfficheRegle(int index);
     // The action button ("Select rule", "Remove rule").
     virtual void ActionClick() {}
     // Range 0..NbRegles-1, at the current rule, without redisplaying.
@@ -61,6 +48,15 @@ protected:
     QPlainTextEdit* Memo1 = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
     QPushButton* BoutonAction = nullptr;
+
+private slots:
+    void Affichage();
+    void First1Click();
+    void Last1Click();
+    void Next1Click();
+    void Previous1Click();
+    void ScrollBar1Change(int position);
+    void Close1Click();
 };
 
 }  // namespace veridane

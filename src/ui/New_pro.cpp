@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -61,7 +62,7 @@ TNewPro::TNewPro(TEtatVeridane&, IDialogues&, QWidget* parent) : QDialog(parent)
 
 int TNewPro::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
 void TNewPro::NewDictionaryClick() {

@@ -11,11 +11,11 @@ class TRemovRul : public TNavigateurRegles {
 public:
     TRemovRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
 
-public slots:
-    void RemoveRuleClick();
-
 protected:
     void ActionClick() override { RemoveRuleClick(); }
+
+private:
+    void RemoveRuleClick();
 };
 
 }  // namespace veridane

@@ -1,4 +1,5 @@
 #include "Resume.h"
+#include "Modale.h"
 
 #include <QFormLayout>
 #include <QGroupBox>
@@ -59,7 +60,9 @@ TAbstracts::TAbstracts(TEtatVeridane& etat, IDialogues&, QWidget* parent) : QDia
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKAbstract");
-    ok->setAutoDefault(false);
+    // Enter closes the abstract shown after an opening; in an edit the
+    // commentary takes Enter as a new line.
+    ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TAbstracts::OKAbstractClick);
     auto* bas = new QHBoxLayout;
     bas->addStretch();
@@ -79,21 +82,23 @@ void TAbstracts::RemplitTexte(const std::vector<std::string>& lignes) {
     Commentaire->setPlainText(texte.join('\n'));
 }
 
-void TAbstracts::MontreProjet() {
+int TAbstracts::MontreProjet() {
     setWindowTitle(TitreResumeProjet);
     EnAttente = false;
     RemplitTexte(LignesMontreProjet(Etat));
     Commentaire->setReadOnly(true);
     Visualise();
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
-void TAbstracts::ChangeComment(bool base) {
+int TAbstracts::ChangeComment(bool base) {
     Commentaire->setReadOnly(false);
     CibleBase = base;
     EnAttente = true;
     setWindowTitle(base ? TitreCommentaireBase : TitreCommentaireProjet);
     RemplitTexte(LignesChangeComment(Etat, base));
     Visualise();
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
 void TAbstracts::Visualise() {

@@ -19,9 +19,9 @@ class TAbstracts : public QDialog {
 public:
     TAbstracts(TEtatVeridane& etat, IDialogues& dialogues, QWidget* parent = nullptr);
 
-    // Each prepares the window; the caller then shows it modally.
-    void MontreProjet();
-    void ChangeComment(bool base);
+    // Each prepares the window and shows it modally, centred.
+    int MontreProjet();
+    int ChangeComment(bool base);
     // Fills the four name labels.
     void Visualise();
 

@@ -18,6 +18,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Forw_ch.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -40,7 +41,6 @@ TSelChain::TSelChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur
     setObjectName("SelChain");
     setProperty("contexteAide", 32);
     setWindowTitle("Select an observation for the inference");
-    ouvreChainage_ = [this] { OuvreChainageParDefaut(); };
 
     auto* barre = new QMenuBar(this);
     connect(Element(barre, "&Close", "Close1"), &QAction::triggered, this, &TSelChain::Close1Click);
@@ -106,28 +106,31 @@ void TSelChain::Initialise() {
     if (NbObservations() == 1) {
         // A single observation needs no choice, and no emptiness check.
         moteur_.ChoisitObservation(etat_.Faits.Observations.front(), 0);
-        ouvreChainage_();
+        OuvreChainage();
         terminee_ = true;
         done(QDialog::Accepted);
         return;
     }
     const QSignalBlocker bloque(defilement_);
     defilement_->setRange(1, std::max(1, NbObservations()));
-    if (etat_.Faits.BaseFaitsOuverte) defilement_->setValue(etat_.Faits.NumObservation + 1);
+    defilement_->setValue(etat_.Faits.NumObservation + 1);
     Redisplay();
 }
 
 int TSelChain::Ouvre() {
     Initialise();
     if (terminee_) return QDialog::Accepted;
-    setWindowState(windowState() | Qt::WindowMaximized);
-    return exec();
+    return ExecuteModale(*this, TPresentation::Maximisee);
 }
 
 void TSelChain::Redisplay() {
+    // Always the data base as it is now: a project opened without its data
+    // base has no observation, shown as an empty first one, never as the
+    // observation an earlier project left here.
     int k = Position();
-    if (!etat_.Faits.BaseFaitsOuverte || k < 1 || k > NbObservations()) return;
-    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(k - 1)];
+    static const TObservation aucune;
+    const TObservation& observation =
+        k >= 1 && k <= NbObservations() ? etat_.Faits.Observations[static_cast<std::size_t>(k - 1)] : aucune;
     std::string texte = NumeroObservation + std::to_string(k);
     if (observation.empty())
         texte += " is empty";
@@ -160,29 +163,29 @@ void TSelChain::Previous1Click() {
 
 void TSelChain::ListBox1Click() { donnees_->clearSelection(); }
 
-void TSelChain::BitBtn1Click() {
-    int k = Position();
-    if (k < 1 || k > NbObservations()) return;
-    Choisit(k);
-}
+void TSelChain::BitBtn1Click() { Choisit(Position()); }
 
 void TSelChain::Choisit(int numero) {
-    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)];
-    if (observation.empty()) {
+    if (numero < 1 || numero > NbObservations() || etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)].empty()) {
         dialogues_.Avertit(MessageObservationVide(numero));
         return;
     }
+    const TObservation& observation = etat_.Faits.Observations[static_cast<std::size_t>(numero - 1)];
     moteur_.ChoisitObservation(observation, numero - 1);
     dialogues_.Informe("Observation " + std::to_string(numero) + " containing " +
                        std::to_string(observation.size()) + " data" + " is used for inference ");
-    ouvreChainage_();
+    OuvreChainage();
     terminee_ = true;
     accept();
 }
 
 void TSelChain::Close1Click() { reject(); }
 
-void TSelChain::OuvreChainageParDefaut() {
+void TSelChain::OuvreChainage() {
+    if (chainage_ != nullptr) {
+        chainage_->Ouvre();
+        return;
+    }
     TForwChain chainage(etat_, dialogues_, moteur_, this);
     chainage.Ouvre();
 }

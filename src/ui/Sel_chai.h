@@ -4,7 +4,6 @@
 #pragma once
 
 #include <QDialog>
-#include <functional>
 
 class QLabel;
 class QListWidget;
@@ -15,6 +14,7 @@ class QAction;
 namespace veridane {
 
 class IDialogues;
+class TForwChain;
 class TMoteur;
 struct TEtatVeridane;
 
@@ -29,9 +29,9 @@ public:
     void Initialise();
     int Ouvre();
 
-    // How the forward chaining window is opened once the observation under
-    // inference is set; by default a modal TForwChain. Tests replace it.
-    void FixeOuvertureChainage(std::function<void()> ouvre) { ouvreChainage_ = std::move(ouvre); }
+    // The forward chaining window a chosen observation opens; without one, a
+    // window of its own for each choice.
+    void UtiliseChainage(TForwChain* chainage) { chainage_ = chainage; }
 
     // True once a chosen observation's inference window has been closed: the
     // selection window has closed with it.
@@ -54,12 +54,12 @@ private:
     int NbObservations() const;
     void Redisplay();
     void Choisit(int numero);
-    void OuvreChainageParDefaut();
+    void OuvreChainage();
 
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
     TMoteur& moteur_;
-    std::function<void()> ouvreChainage_;
+    TForwChain* chainage_ = nullptr;
     bool terminee_ = false;
 
     QLabel* position_;

@@ -14,13 +14,12 @@ TSelectRul::TSelectRul(TEtatVeridane& etat, IDialogues& dialogues, QWidget* pare
     : TNavigateurRegles(etat, dialogues, GenreChoix, parent) {
     setObjectName("SelectRul");
     Modification = new TModifRule(etat, dialogues, this);
-    OuvreModification = [](TModifRule& fenetre) { fenetre.Ouvre(); };
 }
 
 void TSelectRul::SelectRuleClick() {
     if (Courante < 0 || Courante >= static_cast<int>(Etat.Base.Regles.size())) return;
     Modification->ChoisitRegle(Courante);
-    OuvreModification(*Modification);
+    Modification->Ouvre();
     // The changes made there show at once.
     AfficheRegle(Courante);
 }

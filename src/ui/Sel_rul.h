@@ -2,8 +2,6 @@
 // rule modification window on the rule shown.
 #pragma once
 
-#include <functional>
-
 #include "ui/Mod_rul.h"
 #include "ui/NavigateurRegles.h"
 
@@ -16,17 +14,11 @@ public:
 
     TModifRule& ModifRule() { return *Modification; }
 
-    // Shows the modification window; by default modally. Tests put their own
-    // edits here.
-    std::function<void(TModifRule&)> OuvreModification;
-
-public slots:
-    void SelectRuleClick();
-
 protected:
     void ActionClick() override { SelectRuleClick(); }
 
 private:
+    void SelectRuleClick();
     TModifRule* Modification = nullptr;
 };
 

@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
+
+#include "inference/explication.h"
 
 #include "ui/Impression.h"
 
@@ -36,14 +40,27 @@ public slots:
     // The "Print" button and "&Print": asks, prints, tells.
     void Print1Click();
     void Close1Click();
+    // "Why?" on the line of the cursor (a datum or a fired rule), "Why
+    // not..." on a proposition asked for: the explanation window.
+    void WhyClick();
+    void WhyNotClick();
 
 private:
+    void MenuExplication(QPlainTextEdit* zone, const QPoint& position);
+    std::optional<TOrigine> OrigineLigne(QPlainTextEdit* zone, int ligne) const;
+
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
     const TMoteur& moteur_;
     std::function<std::unique_ptr<IImprimante>()> choisit_;
     QPlainTextEdit* niveau0_;
     QPlainTextEdit* niveaux_;
+    QPlainTextEdit* zoneCourante_ = nullptr;  // the area whose line "Why?" explains
+    QAction* pourquoi_;
+    QAction* pourquoiPas_;
+    // The datum of each line of the lower area (the levels); nothing on a
+    // "Level" line.
+    std::vector<std::optional<TOrigine>> originesNiveaux_;
 };
 
 }  // namespace veridane

@@ -10,6 +10,7 @@
 
 #include "project/vues_donnees.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -56,7 +57,7 @@ void TViewDicGlob::Initialise() { FormActivate(); }
 
 int TViewDicGlob::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TViewDicGlob::FormActivate() {

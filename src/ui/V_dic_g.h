@@ -21,7 +21,7 @@ public:
     void Initialise();
     int Ouvre();
 
-public slots:
+private slots:
     void FormActivate();
     void Close1Click();
 

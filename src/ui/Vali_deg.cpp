@@ -11,6 +11,7 @@
 #include "inference/parametres.h"
 #include "project/etat.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -49,7 +50,7 @@ void TValiDeg::Initialise() {
 
 int TValiDeg::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this, TPresentation::Centree);
 }
 
 void TValiDeg::BitBtn1Click() {

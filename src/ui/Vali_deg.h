@@ -28,15 +28,14 @@ public:
     int Ouvre();
 
     const TResultatDegre& Resultat() const { return Resultats; }
-    QLineEdit* Champ() const { return Edit1; }
-
-public slots:
-    void BitBtn1Click();  // OK
-    void BitBtn2Click();  // Cancel
 
 protected:
     // Escape and the window frame mean Cancel.
     void reject() override;
+
+private slots:
+    void BitBtn1Click();  // OK
+    void BitBtn2Click();  // Cancel
 
 private:
     TEtatVeridane& Etat;

@@ -7,6 +7,7 @@
 
 #include "core/format_nombre.h"
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -34,7 +35,7 @@ void TViewDat::Initialise() {
 
 int TViewDat::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TViewDat::Affiche() {

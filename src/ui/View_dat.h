@@ -18,14 +18,13 @@ public:
     void Initialise();
     int Ouvre();
 
-public slots:
-    // Shows the datum at the current position of the selected observation.
-    void Affiche();
-
 protected:
     void MontrePosition() override { Affiche(); }
 
 private:
+    // Shows the datum at the current position of the selected observation.
+    void Affiche();
+
     TEtatVeridane& Etat;
 };
 

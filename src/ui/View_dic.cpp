@@ -3,6 +3,7 @@
 #include <QLineEdit>
 
 #include "ui/Conversion.h"
+#include "ui/Modale.h"
 
 namespace veridane {
 
@@ -19,7 +20,7 @@ void TViewDic::Initialise() {
 
 int TViewDic::Ouvre() {
     Initialise();
-    return exec();
+    return ExecuteModale(*this);
 }
 
 void TViewDic::AfficheDonnees() {

@@ -18,14 +18,13 @@ public:
     void Initialise();
     int Ouvre();
 
-public slots:
-    // Shows the entry at the current position.
-    void AfficheDonnees();
-
 protected:
     void MontrePosition() override { AfficheDonnees(); }
 
 private:
+    // Shows the entry at the current position.
+    void AfficheDonnees();
+
     TEtatVeridane& Etat;
 };
 

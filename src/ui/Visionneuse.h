@@ -21,15 +21,6 @@ public:
     int Position() const { return PositionCourante; }
     int Nombre() const { return NombreCourant; }
 
-public slots:
-    void First1Click();
-    void Last1Click();
-    void Next1Click();
-    void Previous1Click();
-    void Close1Click();
-    // The scroll bar moved: shows the item at its position.
-    void ScrollBar1Change(int position);
-
 protected:
     explicit TVisionneuse(QWidget* parent);
 
@@ -47,6 +38,15 @@ protected:
     QLineEdit* ChampOperateur = nullptr;
     QListWidget* ListeValeurs = nullptr;
     QScrollBar* ScrollBar1 = nullptr;
+
+private slots:
+    void First1Click();
+    void Last1Click();
+    void Next1Click();
+    void Previous1Click();
+    void Close1Click();
+    // The scroll bar moved: shows the item at its position.
+    void ScrollBar1Change(int position);
 
 private:
     void VaA(int position);

@@ -1,6 +1,7 @@
 // "why" and "whynot": their command lines, exit statuses and JSON forms, and
 // their output on the demo project, kept in tests/data/cli/car_explications.txt
-// (set VERIDANE_REGENERE to a path to write the current output there).
+// (set VERIDANE_REGENERE to a path to write the current output there) and
+// in the worked cases of examples/README.md.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -169,6 +170,50 @@ TEST(CommandesExplication, DemoExplanationsStayAsRecorded) {
     }
     if (const char* chemin = std::getenv("VERIDANE_REGENERE")) std::ofstream(chemin, std::ios::binary) << tout;
     EXPECT_EQ(tout, Lit(Donnees + "car_explications.txt"));
+}
+
+// The words of a shell command line, double quotes grouping.
+std::vector<std::string> Mots(const std::string& ligne) {
+    std::vector<std::string> mots;
+    std::string mot;
+    bool entreGuillemets = false, dansMot = false;
+    for (char c : ligne) {
+        if (c == '"') {
+            entreGuillemets = !entreGuillemets;
+            dansMot = true;
+        } else if (c == ' ' && !entreGuillemets) {
+            if (dansMot) mots.push_back(mot);
+            mot.clear();
+            dansMot = false;
+        } else {
+            mot += c;
+            dansMot = true;
+        }
+    }
+    if (dansMot) mots.push_back(mot);
+    return mots;
+}
+
+// Each "```text" block of the demo's README that starts with a veridane-cli
+// command shows exactly what the command prints.
+TEST(CommandesExplication, WorkedCasesOfTheExamplesStayTrue) {
+    const std::string lisezMoi = Lit(std::string(VERIDANE_TEST_DATA) + "/../../examples/README.md");
+    const std::string debut = "```text\n$ veridane-cli ";
+    int cas = 0;
+    for (std::size_t pos = lisezMoi.find(debut); pos != std::string::npos; pos = lisezMoi.find(debut, pos + 1)) {
+        const std::size_t commande = pos + debut.size();
+        const std::size_t finCommande = lisezMoi.find('\n', commande);
+        const std::size_t finBloc = lisezMoi.find("```\n", finCommande);
+        ASSERT_NE(finBloc, std::string::npos);
+        auto arguments = Mots(lisezMoi.substr(commande, finCommande - commande));
+        for (auto& argument : arguments)
+            if (argument == "car.exp") argument = Demo;
+        const TResultat r = Lance(arguments);
+        EXPECT_EQ(r.Sortie, lisezMoi.substr(finCommande + 1, finBloc - finCommande - 1))
+            << lisezMoi.substr(commande, finCommande - commande);
+        ++cas;
+    }
+    EXPECT_GE(cas, 4);
 }
 
 }  // namespace

@@ -3,10 +3,11 @@
 #include <clocale>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "cli/commandes.h"
+#include "commun/fichiers_test.h"
 #include "cli/dialogues_console.h"
 
 namespace veridane {
@@ -16,19 +17,9 @@ namespace fs = std::filesystem;
 
 class VerifieReglesTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        std::string nom = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        for (char& c : nom)
-            if (c == '/') c = '_';
-        Dossier = fs::temp_directory_path() / ("veridane_cli_" + nom);
-        fs::remove_all(Dossier);
-        fs::create_directories(Dossier);
-    }
-    void TearDown() override { fs::remove_all(Dossier); }
-
     std::string Ecrit(const std::string& nom, const std::string& contenu) {
-        std::ofstream(Dossier / nom, std::ios::binary) << contenu;
-        return (Dossier / nom).string();
+        test::EcritFichier(Repertoire / nom, contenu);
+        return Repertoire / nom;
     }
 
     int Lance(std::vector<std::string> arguments) {
@@ -37,7 +28,8 @@ protected:
         return ExecuteCli(arguments, Sortie, Erreurs);
     }
 
-    fs::path Dossier;
+    test::TRepertoireTemporaire Repertoire;
+    fs::path Dossier{Repertoire.Chemin};
     std::ostringstream Sortie;
     std::ostringstream Erreurs;
 };
@@ -96,6 +88,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasSortie{"DictionaryError", "Number of rules: 1;\r\nIf A = B Then C = D [1];\r\n", "X = 1 ;\r\n;\r\n", 1,
                   "warning: Error in data 2 of the dictionary: attribute of data not found\n"
                   "rules: 1, dictionary: 3\n"},
+        CasSortie{"RuleEndsOnAnOperator", "Number of rules: 1;\r\n; IF X NOT_IN", nullptr, 1,
+                  "warning: Error in the rule 1: THEN not found\n"
+                  "warning: 0 rules extracted, 1 expected rules\n"
+                  "rules: 0, dictionary: 0\n"},
         CasSortie{"PriorityMinusOne", "Number of rules: 1;\r\nIf A = B Then C = D [-1];\r\n", nullptr, 1,
                   "warning: Error in rule 1: priority degree incorrect\n"
                   "warning: 0 rules extracted, 1 expected rules\n"
@@ -109,7 +105,7 @@ TEST_F(VerifieReglesTest, MissingFileIsAWarning) {
 
 TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
     const std::vector<std::vector<std::string>> fautes = {
-        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"verify", "base.rul"}, {"check", "a.rul", "b.rul"}};
+        {}, {"check"}, {"check", "base.txt"}, {"check", "base"}, {"audit", "base.rul"}, {"check", "a.rul", "b.rul"}};
     for (const auto& arguments : fautes) {
         EXPECT_EQ(Lance(arguments), SortieUsage) << ::testing::PrintToString(arguments);
         EXPECT_EQ(Sortie.str(), "");
@@ -117,9 +113,31 @@ TEST_F(VerifieReglesTest, CommandLineErrorsGiveUsage) {
     }
 }
 
-TEST_F(VerifieReglesTest, ExtensionIsMatchedWithoutRegardToCase) {
-    std::string chemin = Ecrit("Lower.Rul", ReglesCorrectes);
-    EXPECT_EQ(Lance({"check", chemin}), SortieSucces);
+// A command that throws: what it printed stays, the fault is reported with
+// the file on the error stream, and the status says it was the program's.
+TEST(LanceCommandeGardeeTest, AnExceptionIsAnInternalFaultWithStatusThree) {
+    struct Cas {
+        TFonctionCommande Fonction;
+        std::vector<std::string> Arguments;
+        const char* Erreur;
+    };
+    const Cas cas[] = {
+        {[](const std::vector<std::string>&, TContexteCli& c) -> int {
+             c.Sortie << "warning: half\n";
+             throw std::out_of_range("basic_string::compare");
+         },
+         {"base.rul"}, "error: internal fault: basic_string::compare while reading base.rul\n"},
+        {[](const std::vector<std::string>&, TContexteCli&) -> int { throw 1; }, {"p.exp", "--all"},
+         "error: internal fault: unknown exception while reading p.exp\n"},
+    };
+    for (const Cas& c : cas) {
+        std::ostringstream sortie, erreurs;
+        TContexteCli contexte{sortie, erreurs, '.'};
+        const TCommandeCli commande{"check", ".RUL", c.Fonction, "check FILE.RUL"};
+        EXPECT_EQ(LanceCommandeGardee(commande, c.Arguments, contexte), SortieFauteInterne);
+        EXPECT_EQ(erreurs.str(), c.Erreur);
+        EXPECT_EQ(sortie.str(), c.Arguments.size() == 1 ? "warning: half\n" : "");
+    }
 }
 
 TEST(DialoguesConsoleTest, PrintsOneUtf8LinePerBox) {

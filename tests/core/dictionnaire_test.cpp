@@ -161,28 +161,6 @@ TEST_F(DictionnaireTest, CompileDicoAddsOnlyTheFirstNbReglesRules) {
     EXPECT_EQ(base.Dictionnaire[0].Certitude, DegreNul);
 }
 
-TEST_F(DictionnaireTest, WrittenAndReadBackWithTheSameRulesGivesTheSameDictionary) {
-    std::string regles =
-        "Number of rules: 3;\r\n"
-        "If T > 38.12345 And C in { A, B } Then D = X [0.5];\r\n"
-        "If T > 38.12345 Then D = Y [0.7];\r\n"
-        "If E = 1E-9 Then F <> -2.5 [1];\r\n";
-    std::string chemin = Ecrit("aller.rul", regles);
-    Ecrit("aller.dic", "D = Z ;\r\nAA in { Q };\r\n");
-    TBaseConnaissances premier;
-    premier.Vide();
-    OuvrirFR(premier, chemin, Commandes, Dialogues, Progression);
-    premier.DicoModifie = true;
-    ASSERT_TRUE(SauveDico(premier, Chemin("aller.dic"), Dialogues, Progression));
-    TBaseConnaissances second;
-    second.Vide();
-    OuvrirFR(second, chemin, Commandes, Dialogues, Progression);
-    EXPECT_TRUE(Dialogues.Messages.empty()) << ::testing::PrintToString(Dialogues.Textes());
-    EXPECT_EQ(Entrees(second), Entrees(premier));
-    EXPECT_EQ(second.NbFaitsDico, premier.NbFaitsDico);
-    EXPECT_EQ(TexteDico(second), TexteDico(premier));
-}
-
 TEST_F(DictionnaireTest, RuleFactMissingFromTheFileIsAddedBack) {
     std::string chemin = Ecrit("main.rul", "Number of rules: 1;\r\nIf A = 1 Then B = 2 [0.5];\r\n");
     Ecrit("main.dic", "A = 1 ;\r\n");
@@ -190,26 +168,6 @@ TEST_F(DictionnaireTest, RuleFactMissingFromTheFileIsAddedBack) {
     base.Vide();
     OuvrirFR(base, chemin, Commandes, Dialogues, Progression);
     EXPECT_EQ(Entrees(base), (std::vector<std::string>{"A = 1", "B = 2"}));
-}
-
-TEST_F(DictionnaireTest, FailedSaveKeepsTheOldFileAndTheFlag) {
-    const std::string cible = Ecrit(std::string(245, 'd') + ".dic", "old");
-    for (const std::string& chemin : {cible, Chemin("none/x.dic"), Chemin("")}) {
-        Dialogues = TDialoguesJournal{};
-        TBaseConnaissances base = BaseDiagnostic();
-        base.DicoModifie = true;
-        EXPECT_FALSE(SauveDico(base, chemin, Dialogues, Progression));
-        EXPECT_TRUE(base.DicoModifie);
-        ASSERT_EQ(Dialogues.NbAvertissements(), 1);
-        EXPECT_EQ(Dialogues.Textes()[0].rfind(MessageEcritureImpossible(chemin, ""), 0), 0u);
-    }
-    EXPECT_EQ(Lit(cible), "old");
-
-    TBaseConnaissances sansDico;
-    sansDico.DicoCree = false;
-    sansDico.DicoModifie = true;
-    EXPECT_TRUE(SauveDico(sansDico, Chemin("rien.dic"), Dialogues, Progression));
-    EXPECT_FALSE(std::filesystem::exists(Chemin("rien.dic")));
 }
 
 TEST(DecortiqueDicoTest, AddsOnceAndNamesTheCounterInMessages) {

@@ -4,41 +4,25 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "commun/fichiers_test.h"
 #include "core/dialogues.h"
 
 namespace veridane {
 
 class DossierTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string nom = std::string(info->test_suite_name()) + "_" + info->name();
-        for (char& c : nom)
-            if (c == '/') c = '_';
-        Dossier = std::filesystem::temp_directory_path() / ("veridane_core_" + nom);
-        std::filesystem::remove_all(Dossier);
-        std::filesystem::create_directories(Dossier);
-    }
-    void TearDown() override { std::filesystem::remove_all(Dossier); }
-
-    std::string Chemin(const std::string& nom) const { return (Dossier / nom).string(); }
-
+    std::string Chemin(const std::string& nom) const { return Repertoire / nom; }
     std::string Ecrit(const std::string& nom, const std::string& contenu) const {
-        std::ofstream(Dossier / nom, std::ios::binary) << contenu;
+        test::EcritFichier(Chemin(nom), contenu);
         return Chemin(nom);
     }
+    static std::string Lit(const std::string& chemin) { return test::LitFichier(chemin); }
 
-    static std::string Lit(const std::string& chemin) {
-        std::ifstream fichier(chemin, std::ios::binary);
-        return {std::istreambuf_iterator<char>(fichier), std::istreambuf_iterator<char>()};
-    }
-
-    std::filesystem::path Dossier;
+    test::TRepertoireTemporaire Repertoire;
+    std::filesystem::path Dossier{Repertoire.Chemin};
 };
 
 // Records every progress call as a line, so a test can check the texts and

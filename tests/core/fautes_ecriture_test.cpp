@@ -47,6 +47,18 @@ TEST_F(FautesEcriture, AFailedSaveKeepsTheOldFileAndLeavesNothingBehind) {
     }
 }
 
+TEST_F(FautesEcriture, AnExceptionWhileWritingLeavesTheOldFileAndNothingBehind) {
+    const std::string ancien = "old\r\ncontent\r\n";
+    std::string chemin = Ecrit("base.rul", ancien);
+    TSystemeEnPanne systeme;
+    systeme.Panne = TPanne::Exception;
+    TEcrivainTexte ecrivain;
+    ecrivain.Ligne("new");
+    EXPECT_THROW(ecrivain.Enregistre(chemin, systeme), std::runtime_error);
+    EXPECT_EQ(Lit(chemin), ancien);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dossier), {}), 1);
+}
+
 TEST_F(FautesEcriture, TargetsThatCannotBeFilesAreRefusedWithTheirReason) {
     std::filesystem::create_directory(Dossier / "base.rul");
     TEcrivainTexte ecrivain;

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/dictionnaire.h"
 #include "core/etat_commandes.h"
 #include "core/fichier_texte.h"
@@ -195,6 +193,11 @@ const std::string OperateurConclusion = AvecTete("If A = 1 Then B == 2 [0.5];");
 const std::string SansCrochet = AvecTete("If A = 1 Then B = 2 0.5;");
 const std::string PrioriteMoinsUn = AvecTete("If A = 1 Then B = 2 [-1];");
 const std::string PrioriteMot = AvecTete("If A = 1 Then B = 2 [HIGH];");
+// A premise whose set is cut by the end of the rule text: the keyword test
+// after it meets the end of the text.
+const std::string FinSurNotIn = AvecTete("; IF X NOT_IN");
+const std::string FinSurIn = AvecTete("IF A = 1; AND C IN");
+const std::string FinSurEnsembleOuvert = AvecTete("IF A = 1 AND C IN { X,;");
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, MessagesLecture,
@@ -236,6 +239,15 @@ INSTANTIATE_TEST_SUITE_P(
                    DicoUneRegle},
         CasLecture{"PriorityNotANumber", PrioriteMot.c_str(), nullptr,
                    {"Error in rule 2: priority degree incorrect", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnNotIn", FinSurNotIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsOnInAfterAnd", FinSurIn.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
+                   DicoUneRegle},
+        CasLecture{"RuleTextEndsInsideASet", FinSurEnsembleOuvert.c_str(), nullptr,
+                   {"Error in the rule 2: THEN not found", "1 rules extracted, 2 expected rules"}, UneRegle,
                    DicoUneRegle},
         CasLecture{"FileNotFound", nullptr, "A = 1 ;\r\n", {"File of rules not found"}, {}, {"A = 1"}},
         CasLecture{"BlankLineBeforeCount", "#Head\r\n   \r\nNumber of rules: 1;\r\nIf A = 1 Then B = 2 [1];\r\n",
@@ -333,22 +345,28 @@ TEST_F(FichierReglesTest, HeadCommentsKeepTheirTextAfterTheFirstHash) {
     EXPECT_TRUE(Dialogues.Messages.empty());
 }
 
-TEST_F(FichierReglesTest, ReadingGivesTheOrderOfOneByOneInsertions) {
-    std::mt19937 hasard(7);
-    std::uniform_int_distribution<int> priorite(0, 9);
-    TBaseConnaissances uneParUne;
-    uneParUne.Vide();
-    TDialoguesJournal muet;
-    std::string fichier = "Number of rules: 300;\r\n";
-    for (int i = 0; i < 300; ++i) {
-        std::string texte = "IF N = " + std::to_string(i) + " THEN P = " + std::to_string(priorite(hasard)) +
-                            " [0." + std::to_string(priorite(hasard)) + "];";
-        ASSERT_TRUE(DecortiqueRegle(uneParUne, texte, muet));
-        fichier += texte + "\r\n";
-    }
-    Ouvre(Ecrit("ordre.rul", fichier));
-    EXPECT_EQ(Resume(Base), Resume(uneParUne));
-    EXPECT_EQ(uneParUne.NbRegles, 300);
+// Each rule's first line that is not blank, in the order of the base: the
+// rules of 0.9 come first, a blank line before a rule is not its start, and
+// a rejected rule ends the list as it ends the reading.
+TEST_F(FichierReglesTest, RuleStartLinesFollowTheOrderOfTheBase) {
+    const std::string chemin = Ecrit("lignes.rul",
+                                     "Number of rules: 6;\r\n"  // 1
+                                     "\r\n"
+                                     "If A = 1 \r\n"  // 3
+                                     "Then B = 2 [0.5];\r\n"
+                                     "\r\n"
+                                     "   \r\n"
+                                     "  If C = 1 Then D = 2 [0.9];\r\n"  // 7
+                                     "# Rule 3\r\n"
+                                     "If E = 1\n"  // 9
+                                     "And F = 2 Then G = 3 [0.5]; IF ignored\r\n"
+                                     "If H = 1 Then I = 2 [0.9];\r\n"  // 11
+                                     "If J = 1 Then K [0.1];\r\n"
+                                     "If L = 1 Then M = 1 [1];\r\n");
+    Ouvre(chemin);
+    EXPECT_EQ(LignesDesRegles(chemin), (std::vector<int>{7, 11, 3, 9}));
+    EXPECT_EQ(Base.NbRegles, 4);
+    EXPECT_TRUE(LignesDesRegles(Chemin("absent.rul")).empty());
 }
 
 TEST_F(FichierReglesTest, DecortiqueRegleKeepsNothingInAClosedBase) {
@@ -374,18 +392,6 @@ TEST_F(FichierReglesTest, PremiseNumbersKeepSevenSignificantDigits) {
     EXPECT_TRUE(FaitPresent(Base.Dictionnaire, Base.Regles[0].Premisses[0]).Trouve);
 }
 
-TEST_F(FichierReglesTest, WritersUseTheDecimalSeparatorGiven) {
-    TBaseConnaissances base = BaseDiagnostic();
-    base.SeparateurDecimal = ',';
-    base.Regles[0].Premisses[0].Reel = 38.5;
-    std::string texte = TexteBaseRegles(base);
-    EXPECT_NE(texte.find("If TEMPERATURE > 38,5 \r\n"), std::string::npos);
-    EXPECT_NE(texte.find("[0,8];"), std::string::npos);
-    Ouvre(Ecrit("virgule.rul", texte));
-    EXPECT_EQ(Resume(Base), (std::vector<std::string>{"0.8: TEMPERATURE > 38.5; COUGH = YES; => DISEASE = FLU",
-                                                       "0.5: COLOR in { RED, BLUE }; => KIND not_in { A, B }"}));
-}
-
 TEST_F(FichierReglesTest, EmptyAndClosedBasesAreWrittenAsSuch) {
     TBaseConnaissances vide;
     vide.Vide();
@@ -397,27 +403,6 @@ TEST_F(FichierReglesTest, EmptyAndClosedBasesAreWrittenAsSuch) {
     EXPECT_TRUE(SauveBaseRegles(fermee, Chemin("fermee.rul"), Dialogues, Progression));
     EXPECT_FALSE(std::filesystem::exists(Chemin("fermee.rul")));
     EXPECT_TRUE(fermee.ReglesModifiees);
-}
-
-TEST_F(FichierReglesTest, FailedSaveKeepsTheOldFileAndTheFlag) {
-    // A name so long that no temporary file can stand beside it.
-    const std::string nom = std::string(245, 'r') + ".rul";
-    const std::string cible = Ecrit(nom, "old contents");
-    const std::string absent = Chemin("missing/flu.rul");
-    const std::string dossier = Chemin("");
-    for (const std::string& chemin : {cible, absent, dossier}) {
-        Dialogues = TDialoguesJournal{};
-        TBaseConnaissances base = BaseDiagnostic();
-        base.ReglesModifiees = true;
-        EXPECT_FALSE(SauveBaseRegles(base, chemin, Dialogues, Progression)) << chemin;
-        EXPECT_TRUE(base.ReglesModifiees);
-        ASSERT_EQ(Dialogues.Messages.size(), 1u);
-        EXPECT_EQ(Dialogues.Messages[0].Genre, TGenreMessage::Avertissement);
-        EXPECT_EQ(Dialogues.Messages[0].Texte.rfind(MessageEcritureImpossible(chemin, ""), 0), 0u)
-            << Dialogues.Messages[0].Texte;
-    }
-    EXPECT_EQ(Lit(cible), "old contents");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Dossier), std::filesystem::directory_iterator()), 1);
 }
 
 }  // namespace

@@ -60,5 +60,19 @@ TEST(Utf8DepuisWindows1252Test, ConvertsEveryRange) {
     EXPECT_EQ(Utf8DepuisWindows1252(std::string("a\0b", 3)), std::string("a\0b", 3));
 }
 
+TEST(Windows1252DepuisUtf8Test, UndoesTheOtherWayAndKeepsWhatIsNotUtf8) {
+    std::string tous;
+    for (int octet = 1; octet < 256; ++octet) tous += static_cast<char>(octet);
+    EXPECT_EQ(Windows1252DepuisUtf8(Utf8DepuisWindows1252(tous)), tous);
+    const std::pair<const char*, const char*> cas[] = {
+        {"\xE9t\xE9", "\xE9t\xE9"},          // Latin-1 bytes, not UTF-8
+        {"\xC3", "\xC3"},                     // a sequence cut short
+        {"\xE2\x82x", "\xE2\x82x"},
+        {"\xF0\x9F\x98\x80!", "?!"},          // outside Windows-1252
+        {"\xE2\x84\xA2", "\x99"},             // the trade mark sign
+    };
+    for (const auto& [entree, sortie] : cas) EXPECT_EQ(Windows1252DepuisUtf8(entree), sortie) << entree;
+}
+
 }  // namespace
 }  // namespace veridane

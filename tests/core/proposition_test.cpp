@@ -113,6 +113,38 @@ TEST(ScannersTest, PositionsStopOnTheEndingCharacter) {
     EXPECT_FALSE(CestUnReel("   ", 0));
 }
 
+// A value cut by the end of the text leaves the position at the end, never
+// past it, whatever position the caller starts from.
+TEST(ScannersTest, GereModaliteStopsAtTheEndOfTheText) {
+    struct Cas {
+        const char* Texte;
+        std::size_t Depart;
+        std::uint8_t Operateur;
+        std::vector<std::string> Ensemble;
+    };
+    const Cas cas[] = {
+        {"X NOT_IN", 8, OpHorsDe, {""}},
+        {"X IN ", 4, OpDans, {""}},
+        {"X IN {", 4, OpDans, {""}},
+        {"X IN { A,", 4, OpDans, {"A", ""}},
+        {"X IN { A ,  ", 4, OpDans, {"A", ""}},
+        {"X =", 3, OpEgal, {}},
+        {"X >   ", 3, OpSuperieur, {}},
+        {"X IN", 9, OpDans, {""}},  // a caller's position past the end
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.Texte);
+        std::string texte = c.Texte;
+        std::size_t pos = c.Depart;
+        TProposition p;
+        GereModalite(texte, pos, c.Operateur, p);
+        EXPECT_EQ(pos, texte.size());
+        std::vector<std::string> mots;
+        for (const TModalite& m : p.Liste) mots.push_back(m.Nom);
+        EXPECT_EQ(mots, c.Ensemble);
+    }
+}
+
 std::vector<TProposition> Dico(std::initializer_list<std::pair<const char*, double>> entrees) {
     std::vector<TProposition> dico;
     for (const auto& [a, v] : entrees) dico.push_back(NouvelleProposition(a, OpEgal, v));

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <stdexcept>
 #include <string>
 
 #include "core/fichier_texte.h"
@@ -18,6 +19,7 @@ enum class TPanne {
     DisquePlein,   // the first bytes go, then the disk is full
     Synchronisation,  // the data cannot be flushed to the disk
     Renommage,     // the finished file cannot replace the target
+    Exception,     // a write throws, as a fault of the program itself would
 };
 
 class TSystemeEnPanne : public TSystemeFichiers {
@@ -28,6 +30,7 @@ public:
         return TSystemeFichiers::CreeTemporaire(modele);
     }
     long Ecrit(int fd, const char* octets, std::size_t taille) const override {
+        if (Panne == TPanne::Exception) throw std::runtime_error("write fault");
         if (Panne != TPanne::DisquePlein) return TSystemeFichiers::Ecrit(fd, octets, taille);
         // A short write first, as a disk that fills up gives.
         if (Ecrits >= Place) return Echoue(ENOSPC);

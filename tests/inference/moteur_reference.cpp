@@ -43,8 +43,6 @@ bool TMoteurReference::FaitPresent(const TProposition& conclusion, const std::ve
 void TMoteurReference::Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
     ContinueInference = true;
     ArretDemande = false;
-    NouveauxFaits.clear();
-    FaitsCourants.clear();
     Raisonnement.clear();
     FaitsDeduits.clear();
     EtatPremisses.clear();
@@ -60,16 +58,12 @@ void TMoteurReference::Strategie(std::vector<TRegle>& regles, INotificationsMote
 
     while (ContinueInference) {
         notifications.DebutNiveau(niveau + 1);
-        notifications.PompeEvenements();
         NouveauxFaits.clear();
         std::vector<TNumeroDeRegle> declenchees;
-        notifications.PompeEvenements();
-
+        // Each rule is reported to the gauge, so a stop can come before any of them.
         for (int i = 0; i < nbRegles && ContinueInference; ++i) {
-            notifications.PompeEvenements();
             notifications.ProgressionRegle(i, nbRegles);
             if (!regles[static_cast<std::size_t>(i)].Declenchee) TesteRegle(regles, i, declenchees, notifications);
-            notifications.ProgressionRegle(i, nbRegles);
         }
 
         ContinueInference = !NouveauxFaits.empty() && !ArretDemande;
@@ -79,7 +73,6 @@ void TMoteurReference::Strategie(std::vector<TRegle>& regles, INotificationsMote
         ++niveau;
     }
     notifications.FinInference();
-    notifications.PompeEvenements();
 }
 
 void TMoteurReference::TesteRegle(std::vector<TRegle>& regles, int i, std::vector<TNumeroDeRegle>& declenchees,
@@ -116,14 +109,9 @@ void TMoteurReference::Declenche(std::vector<TRegle>& regles, int i, std::vector
     NbReglesDeclenchees += 1;
     notifications.RegleDeclenchee(i + 1, NbReglesDeclenchees);
 
-    TProposition fait;
-    fait.Attribut = regle.Conclusion.Attribut;
-    fait.Operateur = regle.Conclusion.Operateur;
-    fait.TypeValeur = regle.Conclusion.TypeValeur;
-    fait.Reel = regle.Conclusion.Reel;
-    fait.Modalite = regle.Conclusion.Modalite;
-    if (fait.TypeValeur == TypeEnsemble)
-        for (const auto& mot : regle.Conclusion.Liste) fait.Liste.push_back(TModalite{mot.Nom});
+    // The conclusion, certain, its set words kept only for a set.
+    TProposition fait = regle.Conclusion;
+    if (fait.TypeValeur != TypeEnsemble) fait.Liste.clear();
     fait.Certitude = 6;
     fait.Precision = 6;
     fait.Validee = false;

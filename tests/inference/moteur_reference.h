@@ -17,7 +17,6 @@ public:
     void InitialiseRegles(std::vector<TRegle>& regles, double valeurCritique) const;
     void Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
     void StopClick();
-    bool FaitPresent(const TProposition& conclusion, const std::vector<TRegle>& regles) const;
 
     std::vector<TProposition> ObservationInference;
     std::vector<TProposition> FaitsCourants;
@@ -33,6 +32,7 @@ public:
     int NbRegles = 0;
 
 private:
+    bool FaitPresent(const TProposition& conclusion, const std::vector<TRegle>& regles) const;
     void TesteRegle(std::vector<TRegle>& regles, int i, std::vector<TNumeroDeRegle>& declenchees,
                     INotificationsMoteur& notifications);
     void Declenche(std::vector<TRegle>& regles, int i, std::vector<TNumeroDeRegle>& declenchees,

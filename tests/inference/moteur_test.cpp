@@ -316,20 +316,5 @@ TEST(MoteurTest, ANewRunForgetsTheStopAndThePreviousResults) {
     EXPECT_EQ(run.Moteur.FaitsDeduits().size(), 2u);
 }
 
-TEST(MoteurTest, AWindowGetsAChanceToActThroughUntouchedRules) {
-    std::vector<TRegle> regles;
-    for (int i = 0; i < 1000; ++i) regles.push_back(R({"Z = 1"}, "A = 1"));
-    regles.push_back(R({"X = 1"}, "B = 1"));
-    TRun run(regles, Faits({"X = 1"}));
-    EXPECT_EQ(NumerosParNiveau(run.Moteur), (Niveaux{{1001}, {}}));
-    int precedent = -1;
-    for (int indice : run.Journal.Progressions) {
-        if (indice < precedent) precedent = -1;
-        EXPECT_LE(indice - precedent, static_cast<int>(TMoteur::PasPompe));
-        precedent = indice;
-    }
-    EXPECT_GE(run.Journal.NbPompes, 2 * (1000 / static_cast<int>(TMoteur::PasPompe)));
-}
-
 }  // namespace
 }  // namespace veridane

@@ -91,13 +91,6 @@ TEST(BaseFaitsTest, WritesNumbersWithSevenSignificantDigitsAndTheUsersSeparator)
     EXPECT_NE(TexteBaseFaits(faits, ',').find("A = 0,5  ;\r\n"), std::string::npos);
 }
 
-TEST(BaseFaitsTest, NumbersTheDataAcrossObservations) {
-    TBaseFaits faits;
-    faits.Observations = {{Sym("A", "X"), Sym("B", "X"), Sym("C", "X")}, {Sym("D", "X")}};
-    std::string texte = TexteBaseFaits(faits, '.');
-    EXPECT_NE(texte.find("# Observation 2\r\n\r\n# Data 4\r\nD = X  ;"), std::string::npos);
-}
-
 TEST(BaseFaitsTest, DecodesCountLines) {
     struct Cas {
         const char* ligne;
@@ -202,51 +195,6 @@ TEST_F(LectureBase, AStarOrHashInAValueMakesItsLineASeparatorOrAComment) {
     EXPECT_EQ(Etat.Faits.Observations[1].size(), 1u);
 }
 
-TEST_F(LectureBase, SurvivesAWriteAndAReadUnchanged) {
-    TBaseFaits faits;
-    faits.CommentairesBase = {{"First line"}, {""}, {"  indented, after an empty line"}};
-    faits.Observations = {{},
-                          {Num("AGE", OpSuperieurEgal, 0.0001), Sym("NAME", "DUPONT"), Num("X", OpDifferent, -3.25e-7)},
-                          {},
-                          {Ens("K", OpHorsDe, {"A", "B", "C"}), Num("Y", OpEgal, 1234567)}};
-    EXPECT_TRUE(Lit(TexteBaseFaits(faits, ',')));
-    EXPECT_TRUE(Dialogues.Messages.empty());
-    AttendMemesObservations(faits.Observations, Etat.Faits.Observations);
-    EXPECT_EQ(Etat.Faits.CommentairesBase, faits.CommentairesBase);
-    EXPECT_EQ(Etat.Faits.NbFaits, 5);
-}
-
-TEST(BaseFaitsTest, DatumParserReportsTheStatementNumber) {
-    struct Cas {
-        const char* texte;
-        const char* message;  // nullptr: accepted
-        const char* lu;
-    };
-    const Cas cas[] = {
-        {" TEMPERATURE > 38.5  ;", nullptr, "TEMPERATURE > 38.5"},
-        {" X = -3 ;", nullptr, "X = -3"},
-        {" S NOT_IN { A } ;", nullptr, "S not_in { A }"},
-        {" ;", "Error in data 7: attribute of data not found", nullptr},
-        {" A >> 3 ;", "Error in data 7: incorrect operator in data", nullptr},
-        {" A ;", "Error in data 7: incorrect operator in data", nullptr},
-    };
-    for (const Cas& c : cas) {
-        TBaseFaits faits;
-        faits.Observations.emplace_back();
-        faits.NumFait = 7;
-        TDialoguesJournal dialogues;
-        bool correct = DecortiqueFait(faits, c.texte, dialogues);
-        EXPECT_EQ(correct, c.message == nullptr) << c.texte;
-        if (c.message) {
-            EXPECT_EQ(dialogues.Textes(), std::vector<std::string>{c.message});
-            EXPECT_TRUE(faits.Observations[0].empty());
-        } else {
-            ASSERT_EQ(faits.Observations[0].size(), 1u);
-            EXPECT_EQ(PropEnChaine(faits.Observations[0][0]), c.lu);
-        }
-    }
-}
-
 // Counts the gauge's steps.
 class TProgressionComptee : public IProgression {
 public:
@@ -273,22 +221,6 @@ TEST_F(LectureBase, GaugeAdvancesPerDatumOnReadingAndPerObservationOnWriting) {
     EXPECT_EQ(ecriture.Maximums, std::vector<int>{2});
     EXPECT_EQ(ecriture.Pas, 2);
     EXPECT_EQ(LitFichier(Repertoire / "c.dta"), TexteExemple);
-}
-
-TEST_F(LectureBase, FailedWriteWarnsKeepsTheOldFileAndTheDirtyFlag) {
-    TBaseFaits faits = BaseExemple();
-    faits.BaseFaitsModifiee = true;
-    // A name the file system takes but whose temporary neighbour is too long:
-    // the write fails after the old file exists, whatever the user's rights.
-    std::string cible = Repertoire / (std::string(248, 'd') + ".dta");
-    EcritFichier(cible, "old");
-    ASSERT_EQ(LitFichier(cible), "old");
-    EXPECT_FALSE(EcritBaseFaits(faits, cible, '.', Dialogues, Progression));
-    ASSERT_EQ(Dialogues.Messages.size(), 1u);
-    EXPECT_EQ(Dialogues.Messages[0].Genre, TGenreMessage::Avertissement);
-    EXPECT_EQ(Dialogues.Messages[0].Texte.rfind("Cannot write file " + cible + ": ", 0), 0u);
-    EXPECT_TRUE(faits.BaseFaitsModifiee);
-    EXPECT_EQ(LitFichier(cible), "old");
 }
 
 }  // namespace

@@ -43,54 +43,6 @@ TEST_F(HostileBase, AFileWithoutALineEndIsRefused) {
     std::filesystem::remove(Repertoire / "long.dta");
 }
 
-TEST_F(HostileBase, BrokenFilesGiveTheirMessages) {
-    const std::string entete = "\r\nNumber of data: 2;\r\n\r\n";
-    std::string hauts;
-    for (int c = 0x80; c <= 0xFF; ++c) hauts += static_cast<char>(c);
-    struct Cas {
-        const char* nom;
-        std::string contenu;
-        std::vector<std::string> messages;
-        std::size_t donnees;
-    };
-    const Cas cas[] = {
-        {"count beyond 32 bits", "\r\nNumber of data: 2147483648;\r\nA = B ;", {"Error: not number of data in the file "},
-         0},
-        {"count of 30 digits", "\r\nNumber of data: 999999999999999999999999999999;\r\n",
-         {"Error: not number of data in the file "}, 0},
-        {"largest count", "\r\nNumber of data: 2147483647;\r\nA = B ;", {"1 data extracted, 2147483647 expected data"}, 1},
-        {"0x1A ends the file", entete + "A = B ;\r\n\x1a" "C = D ;", {"1 data extracted, 2 expected data"}, 1},
-        {"NUL bytes inside a datum", entete + std::string("A\0 = \0B ;\r\nC = D ;", 19), {}, 2},
-        {"bytes 0x80-0xFF", entete + hauts + " = " + hauts + " ;\r\n" + hauts + " in { " + hauts + " } ;", {}, 2},
-        {"a 10 MB value", entete + "A = " + std::string(10u << 20, 'V') + " ;\r\nC = D ;", {}, 2},
-        {"a datum that never ends", entete + "A = " + std::string(1u << 20, 'V'), {"0 data extracted, 2 expected data"}, 0},
-    };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
-        EcritFichier(Repertoire / "b.dta", c.contenu);
-        EXPECT_EQ(Ouvre(Repertoire / "b.dta"), c.messages);
-        EXPECT_EQ(Etat.Faits.CompteFaits(), static_cast<int>(c.donnees));
-        if (c.donnees == 0 || !c.messages.empty()) continue;
-        // What was read is written back and read again unchanged.
-        TBaseFaits lue = Etat.Faits;
-        EcritFichier(Repertoire / "copy.dta", TexteBaseFaits(lue, '.'));
-        EXPECT_TRUE(Ouvre(Repertoire / "copy.dta").empty());
-        ASSERT_EQ(Etat.Faits.Observations.size(), lue.Observations.size());
-        for (std::size_t i = 0; i < lue.Observations[0].size(); ++i)
-            EXPECT_TRUE(Equivalence(Etat.Faits.Observations[0][i], lue.Observations[0][i]));
-    }
-}
-
-TEST_F(HostileBase, OnlyRegularFilesAreRead) {
-    ASSERT_EQ(::mkfifo((Repertoire / "fifo.dta").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", Repertoire / "zero.dta");
-    for (const char* nom : {"fifo.dta", "zero.dta"}) {
-        SCOPED_TRACE(nom);
-        EXPECT_EQ(Ouvre(Repertoire / nom), std::vector<std::string>{"File of data base not found"});
-        EXPECT_FALSE(Etat.Faits.BaseFaitsOuverte);
-    }
-}
-
 class HostileProjet : public CycleProjet {};
 
 // A project file may name only plain files of its own directory: anything
@@ -134,23 +86,6 @@ TEST(NomPortable, KeepsOnlyWhatAProjectFileCarriesBack) {
     }
 }
 
-TEST_F(HostileProjet, AProjectNamedWithBlanksOrHashesOpensAgain) {
-    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
-    const std::size_t regles = Etat.Base.Regles.size(), observations = Etat.Faits.Observations.size();
-    std::filesystem::create_directories(Repertoire / "My work");
-    ASSERT_TRUE(Cycle.EnregistreSous(Repertoire / "My work/My flu #2.exp", false));
-    EXPECT_EQ(Fichiers(Repertoire / "My work"),
-              (std::vector<std::string>{"my flu #2.exp", "my_flu__2.dic", "my_flu__2.dta", "my_flu__2.rul"}));
-    EXPECT_NE(LitFichier(Repertoire / "My work/my flu #2.exp").find("\r\nRules file: My_flu__2.RUL\r\n"), std::string::npos);
-
-    Etat = TEtatVeridane{};
-    Dialogues.Messages.clear();
-    ASSERT_TRUE(Cycle.OuvreProjet(Repertoire / "My work/my flu #2.exp"));
-    EXPECT_TRUE(Dialogues.Messages.empty()) << Dialogues.Textes()[0];
-    EXPECT_EQ(Etat.Base.Regles.size(), regles);
-    EXPECT_EQ(Etat.Faits.Observations.size(), observations);
-}
-
 // A project file that is a symbolic link to a file elsewhere is read
 // through the link, but a save replaces the link: nothing outside the
 // project directory is ever written.
@@ -168,17 +103,6 @@ TEST_F(HostileProjet, ASaveReplacesALinkAndNeverWritesThroughIt) {
     EXPECT_EQ(LitFichier(Repertoire / "Elsewhere/flu.rul"), ReglesGrippe);
     EXPECT_FALSE(std::filesystem::is_symlink(Repertoire / "Work/flu.rul"));
     EXPECT_EQ(LitFichier(Repertoire / "Work/flu.rul"), TexteBaseRegles(Etat.Base));
-}
-
-TEST_F(HostileProjet, DevicesAndPipesAreNotProjectFiles) {
-    std::filesystem::create_directories(Repertoire / "Work");
-    ASSERT_EQ(::mkfifo((Repertoire / "Work/fifo.exp").c_str(), 0644), 0);
-    std::filesystem::create_symlink("/dev/zero", Repertoire / "Work/zero.exp");
-    for (const char* nom : {"Work/fifo.exp", "Work/zero.exp", "Work"}) {
-        Dialogues.Messages.clear();
-        EXPECT_FALSE(Cycle.OuvreProjet(Repertoire / nom));
-        EXPECT_EQ(Dialogues.Textes(), std::vector<std::string>{"Error : file " + (Repertoire / nom) + " does'nt exist "});
-    }
 }
 
 }  // namespace

@@ -131,21 +131,6 @@ TEST_F(CycleProjet, CancellingTheDataBaseNameKeepsItUnsaved) {
     EXPECT_TRUE(Etat.Faits.BaseFaitsSansNom && Etat.Faits.BaseFaitsModifiee);
 }
 
-TEST_F(CycleProjet, FailedWritesWarnAndKeepTheDirtyFlags) {
-    ASSERT_TRUE(Cycle.OuvreProjet(PrepareGrippe()));
-    Etat.Base.ReglesModifiees = Etat.Faits.BaseFaitsModifiee = Etat.Base.DicoModifie = true;
-    std::string absent = Repertoire / "NoSuchDir/";
-    EXPECT_FALSE(Cycle.EnregistreSous(absent + "Flu.exp", false));
-    std::vector<std::string> fichiers = {"flu.rul", "flu.dta", "flu.dic", "flu.exp"};
-    ASSERT_EQ(Dialogues.Messages.size(), fichiers.size());
-    for (std::size_t i = 0; i < fichiers.size(); ++i) {
-        EXPECT_EQ(Dialogues.Messages[i].Genre, TGenreMessage::Avertissement);
-        EXPECT_EQ(Dialogues.Messages[i].Texte.rfind("Cannot write file " + absent + fichiers[i] + ": ", 0), 0u)
-            << Dialogues.Messages[i].Texte;
-    }
-    EXPECT_TRUE(Etat.Base.ReglesModifiees && Etat.Faits.BaseFaitsModifiee && Etat.Base.DicoModifie);
-}
-
 // What "E&xit" and the close box ask, and whether the program may close.
 TEST_F(CycleProjet, QuitAsksToSaveWhatChanged) {
     const std::string projetChange = "Current project has changed, save it?";

@@ -1,61 +1,32 @@
-// The forward chaining window: a whole run on a small project, the counters in
-// their two forms, the two lists growing in step, the rule details, a stop
-// and a close requested during the run, and the tree opened afterwards.
+// The forward chaining window opened as the selection opens it: the counters
+// in their two forms, the two lists growing in step, the rule details, a stop
+// and a close pressed during the run, and the tree opened and left again.
+// A whole run on the demo project is walked from the menus in parcours_test.
 #include <QAction>
-#include <QLabel>
 #include <QListWidget>
-#include <QProgressBar>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include "core/journal.h"
 #include "inference/moteur.h"
 #include "inference_windows_fixture.h"
+#include "support/parcours.h"
 #include "ui/Forw_ch.h"
 
 using namespace veridane;
 using namespace veridane::essai;
+using namespace veridane::geste;
 
 namespace {
 
-QStringList Lignes(const QWidget& fenetre, const char* nom) {
-    QStringList lignes;
-    auto* liste = fenetre.findChild<QListWidget*>(nom);
-    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
-    return lignes;
-}
-
-QString TexteDe(const QWidget& fenetre, const char* nom) { return fenetre.findChild<QLabel*>(nom)->text(); }
-
 bool Montre(const QWidget& fenetre, const char* nom) { return !fenetre.findChild<QWidget*>(nom)->isHidden(); }
 
-struct TDetail {
-    std::string Titre;
-    std::string Texte;
-};
-
-// The window with its details box and tree window recorded instead of shown.
-struct TBanc {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TMoteur moteur;
-    std::vector<TDetail> details;
-    int arbres = 0;
-
-    void Prepare(TForwChain& fenetre, int observation = 0) {
-        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
-        fenetre.FixeBoiteDetails([this](const std::string& t, const std::string& x) { details.push_back({t, x}); });
-        fenetre.FixeOuvertureArbre([this] { ++arbres; });
-    }
-};
-
-// Hooks into the notifications to look at the window mid-run and to act as
-// the user would while the engine pumps.
+// Looks at the window mid-run, from the engine's notifications, and acts
+// there as the user would while the engine pumps.
 class TFenetreObservee : public TForwChain {
 public:
     using TForwChain::TForwChain;
-    std::function<void(TFenetreObservee&, int numero, int nb)> ApresDeclenchement;
+    std::function<void(TFenetreObservee&, int nb)> ApresDeclenchement;
     std::function<void(TFenetreObservee&)> ApresDeduction;
     int Niveaux1 = 0;
 
@@ -65,11 +36,39 @@ public:
     }
     void RegleDeclenchee(int numero, int nb) override {
         TForwChain::RegleDeclenchee(numero, nb);
-        if (ApresDeclenchement) ApresDeclenchement(*this, numero, nb);
+        if (ApresDeclenchement) ApresDeclenchement(*this, nb);
     }
     void FaitDeduit(const TProposition& fait, int nbDeduits, int total) override {
         TForwChain::FaitDeduit(fait, nbDeduits, total);
         if (ApresDeduction) ApresDeduction(*this);
+    }
+};
+
+// The run is over: the person sees "View tree of reasoning".
+bool RunFini(QWidget& fenetre) { return Montre(fenetre, "TreeButton") && !static_cast<TForwChain&>(fenetre).EnCours(); }
+
+// `geste`, then "&Close".
+TParcours::TGeste PuisFerme(TParcours::TGeste geste = {}) {
+    return [geste](QWidget& fenetre) {
+        if (geste) geste(fenetre);
+        Utilise("Close1")(fenetre);
+    };
+}
+
+struct TBanc {
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TMoteur moteur;
+    TParcours parcours;
+
+    TBanc() { ProjetGrippe(etat); }
+    // Opens the window on `observation`, as choosing it does, and answers
+    // the windows queued on `parcours`.
+    bool Ouvre(TForwChain& fenetre, int observation = 0) {
+        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
+        bool reussi = parcours.Execute([&] { fenetre.Ouvre(); });
+        if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
+        return reussi;
     }
 };
 
@@ -86,14 +85,11 @@ private slots:
     void listesEnPhase();
     void detailsDeRegle_data();
     void detailsDeRegle();
-    void detailsSansSelection();
     void detailsPendantLeNiveau();
     void boutonDetails();
-    void valeurCritique();
     void stopPendantUnLongRun();
     void fermeturePendantLeRun();
-    void ouvertureLanceUneFois();
-    void indications();
+    void arbreOuvertDeuxFois();
 };
 
 void ForwChainTest::creation() {
@@ -106,38 +102,35 @@ void ForwChainTest::creation() {
     QVERIFY(!Montre(fenetre, "TreeButton"));
     QVERIFY(!Montre(fenetre, "RuleButton"));
     QVERIFY(!Montre(fenetre, "Gauge1"));
-    QCOMPARE(fenetre.findChild<QPushButton*>("StopButton")->text(), QString("Stop Induction"));
-    QCOMPARE(fenetre.findChild<QPushButton*>("TreeButton")->text(), QString("View tree of reasoning"));
-    QCOMPARE(fenetre.findChild<QPushButton*>("RuleButton")->text(), QString("View rule in detail"));
+    QCOMPARE(TexteDe(fenetre, "StopButton"), QString("Stop Induction"));
+    QCOMPARE(TexteDe(fenetre, "TreeButton"), QString("View tree of reasoning"));
+    QCOMPARE(TexteDe(fenetre, "RuleButton"), QString("View rule in detail"));
     QCOMPARE(fenetre.findChild<QAction*>("Close1")->text(), QString("&Close"));
+    QCOMPARE(fenetre.findChild<QListWidget*>("TriggeredRules")->statusTip(),
+             QString(" Select a triggered rule to view it in details"));
+    QCOMPARE(fenetre.findChild<QListWidget*>("DeducedData")->statusTip(),
+             QString(" Select a deduced data to view the rule used in details"));
 }
 
 void ForwChainTest::runComplet() {
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-
-    QCOMPARE(Lignes(fenetre, "InitialData"), QStringList({"TEMPERATURE = 39.5", "COUGH = YES", "AGE = 70"}));
+    QStringList vu;
+    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        vu << LignesDe(f, "InitialData") << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData");
+        for (const char* nom : {"NbRules", "NbTriggered", "NbData", "NbInitial", "NbDeduced", "StatusText"})
+            vu << TexteDe(f, nom);
+        vu << QString::number(Montre(f, "StopButton")) << QString::number(Montre(f, "Gauge1"));
+    }), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
+    qDebug() << vu;
     // Rule 6 fires at level 2 but deduces the known COUGH = YES: no line.
-    QCOMPARE(Lignes(fenetre, "TriggeredRules"), QStringList({"Rule 1", "Rule 3", "Rule 2", "Rule 4"}));
-    QCOMPARE(Lignes(fenetre, "DeducedData"), QStringList({"FEVER = YES", "RISK = HIGH", "DIAGNOSIS = FLU",
-                                                          "TREATMENT in { REST, ANTIVIRAL }"}));
-    QCOMPARE(TexteDe(fenetre, "NbRules"), QString("Rules Base: 6 rules"));
-    QCOMPARE(TexteDe(fenetre, "NbTriggered"), QString("Triggered rule: 4"));
-    QCOMPARE(TexteDe(fenetre, "NbData"), QString("Data Base: 7"));
-    QCOMPARE(TexteDe(fenetre, "NbInitial"), QString("Initial data: 3 data"));
-    QCOMPARE(TexteDe(fenetre, "NbDeduced"), QString("Deduced data: 4"));
-    QCOMPARE(TexteDe(fenetre, "StatusText"), QString(" End of inference "));
-    QVERIFY(!Montre(fenetre, "StopButton"));
-    QVERIFY(Montre(fenetre, "TreeButton"));
-    QVERIFY(!Montre(fenetre, "Gauge1"));
-    QVERIFY(!fenetre.EnCours());
+    QCOMPARE(vu, (QStringList{"TEMPERATURE = 39.5", "COUGH = YES", "AGE = 70",
+                              "Rule 1", "Rule 3", "Rule 2", "Rule 4",
+                              "FEVER = YES", "RISK = HIGH", "DIAGNOSIS = FLU", "TREATMENT in { REST, ANTIVIRAL }",
+                              "Rules Base: 6 rules", "Triggered rule: 4", "Data Base: 7", "Initial data: 3 data",
+                              "Deduced data: 4", " End of inference ", "0", "0"}));
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{4});
-
-    fenetre.ViewTreeClick();
-    QCOMPARE(banc.arbres, 1);
 }
 
 void ForwChainTest::compteursAuDepart_data() {
@@ -154,39 +147,35 @@ void ForwChainTest::compteursAuDepart() {
     QFETCH(int, nbRegles);
     QFETCH(QString, regles);
     TBanc banc;
-    ProjetGrippe(banc.etat);
     std::vector<TRegle> inertes;
     for (int i = 0; i < nbRegles; ++i)
         inertes.push_back(Regle({NouvelleProposition("PULSE", OpSuperieur, 100.0)},
                                 NouvelleProposition("TACHYCARDIA", OpEgal, "YES"), 1.0));
     Rules(banc.etat, inertes);
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-    QCOMPARE(TexteDe(fenetre, "NbRules"), regles);
-    QCOMPARE(TexteDe(fenetre, "NbTriggered"), QString("Triggered rules: 0 rule"));
-    QCOMPARE(TexteDe(fenetre, "NbData"), QString("Data Base: 3 data"));
-    QCOMPARE(TexteDe(fenetre, "NbInitial"), QString("Initial data: 3 data"));
-    QCOMPARE(TexteDe(fenetre, "NbDeduced"), QString("Deduced data: 0 data"));
-    QVERIFY(Lignes(fenetre, "TriggeredRules").isEmpty());
-    QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{1});
+    QStringList vu;
+    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        for (const char* nom : {"NbRules", "NbTriggered", "NbData", "NbInitial", "NbDeduced"}) vu << TexteDe(f, nom);
+        vu << LignesDe(f, "TriggeredRules");
+    }), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(vu, (QStringList{regles, "Triggered rules: 0 rule", "Data Base: 3 data", "Initial data: 3 data",
+                              "Deduced data: 0 data"}));
 }
 
 void ForwChainTest::compteursPendantLeRun() {
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
     QStringList vus;
-    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int, int nb) {
+    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
         vus << TexteDe(f, "NbTriggered") << TexteDe(f, "StatusText");
         if (nb == 1) vus << TexteDe(f, "NbDeduced") << TexteDe(f, "NbData");
     };
     fenetre.ApresDeduction = [&](TFenetreObservee& f) {
-        if (f.findChild<QListWidget*>("DeducedData")->count() == 1)
-            vus << TexteDe(f, "NbDeduced") << TexteDe(f, "NbData");
+        if (LignesDe(f, "DeducedData").size() == 1) vus << TexteDe(f, "NbDeduced") << TexteDe(f, "NbData");
     };
-    fenetre.Lance();
+    banc.parcours.Puis("ForwChain", PuisFerme(), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(vus, QStringList({"Triggered rule: 1", " Level 1", "Deduced data: 0 data", "Data Base: 3 data",
                                "Deduced data: 1", "Data Base: 4", "Triggered rule: 2", " Level 1",
                                "Triggered rule: 3", " Level 2", "Triggered rule: 4", " Level 3"}));
@@ -194,16 +183,14 @@ void ForwChainTest::compteursPendantLeRun() {
 
 void ForwChainTest::listesEnPhase() {
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    std::vector<std::pair<int, int>> tailles;
+    std::vector<std::pair<qsizetype, qsizetype>> tailles;
     fenetre.ApresDeduction = [&](TFenetreObservee& f) {
-        tailles.emplace_back(f.findChild<QListWidget*>("TriggeredRules")->count(),
-                             f.findChild<QListWidget*>("DeducedData")->count());
+        tailles.emplace_back(LignesDe(f, "TriggeredRules").size(), LignesDe(f, "DeducedData").size());
     };
-    fenetre.Lance();
-    QCOMPARE(tailles, (std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
+    banc.parcours.Puis("ForwChain", PuisFerme(), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(tailles, (std::vector<std::pair<qsizetype, qsizetype>>{{1, 1}, {2, 2}, {3, 3}, {4, 4}}));
 }
 
 void ForwChainTest::detailsDeRegle_data() {
@@ -211,16 +198,16 @@ void ForwChainTest::detailsDeRegle_data() {
     QTest::addColumn<int>("ligne");
     QTest::addColumn<QString>("texte");
 
-    const QString regle2 = "Rule 2 [Confidence degree = 90%]:\r\nIf COUGH = YES\r\nAnd FEVER = YES\r\nThen DIAGNOSIS = FLU";
-    const QString regle3 = "Rule 3 [Confidence degree = 85%]:\r\nIf AGE >= 65\r\nThen RISK = HIGH";
-    const QString regle4 = "Rule 4 [Confidence degree = 80%]:\r\nIf DIAGNOSIS = FLU\r\nAnd RISK = HIGH\r\n"
+    const QString regle2 = "Rule 2 [Confidence degree = 90%]:\nIf COUGH = YES\nAnd FEVER = YES\nThen DIAGNOSIS = FLU";
+    const QString regle3 = "Rule 3 [Confidence degree = 85%]:\nIf AGE >= 65\nThen RISK = HIGH";
+    const QString regle4 = "Rule 4 [Confidence degree = 80%]:\nIf DIAGNOSIS = FLU\nAnd RISK = HIGH\n"
                            "Then TREATMENT in { REST, ANTIVIRAL }";
     // The third deduced datum comes from the third record: rule 2, level 2.
     QTest::newRow("third deduced datum") << "DeducedData" << 2 << regle2;
     QTest::newRow("second triggered rule") << "TriggeredRules" << 1 << regle3;
     QTest::newRow("last deduced datum, value list") << "DeducedData" << 3 << regle4;
     QTest::newRow("first triggered rule") << "TriggeredRules" << 0
-                                          << "Rule 1 [Confidence degree = 100%]:\r\nIf TEMPERATURE > 38\r\n"
+                                          << "Rule 1 [Confidence degree = 100%]:\nIf TEMPERATURE > 38\n"
                                              "Then FEVER = YES";
 }
 
@@ -229,162 +216,102 @@ void ForwChainTest::detailsDeRegle() {
     QFETCH(int, ligne);
     QFETCH(QString, texte);
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-
-    fenetre.findChild<QListWidget*>(liste)->setCurrentRow(ligne);
-    if (liste == "DeducedData")
-        fenetre.DeducedDataClick();
-    else
-        fenetre.TriggeredRulesClick();
-    QVERIFY(Montre(fenetre, "RuleButton"));
-    fenetre.ViewRuleClick();
-    QCOMPARE(banc.details.size(), std::size_t{1});
-    QCOMPARE(banc.details[0].Titre, std::string("Details of rule "));
-    QCOMPARE(QString::fromStdString(banc.details[0].Texte), texte);
-}
-
-void ForwChainTest::detailsSansSelection() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-    fenetre.DeducedDataClick();
-    fenetre.ViewRuleClick();
-    QVERIFY(banc.details.empty());
+    banc.parcours
+        .Puis("ForwChain", PuisFerme([&](QWidget& f) {
+            CliqueLigne(f, qPrintable(liste), ligne);
+            Clique("View rule in detail")(f);
+        }), RunFini)
+        .Puis("Rule ", Clique("OK"));
+    QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(banc.parcours.Vus, (QStringList{"Forward Chaining", texte}));
 }
 
 void ForwChainTest::detailsPendantLeNiveau() {
-    // A rule fired in the level still running has no record yet.
+    // A rule fired in the level still running has no record yet: its
+    // details come once its level is over.
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    std::vector<std::size_t> montres;
-    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int, int nb) {
+    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
         if (nb != 1 && nb != 3) return;
-        f.findChild<QListWidget*>("TriggeredRules")->setCurrentRow(0);
-        f.TriggeredRulesClick();
-        f.ViewRuleClick();
-        montres.push_back(banc.details.size());
+        CliqueLigne(f, "TriggeredRules", 0);
+        Clique("View rule in detail")(f);
     };
-    fenetre.Lance();
-    // During level 1 nothing; during level 2 the record of level 1 is there.
-    QCOMPARE(montres, (std::vector<std::size_t>{0, 1}));
-    QVERIFY(QString::fromStdString(banc.details[0].Texte).startsWith("Rule 1 [Confidence degree = 100%]:"));
+    // The box comes up during the run, before the window is answered.
+    banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", PuisFerme(), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(banc.parcours.Vus.size(), 2);
 }
 
 void ForwChainTest::boutonDetails() {
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-    fenetre.TriggeredRulesClick();
-    QVERIFY(Montre(fenetre, "RuleButton"));
-    fenetre.InitialDataClick();
-    QVERIFY(!Montre(fenetre, "RuleButton"));
-    fenetre.DeducedDataClick();
-    QVERIFY(Montre(fenetre, "RuleButton"));
-    QTest::mouseClick(&fenetre, Qt::LeftButton, {}, QPoint(2, fenetre.height() / 2));
-    QVERIFY(!Montre(fenetre, "RuleButton"));
-}
-
-void ForwChainTest::valeurCritique() {
-    // Rules below the critical value never fire and are never shown; a rule
-    // at the critical value takes part.
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.etat.ValeurCritique = 0.9;
-    TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.Lance();
-    QCOMPARE(Lignes(fenetre, "TriggeredRules"), QStringList({"Rule 1", "Rule 2"}));
-    QCOMPARE(Lignes(fenetre, "DeducedData"), QStringList({"FEVER = YES", "DIAGNOSIS = FLU"}));
-    QCOMPARE(TexteDe(fenetre, "NbRules"), QString("Rules Base: 6 rules"));
+    QList<bool> montre;
+    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        CliqueLigne(f, "TriggeredRules", 0);
+        montre << Montre(f, "RuleButton");
+        CliqueLigne(f, "InitialData", 0);
+        montre << Montre(f, "RuleButton");
+        CliqueLigne(f, "DeducedData", 1);
+        montre << Montre(f, "RuleButton");
+        QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(2, f.height() / 2));
+        montre << Montre(f, "RuleButton");
+    }), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(montre, (QList<bool>{true, false, true, false}));
 }
 
 void ForwChainTest::stopPendantUnLongRun() {
     TBanc banc;
     ProjetChaine(banc.etat, 2000);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
-    fenetre.ApresDeclenchement = [](TFenetreObservee& f, int, int nb) {
-        if (nb == 3) f.findChild<QPushButton*>("StopButton")->click();
+    fenetre.ApresDeclenchement = [](TFenetreObservee& f, int nb) {
+        if (nb == 3) Clique("Stop Induction")(f);
     };
-    fenetre.Lance();
+    QStringList vu;
+    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        vu << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData") << TexteDe(f, "StatusText");
+    }), RunFini);
+    QVERIFY(banc.Ouvre(fenetre));
     // The level in which Stop was pressed is finished and kept, then the
     // run ends.
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{3});
-    QCOMPARE(Lignes(fenetre, "TriggeredRules"), QStringList({"Rule 1", "Rule 2", "Rule 3"}));
-    QCOMPARE(Lignes(fenetre, "DeducedData"), QStringList({"S2 = YES", "S3 = YES", "S4 = YES"}));
-    QCOMPARE(TexteDe(fenetre, "StatusText"), QString(" End of inference "));
-    QVERIFY(!Montre(fenetre, "StopButton"));
-    QVERIFY(Montre(fenetre, "TreeButton"));
-    QVERIFY(!fenetre.EnCours());
+    QCOMPARE(vu, (QStringList{"Rule 1", "Rule 2", "Rule 3", "S2 = YES", "S3 = YES", "S4 = YES", " End of inference "}));
 }
 
 void ForwChainTest::fermeturePendantLeRun() {
     TBanc banc;
     ProjetChaine(banc.etat, 500);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
     bool fermeeTropTot = false;
-    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int, int nb) {
-        if (nb == 2) f.findChild<QAction*>("Close1")->trigger();
-        if (nb == 3) fermeeTropTot = f.result() == QDialog::Rejected && !f.EnCours();
+    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
+        if (nb == 2) Utilise("Close1")(f);
+        if (nb == 3) fermeeTropTot = !f.isVisible();
     };
-    fenetre.setResult(-1);
-    fenetre.Lance();
+    // The window closes by itself once the run has stopped.
+    QVERIFY(banc.Ouvre(fenetre));
     QVERIFY(!fermeeTropTot);
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{2});
     QCOMPARE(fenetre.result(), int(QDialog::Rejected));
 }
 
-void ForwChainTest::ouvertureLanceUneFois() {
-    // The run starts once the window is open; coming back from the tree
-    // window leaves the result as it is.
+void ForwChainTest::arbreOuvertDeuxFois() {
+    // The run starts once, when the window opens; coming back from the
+    // tree window leaves the result as it is.
     TBanc banc;
-    ProjetGrippe(banc.etat);
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    banc.Prepare(fenetre);
     QStringList apresArbre;
-    // The tree window's own event loop: the forward window is activated
-    // again when it closes.
-    fenetre.FixeOuvertureArbre([&] {
-        ++banc.arbres;
-        QCoreApplication::processEvents();
-        fenetre.activateWindow();
-        QCoreApplication::processEvents();
-    });
-    std::function<void()> quandFini = [&] {
-        if (fenetre.EnCours() || !Montre(fenetre, "TreeButton")) {
-            QTimer::singleShot(0, &fenetre, quandFini);
-            return;
-        }
-        fenetre.ViewTreeClick();
-        fenetre.ViewTreeClick();
-        apresArbre = Lignes(fenetre, "TriggeredRules");
-        fenetre.Close1Click();
-    };
-    QTimer::singleShot(0, &fenetre, quandFini);
-    QCOMPARE(fenetre.Ouvre(), int(QDialog::Rejected));
+    banc.parcours
+        .Puis("ForwChain", PuisFerme([&](QWidget& f) {
+            Clique("View tree of reasoning")(f);
+            Clique("View tree of reasoning")(f);
+            apresArbre = LignesDe(f, "TriggeredRules");
+        }), RunFini)
+        .Puis("Tree of reasoning", Utilise("Close1"))
+        .Puis("Tree of reasoning", Utilise("Close1"));
+    QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(fenetre.Niveaux1, 1);
-    QCOMPARE(banc.arbres, 2);
     QCOMPARE(apresArbre, QStringList({"Rule 1", "Rule 3", "Rule 2", "Rule 4"}));
-}
-
-void ForwChainTest::indications() {
-    TBanc banc;
-    TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
-    QCOMPARE(fenetre.findChild<QListWidget*>("TriggeredRules")->statusTip(),
-             QString(" Select a triggered rule to view it in details"));
-    QCOMPARE(fenetre.findChild<QListWidget*>("DeducedData")->statusTip(),
-             QString(" Select a deduced data to view the rule used in details"));
-    QCOMPARE(fenetre.findChild<QListWidget*>("TriggeredRules")->toolTip(), QString());
 }
 
 QTEST_MAIN(ForwChainTest)

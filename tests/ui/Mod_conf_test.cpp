@@ -11,6 +11,20 @@
 
 using namespace veridane;
 
+namespace {
+
+// Types `texte` into the emptied field, as a person does.
+void Tape(TModiConf& dialogue, const QString& texte) {
+    dialogue.Champ()->clear();
+    QTest::keyClicks(dialogue.Champ(), texte);
+}
+
+void Clique(TModiConf& dialogue, const char* bouton) {
+    QTest::mouseClick(dialogue.findChild<QPushButton*>(bouton), Qt::LeftButton);
+}
+
+}  // namespace
+
 class ModConfTest : public QObject {
     Q_OBJECT
 private slots:
@@ -52,8 +66,9 @@ void ModConfTest::valeurLue() {
     TDialoguesJournal journal;
     TModiConf dialogue(etat, journal);
     dialogue.Initialise();
-    dialogue.Champ()->setText(saisie);
-    dialogue.BitBtn1Click();
+    dialogue.show();
+    Tape(dialogue, saisie);
+    Clique(dialogue, "BitBtn1");
 
     QCOMPARE(journal.Messages.size(), std::size_t{1});
     QCOMPARE(QString::fromStdString(journal.Messages[0].Texte), message);
@@ -71,8 +86,9 @@ void ModConfTest::annulerNeChangeRien() {
     TDialoguesJournal journal;
     TModiConf dialogue(etat, journal);
     dialogue.Initialise();
-    dialogue.Champ()->setText("0.9");
-    dialogue.BitBtn2Click();
+    dialogue.show();
+    Tape(dialogue, "0.9");
+    Clique(dialogue, "BitBtn2");
     QCOMPARE(etat.ValeurCritique, 0.4);
     QVERIFY(journal.Messages.empty());
     QCOMPARE(dialogue.result(), int(QDialog::Rejected));
@@ -84,8 +100,9 @@ void ModConfTest::separateurDuPourcentage() {
     etat.Base.SeparateurDecimal = ',';
     TDialoguesJournal journal;
     TModiConf dialogue(etat, journal);
-    dialogue.Champ()->setText("0.125");
-    dialogue.BitBtn1Click();
+    dialogue.show();
+    Tape(dialogue, "0.125");
+    Clique(dialogue, "BitBtn1");
     QCOMPARE(journal.Textes(), std::vector<std::string>{"Critical value of priority degree = 12,5%"});
     QCOMPARE(etat.ValeurCritique, 0.125);
 }

@@ -12,9 +12,13 @@
 #include "inference/moteur.h"
 #include "inference_windows_fixture.h"
 #include "ui/Impression.h"
+#include "support/parcours.h"
 #include "ui/Tree_rea.h"
 
 using namespace veridane;
+
+// "&Print" of the window's menu, as a person chooses it.
+static void Imprime(TTree& arbre) { arbre.findChild<QAction*>("Print1")->trigger(); }
 using namespace veridane::essai;
 
 namespace {
@@ -127,7 +131,6 @@ private slots:
     void impressionEchouee();
     void sautsDePage_data();
     void sautsDePage();
-    void impressionPdf();
     void pdfRefuse();
     void pdfImpossible();
     void pdfSurPlusieursPages();
@@ -139,19 +142,28 @@ void TreeTest::deuxZones() {
     ProjetGrippe(banc.etat);
     banc.Infere(0);
     TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.Initialise();
-    QCOMPARE(Lignes(arbre.Niveau0()), QStringList({"Level 0", " TEMPERATURE = 39.5", " COUGH = YES", " AGE = 70"}));
-    QCOMPARE(Lignes(arbre.Niveaux()),
-             QStringList({"Level 1", "  Rule 1 -> FEVER = YES", "  Rule 3 -> RISK = HIGH", "Level 2",
-                          "  Rule 2 -> DIAGNOSIS = FLU", "Level 3", "  Rule 4 -> TREATMENT in { REST, ANTIVIRAL }"}));
-    QVERIFY(arbre.Niveau0()->isReadOnly());
-    QVERIFY(arbre.Niveaux()->isReadOnly());
+    QStringList vu;
+    auto lit = [&](QWidget& fenetre) {
+        vu << Lignes(arbre.Niveau0()) << Lignes(arbre.Niveaux());
+        vu << QString::number(arbre.Niveau0()->isReadOnly() && arbre.Niveaux()->isReadOnly());
+        geste::Utilise("Close1")(fenetre);
+    };
+    TParcours premiere;
+    premiere.Puis("Tree of reasoning", lit);
+    QVERIFY2(premiere.Execute([&] { arbre.Ouvre(); }), qPrintable(premiere.Erreur()));
+    QCOMPARE(vu, (QStringList{"Level 0", " TEMPERATURE = 39.5", " COUGH = YES", " AGE = 70", "Level 1",
+                              "  Rule 1 -> FEVER = YES", "  Rule 3 -> RISK = HIGH", "Level 2",
+                              "  Rule 2 -> DIAGNOSIS = FLU", "Level 3", "  Rule 4 -> TREATMENT in { REST, ANTIVIRAL }",
+                              "1"}));
 
-    // A new activation shows the reasoning of the latest run only.
+    // A new opening shows the reasoning of the latest run only.
     banc.Infere(2);
-    arbre.Initialise();
-    QCOMPARE(Lignes(arbre.Niveau0()), QStringList({"Level 0", " RASH = YES", " SYMPTOMS in { ITCH, SPOTS }"}));
-    QCOMPARE(Lignes(arbre.Niveaux()), QStringList({"Level 1", "  Rule 5 -> DIAGNOSIS = MEASLES"}));
+    vu.clear();
+    TParcours seconde;
+    seconde.Puis("Tree of reasoning", lit);
+    QVERIFY2(seconde.Execute([&] { arbre.Ouvre(); }), qPrintable(seconde.Erreur()));
+    QCOMPARE(vu, (QStringList{"Level 0", " RASH = YES", " SYMPTOMS in { ITCH, SPOTS }", "Level 1",
+                              "  Rule 5 -> DIAGNOSIS = MEASLES", "1"}));
 }
 
 void TreeTest::rienDeclenche() {
@@ -167,7 +179,7 @@ void TreeTest::rienDeclenche() {
 
     auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
     arbre.FixeImprimante(Vers(imprimante));
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(imprimante->Lignes,
              (std::vector<TLigneRecue>{{1, 1, 1, "Tree of reasoning - FLU.EXP"}, {1, 50, 100, "Observation 1"}}));
 }
@@ -212,7 +224,7 @@ void TreeTest::impression() {
     auto imprimante = std::make_shared<TImprimanteEnregistreuse>();
     arbre.FixeImprimante(Vers(imprimante));
     arbre.Initialise();
-    arbre.Print1Click();
+    Imprime(arbre);
 
     QCOMPARE(imprimante->Lignes, ImpressionGrippe);
     QCOMPARE(imprimante->Debuts, 1);
@@ -256,7 +268,7 @@ void TreeTest::impressionEchouee() {
     imprimante->PeutCommencer = commence;
     imprimante->ReussitFin = termine;
     arbre.FixeImprimante(Vers(imprimante));
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(int(imprimante->Lignes.size()), lignes);
     QCOMPARE(banc.journal.Textes(), (std::vector<std::string>{"Do you want to print the reasoning?",
                                                                "The reasoning could not be printed"}));
@@ -309,36 +321,6 @@ QString TexteDuPdf(const QString& chemin, bool* ok) {
 
 }  // namespace
 
-void TreeTest::impressionPdf() {
-    TBanc banc;
-    ProjetGrippe(banc.etat);
-    banc.Infere(0);
-    QTemporaryDir dossier;
-    QVERIFY(dossier.isValid());
-    const QString chemin = dossier.filePath("reasoning");  // no extension: ".pdf" is added
-    TTree arbre(banc.etat, banc.journal, banc.moteur);
-    arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
-    banc.journal.Reponses = {TReponse::Oui, TReponse::Oui};
-    banc.journal.Fichiers = {chemin.toStdString()};
-    arbre.Print1Click();
-
-    const std::string pdf = chemin.toStdString() + ".pdf";
-    QCOMPARE(banc.journal.Textes(), (std::vector<std::string>{
-                                        "Do you want to print the reasoning?",
-                                        "No printer is available. Do you want to save the reasoning as a PDF file?",
-                                        "The reasoning has been printed in the file " + pdf}));
-    QCOMPARE(banc.journal.Motifs, std::vector<std::string>{"*.pdf"});
-    bool ok = false;
-    const QString texte = TexteDuPdf(QString::fromStdString(pdf), &ok);
-    QVERIFY2(ok, "pdftotext could not read the printout");
-    QStringList lignes;
-    for (const QString& ligne : texte.split('\n'))
-        if (!ligne.trimmed().isEmpty()) lignes << ligne.trimmed();
-    QStringList attendues;
-    for (const auto& ligne : ImpressionGrippe) attendues << QString::fromStdString(ligne.Texte).trimmed();
-    QCOMPARE(lignes, attendues);
-}
-
 void TreeTest::pdfRefuse() {
     TBanc banc;
     ProjetGrippe(banc.etat);
@@ -347,8 +329,8 @@ void TreeTest::pdfRefuse() {
     arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
     // Once the offer is declined, once the file dialog is cancelled.
     banc.journal.Reponses = {TReponse::Oui, TReponse::Non, TReponse::Oui, TReponse::Oui};
-    arbre.Print1Click();
-    arbre.Print1Click();
+    Imprime(arbre);
+    Imprime(arbre);
     QCOMPARE(banc.journal.Textes().size(), std::size_t{4});
     QCOMPARE(banc.journal.Motifs, std::vector<std::string>{"*.pdf"});
 }
@@ -362,7 +344,7 @@ void TreeTest::pdfImpossible() {
     arbre.FixeImprimante([&] { return ChoisitImprimante(banc.journal, false); });
     const std::string chemin = dossier.filePath("missing/reasoning.pdf").toStdString();
     banc.journal.Fichiers = {chemin};
-    arbre.Print1Click();
+    Imprime(arbre);
     QCOMPARE(banc.journal.Textes().back(), "The reasoning could not be printed in the file " + chemin);
     QCOMPARE(banc.journal.Messages.back().Genre, TGenreMessage::Avertissement);
 }

@@ -5,16 +5,22 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "controles.h"
 #include "core/journal.h"
 #include "support/outils.h"
+#include "support/parcours.h"
 #include "ui/Aide.h"
 #include "ui/Menu_ex.h"
 
 using namespace veridane;
+using veridane::test::CliqueLigne;
+using veridane::test::Tape;
 
 namespace {
 
-const QString Racine = QFileInfo(__FILE__).absolutePath() + "/aide/";
+// Found through the test's source directory: __FILE__ is relative when
+// ccache rewrites the paths of a compilation.
+QString Racine() { return QFINDTESTDATA("aide") + "/"; }
 
 }  // namespace
 
@@ -62,7 +68,7 @@ void TestAide::PagesDesContextes_data() {
 void TestAide::PagesDesContextes() {
     QFETCH(int, contexte);
     QFETCH(QString, page);
-    TAide aide(Racine);
+    TAide aide(Racine());
     QCOMPARE(aide.PageDuContexte(contexte), page);
     aide.OuvreContexte(contexte);
     QVERIFY(aide.isVisible());
@@ -80,7 +86,7 @@ void TestAide::F1OuvreLaPageDuWidgetActif_data() {
 void TestAide::F1OuvreLaPageDuWidgetActif() {
     QFETCH(bool, dansLaListe);
     QFETCH(QString, page);
-    TAide aide(Racine);
+    TAide aide(Racine());
     TFiltreAide filtre(aide);
     qApp->installEventFilter(&filtre);
     QWidget fenetre;
@@ -100,7 +106,7 @@ void TestAide::F1OuvreLaPageDuWidgetActif() {
 }
 
 void TestAide::Index() {
-    TAide aide(Racine);
+    TAide aide(Racine());
     aide.OuvreContexte(28);
     aide.findChild<QPushButton*>("Index")->click();
     QCOMPARE(aide.PageCourante(), QString("index.html"));
@@ -120,11 +126,11 @@ void TestAide::Recherche_data() {
 void TestAide::Recherche() {
     QFETCH(QString, mots);
     QFETCH(QStringList, titres);
-    TAide aide(Racine);
+    TAide aide(Racine());
     aide.OuvreRecherche();
     QVERIFY(aide.findChild<QWidget*>("PanneauRecherche")->isVisible());
-    aide.findChild<QLineEdit*>("MotsCles")->setText(mots);
-    aide.RechercheClick();
+    Tape(aide.findChild<QLineEdit*>("MotsCles"), mots);
+    QTest::mouseClick(aide.findChild<QPushButton*>("Chercher"), Qt::LeftButton);
     auto* liste = aide.findChild<QListWidget*>("Resultats");
     QStringList vus;
     for (int i = 0; i < liste->count(); ++i) vus.append(liste->item(i)->text());
@@ -132,11 +138,13 @@ void TestAide::Recherche() {
 }
 
 void TestAide::ClicSurUnResultat() {
-    TAide aide(Racine);
+    TAide aide(Racine());
     aide.OuvreRecherche();
-    aide.findChild<QLineEdit*>("MotsCles")->setText("observation");
-    aide.RechercheClick();
-    aide.findChild<QListWidget*>("Resultats")->setCurrentRow(1);
+    aide.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&aide));
+    Tape(aide.findChild<QLineEdit*>("MotsCles"), "observation");
+    QTest::keyClick(aide.findChild<QLineEdit*>("MotsCles"), Qt::Key_Return);
+    CliqueLigne(aide.findChild<QListWidget*>("Resultats"), 1);
     QCOMPARE(aide.PageCourante(), QString("observations.html"));
 }
 
@@ -159,21 +167,21 @@ void TestAide::AideDuProgramme() {
     menu.show();
     TProjetDemo demo;
     journal.Fichiers.push_back(demo.Projet());
-    menu.Execute = [](QDialog& fenetre) { return fenetre.result(); };
-    Action(menu, "Openproject1")->trigger();
+    TParcours ouverture;
+    ouverture.Puis("Abstract of the project", geste::Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
     auto* liste = menu.findChild<QListWidget*>("EtatBase");
     if (geste == "F1 window") {
         QTest::keyClick(&menu, Qt::Key_F1);
     } else if (geste == "F1 list") {
         QTest::keyClick(liste, Qt::Key_F1);
     } else if (geste == "F1 about") {
-        menu.Execute = [](QDialog& fenetre) {
-            fenetre.show();
+        TParcours apropos;
+        apropos.Puis("About", [](QWidget& fenetre) {
             QTest::keyClick(&fenetre, Qt::Key_F1);
-            fenetre.reject();
-            return fenetre.result();
-        };
-        Action(menu, "N2")->trigger();
+            QTest::keyClick(&fenetre, Qt::Key_Escape);
+        });
+        QVERIFY2(apropos.Choisit(menu, "N2"), qPrintable(apropos.Erreur()));
     } else {
         Action(menu, qPrintable(geste))->trigger();
     }

@@ -1,17 +1,21 @@
-// The observations eraser: browsing, removal with its question, and what
-// becomes of the selection and of the window after each removal.
+// The observations eraser driven by its menu, scroll bar and button. Which
+// observation a removal leaves selected, and the questions asked, are tested
+// with the data base operations.
+#include <QAction>
 #include <QLabel>
 #include <QListWidget>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
 
+#include "controles.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "project/cycle_projet.h"
-#include "support/outils.h"
 #include "ui/Dest_obs.h"
 
 using namespace veridane;
+using namespace veridane::test;
 
 namespace {
 
@@ -35,11 +39,7 @@ struct TEffaceur {
     TEffaceur(const QList<int>& tailles, int selection) {
         for (int taille : tailles) {
             TObservation observation;
-            for (int i = 1; i <= taille; ++i) {
-                TProposition fait = NouvelleProposition("A" + std::to_string(i), OpEgal, "X");
-                fait.Certitude = fait.Precision = DegreCertain;
-                observation.push_back(fait);
-            }
+            for (int i = 1; i <= taille; ++i) observation.push_back(NouvelleProposition("A" + std::to_string(i), OpEgal, "X"));
             Etat.Faits.Observations.push_back(observation);
         }
         Etat.Faits.NumObservation = selection;
@@ -50,9 +50,8 @@ struct TEffaceur {
         Fenetre.Initialise();
         Fenetre.show();
     }
-    QString Etiquette() { return Fenetre.findChild<QLabel*>("Label1")->text(); }
-    QListWidget* Liste() { return Fenetre.findChild<QListWidget*>("ListBox1"); }
-    QScrollBar* Barre() { return Fenetre.findChild<QScrollBar*>("ScrollBar1"); }
+    QString Etiquette() { return Controle<QLabel>(Fenetre, "Label1")->text(); }
+    void Commande(const char* nom) { Controle<QAction>(Fenetre, nom)->trigger(); }
 };
 
 QString No(int p, const QString& suite) { return QString::fromUtf8("Observation n°%1").arg(p) + suite; }
@@ -61,137 +60,86 @@ QString No(int p, const QString& suite) { return QString::fromUtf8("Observation 
 
 class TestEffaceur : public QObject {
     Q_OBJECT
+
 private slots:
-    void Ouverture();
-    void Parcours_data();
-    void Parcours();
-    void Suppression_data();
-    void Suppression();
-    void FermetureSansDonnee();
-};
-
-void TestEffaceur::Ouverture() {
-    TEffaceur e({3, 0, 2}, 1);
-    QCOMPARE(e.Fenetre.windowTitle(), QString("Observations Eraser: 3 observations"));
-    QCOMPARE(e.Fenetre.property("contexteAide").toInt(), 28);
-    QCOMPARE(e.Barre()->minimum(), 1);
-    QCOMPARE(e.Barre()->maximum(), 3);
-    QCOMPARE(e.Fenetre.Position(), 2);
-    QCOMPARE(e.Etiquette(), No(2, " is empty"));
-    QCOMPARE(e.Liste()->count(), 1);
-    QCOMPARE(e.Liste()->item(0)->text(), QString(" No data "));
-    for (const char* nom : {"Close1", "Removeobservation1", "First1", "Last1", "Next1", "Previous1"})
-        QVERIFY2(e.Fenetre.findChild<QAction*>(nom), nom);
-    const QStringList menus = {"&Close", "&Remove observation", "&First", "&Last", "&Next", "&Previous"};
-    QCOMPARE(Action(e.Fenetre, "Previous1")->text(), menus.last());
-}
-
-void TestEffaceur::Parcours_data() {
-    QTest::addColumn<QStringList>("commandes");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<QString>("etiquette");
-    QTest::newRow("last") << QStringList{"Last1"} << 3 << No(3, ": 2 data");
-    QTest::newRow("next stops at the last") << QStringList{"Last1", "Next1"} << 3 << No(3, ": 2 data");
-    QTest::newRow("previous") << QStringList{"Last1", "Previous1"} << 2 << No(2, " is empty");
-    QTest::newRow("first") << QStringList{"Last1", "First1"} << 1 << No(1, ": 3 data");
-    QTest::newRow("previous stops at the first") << QStringList{"First1", "Previous1"} << 1 << No(1, ": 3 data");
-    QTest::newRow("next") << QStringList{"First1", "Next1", "Next1"} << 3 << No(3, ": 2 data");
-}
-
-void TestEffaceur::Parcours() {
-    QFETCH(QStringList, commandes);
-    QFETCH(int, position);
-    QFETCH(QString, etiquette);
-    TEffaceur e({3, 0, 2}, 1);
-    for (const QString& commande : commandes) Action(e.Fenetre, qPrintable(commande))->trigger();
-    QCOMPARE(e.Fenetre.Position(), position);
-    QCOMPARE(e.Etiquette(), etiquette);
-    if (position != 2) QCOMPARE(e.Liste()->item(0)->text(), QString("A1 = X"));
-}
-
-void TestEffaceur::Suppression_data() {
-    QTest::addColumn<QList<int>>("tailles");
-    QTest::addColumn<int>("selection");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<int>("reponse");
-    QTest::addColumn<QStringList>("messages");
-    QTest::addColumn<bool>("fermee");
-    QTest::addColumn<QList<int>>("restent");     // data counts left
-    QTest::addColumn<int>("donneesSelection");   // data of the selected observation after
-    QTest::addColumn<QString>("etiquette");      // the eraser's label when it stays open
-    const int oui = int(TReponse::Oui);
-    QTest::newRow("one of two") << QList<int>{2, 3} << 0 << 2 << oui
-        << QStringList{"There are 3 data in observation 2. Do you want to remove this observation ?",
-                       "Observation 2 deleted. Only one observation now."}
-        << true << QList<int>{2} << 2 << QString();
-    QTest::newRow("the only one") << QList<int>{1} << 0 << 1 << oui
-        << QStringList{"There is one data in observation 1. Do you want to remove this observation ?"}
-        << true << QList<int>{0} << 0 << QString();
-    QTest::newRow("the selected one of five") << QList<int>{1, 2, 3, 4, 5} << 2 << 3 << oui
-        << QStringList{"There are 3 data in observation 3. Do you want to remove this observation ?"}
-        << false << QList<int>{1, 2, 4, 5} << 4 << No(3, ": 4 data");
-    QTest::newRow("the first and selected of five") << QList<int>{1, 2, 3, 4, 5} << 0 << 1 << oui
-        << QStringList{"There is one data in observation 1. Do you want to remove this observation ?"}
-        << false << QList<int>{2, 3, 4, 5} << 2 << No(1, ": 2 data");
-    QTest::newRow("the last of three moves back") << QList<int>{1, 2, 3} << 0 << 3 << oui
-        << QStringList{"There are 3 data in observation 3. Do you want to remove this observation ?"}
-        << false << QList<int>{1, 2} << 1 << No(2, ": 2 data");
-    QTest::newRow("No keeps it") << QList<int>{1, 2, 3} << 0 << 2 << int(TReponse::Non)
-        << QStringList{"There are 2 data in observation 2. Do you want to remove this observation ?"}
-        << false << QList<int>{1, 2, 3} << 1 << No(2, ": 2 data");
-    QTest::newRow("an empty one without question") << QList<int>{0, 2, 3} << 1 << 1 << oui << QStringList{}
-        << false << QList<int>{2, 3} << 2 << No(1, ": 2 data");
-}
-
-void TestEffaceur::Suppression() {
-    QFETCH(QList<int>, tailles);
-    QFETCH(int, selection);
-    QFETCH(int, position);
-    QFETCH(int, reponse);
-    QFETCH(QStringList, messages);
-    QFETCH(bool, fermee);
-    QFETCH(QList<int>, restent);
-    QFETCH(int, donneesSelection);
-    QFETCH(QString, etiquette);
-    TEffaceur e(tailles, selection);
-    e.Barre()->setValue(position);
-    e.Journal.Reponses = {TReponse(reponse)};
-    QSignalSpy changements(&e.Fenetre, &TDestroyObs::BaseChangee);
-    e.Fenetre.Button1Click();
-
-    QStringList vus;
-    for (const std::string& texte : e.Journal.Textes()) vus.append(QString::fromStdString(texte));
-    QCOMPARE(vus, messages);
-    QCOMPARE(e.Fenetre.isVisible(), !fermee);
-    QList<int> tailleApres;
-    for (const TObservation& observation : e.Etat.Faits.Observations) tailleApres.append(int(observation.size()));
-    QCOMPARE(tailleApres, restent);
-    QCOMPARE(int(e.Etat.Faits.ObservationCourante().size()), donneesSelection);
-    if (restent != tailles) {
-        QCOMPARE(changements.count(), 1);
-        QVERIFY(e.Etat.Faits.BaseFaitsModifiee);
+    void OpeningShowsTheSelectedObservation() {
+        TEffaceur e({3, 0, 2}, 1);
+        QCOMPARE(e.Fenetre.windowTitle(), QString("Observations Eraser: 3 observations"));
+        QCOMPARE(e.Etiquette(), No(2, " is empty"));
+        QCOMPARE(Lignes(Controle<QListWidget>(e.Fenetre, "ListBox1")), QStringList{" No data "});
     }
-    if (!fermee) {
+
+    void MenuAndScrollBarMove_data() {
+        QTest::addColumn<QStringList>("commandes");
+        QTest::addColumn<QString>("etiquette");
+        QTest::newRow("last") << QStringList{"Last1"} << No(3, ": 2 data");
+        QTest::newRow("next stops at the last") << QStringList{"Last1", "Next1"} << No(3, ": 2 data");
+        QTest::newRow("previous") << QStringList{"Last1", "Previous1"} << No(2, " is empty");
+        QTest::newRow("first") << QStringList{"Last1", "First1"} << No(1, ": 3 data");
+        QTest::newRow("previous stops at the first") << QStringList{"First1", "Previous1"} << No(1, ": 3 data");
+        QTest::newRow("next") << QStringList{"First1", "Next1", "Next1"} << No(3, ": 2 data");
+        QTest::newRow("scroll bar") << QStringList{"First1", "Right"} << No(2, " is empty");
+    }
+    void MenuAndScrollBarMove() {
+        QFETCH(QStringList, commandes);
+        QFETCH(QString, etiquette);
+        TEffaceur e({3, 0, 2}, 1);
+        for (const QString& commande : commandes) {
+            if (commande == "Right")
+                AvanceBarre(Controle<QScrollBar>(e.Fenetre, "ScrollBar1"));
+            else
+                e.Commande(qPrintable(commande));
+        }
         QCOMPARE(e.Etiquette(), etiquette);
-        QCOMPARE(e.Fenetre.windowTitle(), QString("Observations Eraser: %1 observations").arg(restent.size()));
-        QCOMPARE(e.Barre()->maximum(), restent.size());
     }
-    if (tailles.size() == 2 && fermee) QCOMPARE(e.Etat.Commandes.LegendeMenuBase, std::string("Data &base"));
-    if (tailles.size() == 1) QVERIFY(e.Etat.Faits.BaseFaitsSansNom);
-}
 
-void TestEffaceur::FermetureSansDonnee() {
-    TEffaceur e({0, 0}, 0);
-    QVERIFY(e.Etat.Commandes.MenuInference);
-    Action(e.Fenetre, "Close1")->trigger();
-    QVERIFY(!e.Fenetre.isVisible());
-    QVERIFY(!e.Etat.Commandes.MenuInference);
+    // The button and the menu command remove the observation shown, tell
+    // the main window, and close the eraser when one observation is left.
+    void RemovalByButtonOrMenu_data() {
+        QTest::addColumn<bool>("parLeMenu");
+        QTest::addColumn<QList<int>>("tailles");
+        QTest::addColumn<QString>("etiquette");  // empty: the eraser closed
+        QTest::newRow("button") << false << QList<int>{1, 2, 3} << No(2, ": 3 data");
+        QTest::newRow("menu") << true << QList<int>{1, 2, 3} << No(2, ": 3 data");
+        QTest::newRow("one of two") << false << QList<int>{2, 1} << QString();
+    }
+    void RemovalByButtonOrMenu() {
+        QFETCH(bool, parLeMenu);
+        QFETCH(QList<int>, tailles);
+        QFETCH(QString, etiquette);
+        TEffaceur e(tailles, 0);
+        e.Commande("Last1");
+        e.Commande("Previous1");
+        QSignalSpy changements(&e.Fenetre, &TDestroyObs::BaseChangee);
+        if (parLeMenu)
+            e.Commande("Removeobservation1");
+        else
+            QTest::mouseClick(Controle<QPushButton>(e.Fenetre, "Button1"), Qt::LeftButton);
+        QVERIFY(!e.Journal.Textes().empty());
+        QCOMPARE(e.Journal.Textes().front(),
+                 std::string("There are 2 data in observation ") + std::to_string(tailles.size() - 1) +
+                     ". Do you want to remove this observation ?");
+        QCOMPARE(int(e.Etat.Faits.Observations.size()), tailles.size() - 1);
+        QCOMPARE(e.Fenetre.isVisible(), !etiquette.isEmpty());
+        if (!etiquette.isEmpty()) {
+            QCOMPARE(changements.count(), 1);
+            QCOMPARE(e.Etiquette(), etiquette);
+            QCOMPARE(e.Fenetre.windowTitle(), QString("Observations Eraser: 2 observations"));
+        }
+    }
 
-    TEffaceur avecDonnees({0, 1}, 0);
-    avecDonnees.Fenetre.reject();  // the frame closes as "&Close" does
-    QVERIFY(!avecDonnees.Fenetre.isVisible());
-    QVERIFY(avecDonnees.Etat.Commandes.MenuInference);
-}
+    // "&Close" and the window frame turn "Inference" off when no datum is left.
+    void Closing() {
+        TEffaceur vide({0, 0}, 0);
+        vide.Commande("Close1");
+        QVERIFY(!vide.Fenetre.isVisible());
+        QVERIFY(!vide.Etat.Commandes.MenuInference);
+        TEffaceur avecDonnees({0, 1}, 0);
+        QTest::keyClick(&avecDonnees.Fenetre, Qt::Key_Escape);
+        QVERIFY(!avecDonnees.Fenetre.isVisible());
+        QVERIFY(avecDonnees.Etat.Commandes.MenuInference);
+    }
+};
 
 QTEST_MAIN(TestEffaceur)
 #include "dest_obs_test.moc"

@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
+#include <QScreen>
 
 #include "core/journal.h"
 #include "support/outils.h"
+#include "support/parcours.h"
 #include "ui/Apropos.h"
 #include "ui/DialoguesQt.h"
 #include "ui/New_pro.h"
@@ -49,13 +51,15 @@ void TestFenetres::FiltreDuMotif_data() {
     QTest::newRow("save project") << true << "*.exp" << "Project (*.exp)";
     QTest::newRow("save data base") << true << "*.dta" << "Data base (*.dta)";
     QTest::newRow("unknown pattern") << true << "*.xyz" << "Project (*.exp)";
+    QTest::newRow("save printout") << true << "*.pdf" << "PDF file (*.pdf)";
 }
 
 void TestFenetres::FiltreDuMotif() {
     QFETCH(bool, enregistrer);
     QFETCH(QString, motif);
     QFETCH(QString, filtre);
-    QStringList filtres = enregistrer ? TDialoguesQt::FiltresEnregistrement() : TDialoguesQt::FiltresOuverture();
+    QStringList filtres =
+        enregistrer ? TDialoguesQt::FiltresEnregistrement(motif.toStdString()) : TDialoguesQt::FiltresOuverture();
     QCOMPARE(TDialoguesQt::FiltreDuMotif(filtres, motif.toStdString()), filtre);
 }
 
@@ -106,13 +110,21 @@ void TestFenetres::NouveauProjetBoutons() {
     TDialoguesJournal journal;
     TNewPro dialogue(etat, journal);
     // A choice made at an earlier opening does not survive the next one.
-    dialogue.findChild<QPushButton*>("LinkRules")->click();
-    dialogue.Initialise();
-    dialogue.show();
-    if (bouton.isEmpty())
-        dialogue.close();
-    else
-        dialogue.findChild<QPushButton*>(bouton)->click();
+    TParcours premiere;
+    premiere.Puis("New project", geste::Clique("Link project with a rules base"));
+    QVERIFY2(premiere.Execute([&] { dialogue.Ouvre(); }), qPrintable(premiere.Erreur()));
+    bool centre = false;
+    TParcours parcours;
+    parcours.Puis("New project", [&](QWidget& fenetre) {
+        const QPoint ecart = fenetre.frameGeometry().center() - fenetre.screen()->availableGeometry().center();
+        centre = ecart.manhattanLength() <= 2;
+        if (bouton.isEmpty())
+            fenetre.close();
+        else
+            QTest::mouseClick(fenetre.findChild<QPushButton*>(bouton), Qt::LeftButton);
+    });
+    QVERIFY2(parcours.Execute([&] { dialogue.Ouvre(); }), qPrintable(parcours.Erreur()));
+    QVERIFY(centre);
     QCOMPARE(dialogue.Choix(), choix);
     QCOMPARE(dialogue.result(), resultat);
     QVERIFY(!dialogue.isVisible());

@@ -12,11 +12,12 @@
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "support/outils.h"
-#include "ui/Forw_ch.h"
+#include "support/parcours.h"
+#include "ui/Aide.h"
 #include "ui/Menu_ex.h"
-#include "ui/Sel_chai.h"
 
 using namespace veridane;
+using namespace veridane::geste;
 
 namespace {
 
@@ -34,22 +35,35 @@ const QStringList Projet = {"Saveproject1", "Saveprojectas1", "SpeedButton2Actio
 
 QString Ligne(QListWidget* liste, int i) { return liste->item(i)->text(); }
 
+// The main window with its message boxes and file dialogs scripted; its
+// own windows are answered through their controls.
 struct TFenetreTest {
     TDialoguesJournal Journal;
-    TPilote Pilote;
     TMenuExpert Menu{Journal};
-    TFenetreTest() { Pilote.Branche(Menu); }
+    TParcours Parcours;
 
     QListWidget* Liste(const char* nom) { return Menu.findChild<QListWidget*>(nom); }
     QLabel* Etiquette(const char* nom) { return Menu.findChild<QLabel*>(nom); }
     QString Titre(const char* menu) { return Menu.findChild<QMenu*>(menu)->title(); }
-    void Declenche(const char* nom) { Action(Menu, nom)->trigger(); }
+    // Uses the command, the windows it opens answered as queued on Parcours.
+    bool Declenche(const char* nom) {
+        Parcours.Vus.clear();
+        bool reussi = Parcours.Choisit(Menu, nom);
+        if (!reussi) qWarning("%s", qPrintable(Parcours.Erreur()));
+        return reussi;
+    }
     // The demo project opened through "Open project", its abstract closed.
-    void OuvreDemo(const TProjetDemo& demo) {
+    bool OuvreDemo(const TProjetDemo& demo) {
         Journal.Fichiers.push_back(demo.Projet());
-        Declenche("Openproject1");
+        Parcours.Puis("Abstract of the project", Clique("OK"));
+        bool reussi = Declenche("Openproject1");
         Journal.Messages.clear();
-        Pilote.Titres.clear();
+        return reussi;
+    }
+    // A new project, its dictionary manager closed at once.
+    bool NouveauProjet() {
+        Parcours.Puis("New project", Clique("Create a new dictionary")).Puis("Data dictionary Manager", Utilise("Close1"));
+        return Declenche("Newproject1");
     }
 };
 
@@ -62,19 +76,17 @@ private slots:
     void DemarrageAChaqueAffichage();
     void LignesDeDisponibilite_data();
     void LignesDeDisponibilite();
-    void AjoutDeDonneesParLesFenetres();
     void OuvertureDuProjetDemo();
     void ClicSurUneObservation();
     void ObservationVide();
     void FenetresDesCommandes_data();
     void FenetresDesCommandes();
-    void InferenceJusquALArbre();
     void NouveauProjetSurProjetChange_data();
     void NouveauProjetSurProjetChange();
-    void EnregistrerSousEcritLesQuatreFichiers();
     void QuestionsDeSortie_data();
     void QuestionsDeSortie();
     void IndicationsDesBoutons();
+    void DonneesDuNouveauProjet();
 };
 
 void TestMenu::EtatDeDemarrage() {
@@ -94,7 +106,7 @@ void TestMenu::DemarrageAChaqueAffichage() {
     TProjetDemo demo;
     TFenetreTest f;
     f.Menu.show();
-    f.OuvreDemo(demo);
+    QVERIFY(f.OuvreDemo(demo));
     QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
     f.Menu.hide();
     f.Menu.show();
@@ -170,53 +182,13 @@ void TestMenu::LignesDeDisponibilite() {
     for (const QString& nom : Toujours) QVERIFY2(Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
 }
 
-// "Add / Remove data" of the data base and of the dictionary switch their
-// viewers on when their window leaves data behind.
-void TestMenu::AjoutDeDonneesParLesFenetres() {
-    TFenetreTest f;
-    f.Pilote.Actions = {TPilote::Choisit(TChoixNouveauProjet::CreerDictionnaire)};
-    f.Declenche("Newproject1");
-    QCOMPARE(f.Pilote.Titres, (QStringList{"New project", "Data dictionary Manager"}));
-    QVERIFY(!Utilisable(f.Menu, "SpeedButton5Action"));
-    QVERIFY(!Utilisable(f.Menu, "SpeedButton6Action"));
-
-    TEtatVeridane& etat = f.Menu.Etat();
-    TProposition entree = NouvelleProposition("ENGINE", OpEgal, "COLD");
-    f.Pilote.Actions = {[&](QDialog& fenetre) {
-        etat.Base.Dictionnaire.push_back(entree);
-        etat.Base.NbFaitsDico = 1;
-        fenetre.reject();
-        return 0;
-    }};
-    f.Declenche("Adddata1");
-    QVERIFY(Utilisable(f.Menu, "Viewdata1"));
-    QVERIFY(Utilisable(f.Menu, "SpeedButton5Action"));
-
-    f.Pilote.Actions = {[&](QDialog& fenetre) {
-        TProposition fait = entree;
-        fait.Certitude = fait.Precision = DegreCertain;
-        etat.Faits.ObservationCourante().push_back(fait);
-        fenetre.reject();
-        return 0;
-    }};
-    f.Menu.Etat().Commandes.AjouterDonneesBase = true;
-    f.Menu.Affiche();
-    f.Declenche("Adddata2");
-    QCOMPARE(f.Pilote.Titres.last(), QString("Data base Manager"));
-    QVERIFY(Utilisable(f.Menu, "Viewdata2"));
-    QVERIFY(Utilisable(f.Menu, "SpeedButton6Action"));
-    QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 1: 1 data"));
-    QCOMPARE(Ligne(f.Liste("EtatObs"), 0), QString("ENGINE = COLD"));
-}
-
 void TestMenu::OuvertureDuProjetDemo() {
     TProjetDemo demo;
     TFenetreTest f;
-    f.Journal.Fichiers.push_back(demo.Projet());
-    f.Declenche("Openproject1");
+    QVERIFY(f.OuvreDemo(demo));
     QCOMPARE(f.Journal.Motifs, (std::vector<std::string>{"*.exp"}));
     QCOMPARE(f.Journal.Textes(), std::vector<std::string>{});
-    QCOMPARE(f.Pilote.Titres, QStringList{"Abstract of the project"});
+    QCOMPARE(f.Parcours.Vus, QStringList{"Abstract of the project"});
     QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
     QCOMPARE(f.Titre("Database1"), QString("Data &base (1 / 8) "));
     QCOMPARE(Action(f.Menu, "Viewdata2")->text(), QString("&View data of observation 1"));
@@ -237,13 +209,14 @@ void TestMenu::OuvertureDuProjetDemo() {
 void TestMenu::ClicSurUneObservation() {
     TProjetDemo demo;
     TFenetreTest f;
-    f.OuvreDemo(demo);
+    f.Menu.show();
+    QVERIFY(f.OuvreDemo(demo));
     // Shown but not usable until an observation is clicked.
     f.Menu.Etat().Commandes.SelectionObservationVisible = true;
     f.Menu.Etat().Commandes.SelectionObservationActive = false;
     f.Menu.Affiche();
     QVERIFY(!Action(f.Menu, "Selectanobservation1")->isEnabled());
-    f.Liste("EtatBase")->setCurrentRow(2);
+    QVERIFY(CliqueLigne(f.Menu, "EtatBase", 2));
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (3 / 8) "));
     QCOMPARE(Action(f.Menu, "Viewdata2")->text(), QString("&View data of observation 3"));
@@ -252,23 +225,25 @@ void TestMenu::ClicSurUneObservation() {
     QCOMPARE(f.Liste("EtatObs")->count(), 4);
     QVERIFY(Action(f.Menu, "Selectanobservation1")->isEnabled());
     // The data list shows only: a click selects nothing.
-    f.Liste("EtatObs")->setCurrentRow(1);
+    QVERIFY(CliqueLigne(f.Menu, "EtatObs", 1));
     QVERIFY(f.Liste("EtatObs")->selectedItems().isEmpty());
-    // A click beside the lines changes nothing.
-    f.Menu.EtatBaseClick(-1);
+    // A click below the lines changes nothing.
+    QWidget* fond = f.Liste("EtatBase")->viewport();
+    QTest::mouseClick(fond, Qt::LeftButton, {}, QPoint(4, fond->height() - 2));
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
 }
 
 void TestMenu::ObservationVide() {
     TProjetDemo demo;
     TFenetreTest f;
-    f.OuvreDemo(demo);
-    f.Declenche("Addanobservation1");
+    f.Menu.show();
+    QVERIFY(f.OuvreDemo(demo));
+    QVERIFY(f.Declenche("Addanobservation1"));
     QCOMPARE(f.Journal.Textes(), std::vector<std::string>{"Observation n\xB0" "9 added in the data base"});
     QCOMPARE(f.Liste("EtatBase")->count(), 9);
     QCOMPARE(Ligne(f.Liste("EtatBase"), 8), QString("Observation 9: no data"));
     QCOMPARE(f.Liste("EtatBase")->currentRow(), 0);
-    f.Liste("EtatBase")->setCurrentRow(8);
+    QVERIFY(CliqueLigne(f.Menu, "EtatBase", 8));
     QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 9 is empty "));
     QCOMPARE(f.Liste("EtatObs")->count(), 0);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (9 / 9) "));
@@ -277,69 +252,47 @@ void TestMenu::ObservationVide() {
 void TestMenu::FenetresDesCommandes_data() {
     QTest::addColumn<QString>("commande");
     QTest::addColumn<QString>("titre");
-    const std::pair<const char*, const char*> lignes[] = {
+    QTest::addColumn<QString>("page");
+    const std::tuple<const char*, const char*, const char*> lignes[] = {
         // The three rule browsers all read "Rules base Viewer: " and the
         // count once a base is open.
-        {"Viewrules1", "Rules base Viewer: 43 rules"},
-        {"SpeedButton7Action", "Rules base Viewer: 43 rules"},
-        {"Addrules1", "Rules Editor"},
-        {"Removerules1", "Rules base Viewer: 43 rules"},
-        {"Modifyrules1", "Rules base Viewer: 43 rules"},
-        {"Viewdata2", "Data base Viewer"},
-        {"SpeedButton6Action", "Data base Viewer"},
-        {"Adddata2", "Data base Manager"},
-        {"Removeanobservation1", "Observations Eraser: 8 observations"},
-        {"Viewdata1", "Dictionary Viewer"},
-        {"SpeedButton5Action", "Dictionary Viewer"},
-        {"Globalviewofdictionary1", "Global view of the Data Dictionary"},
-        {"Adddata1", "Data dictionary Manager"},
-        {"Forwardchaining1", "Select an observation for the inference"},
-        {"Parameters1", ""},
-        {"N2", "About"},
+        {"Viewrules1", "Rules base Viewer: 43 rules", "rule_viewer.html"},
+        {"SpeedButton7Action", "Rules base Viewer: 43 rules", "rule_viewer.html"},
+        {"Addrules1", "Rules Editor", "rules_editor.html"},
+        {"Removerules1", "Rules base Viewer: 43 rules", "rule_eraser.html"},
+        {"Modifyrules1", "Rules base Viewer: 43 rules", "rule_modification.html"},
+        {"Viewdata2", "Data base Viewer", "data_viewer.html"},
+        {"SpeedButton6Action", "Data base Viewer", "data_viewer.html"},
+        {"Adddata2", "Data base Manager", "data_manager.html"},
+        {"Removeanobservation1", "Observations Eraser: 8 observations", "observation_eraser.html"},
+        {"Viewdata1", "Dictionary Viewer", "dictionary_viewer.html"},
+        {"SpeedButton5Action", "Dictionary Viewer", "dictionary_viewer.html"},
+        {"Globalviewofdictionary1", "Global view of the Data Dictionary", "global_dictionary.html"},
+        {"Adddata1", "Data dictionary Manager", "dictionary_manager.html"},
+        {"Forwardchaining1", "Select an observation for the inference", "forward_chaining.html"},
+        {"Parameters1", "", "parameters.html"},
+        {"N2", "About", "about.html"},
     };
-    for (const auto& [commande, titre] : lignes) QTest::newRow(commande) << QString(commande) << QString(titre);
+    for (const auto& [commande, titre, page] : lignes)
+        QTest::newRow(commande) << QString(commande) << QString(titre) << QString(page);
 }
 
 void TestMenu::FenetresDesCommandes() {
     QFETCH(QString, commande);
     QFETCH(QString, titre);
+    QFETCH(QString, page);
     TProjetDemo demo;
     TFenetreTest f;
-    f.OuvreDemo(demo);
-    f.Declenche(qPrintable(commande));
-    QCOMPARE(f.Pilote.Titres.size(), 1);
+    f.Menu.show();
+    QVERIFY(f.OuvreDemo(demo));
+    // F1 opens the window's own page; Escape closes it.
+    f.Parcours.Puis("*", Suite({Touche(Qt::Key_F1), Touche(Qt::Key_Escape)}));
+    QVERIFY(f.Declenche(qPrintable(commande)));
+    QCOMPARE(f.Parcours.Vus.size(), 1);
     // Windows that count what they show add the count after the title.
-    QCOMPARE(f.Pilote.Titres.front().left(titre.size()), titre);
+    QCOMPARE(f.Parcours.Vus.front().left(titre.size()), titre);
+    QCOMPARE(f.Menu.Aide().PageCourante(), page);
     QCOMPARE(f.Menu.Etat().Faits.Observations.size(), std::size_t{8});
-}
-
-// "&Forward chaining": the choice of the observation leads to the run, whose
-// window leads to the tree, each shown by the main window.
-void TestMenu::InferenceJusquALArbre() {
-    TProjetDemo demo;
-    TFenetreTest f;
-    f.OuvreDemo(demo);
-    QString declenchees;
-    f.Pilote.Actions = {
-        [](QDialog& fenetre) {
-            dynamic_cast<TSelChain&>(fenetre).BitBtn1Click();
-            fenetre.reject();
-            return 0;
-        },
-        [&](QDialog& fenetre) {
-            auto& chainage = dynamic_cast<TForwChain&>(fenetre);
-            chainage.Lance();
-            declenchees = chainage.findChild<QLabel*>("NbTriggered")->text();
-            chainage.ViewTreeClick();
-            chainage.reject();
-            return 0;
-        },
-    };
-    f.Declenche("Forwardchaining1");
-    QCOMPARE(f.Pilote.Titres,
-             (QStringList{"Select an observation for the inference", "Forward Chaining", "Tree of reasoning"}));
-    QCOMPARE(declenchees, QString("Triggered rule: 9"));
-    QVERIFY(f.Menu.statusBar()->currentMessage().isEmpty());
 }
 
 void TestMenu::NouveauProjetSurProjetChange_data() {
@@ -357,41 +310,21 @@ void TestMenu::NouveauProjetSurProjetChange() {
     QFETCH(int, observationsEcrites);
     TProjetDemo demo;
     TFenetreTest f;
-    f.OuvreDemo(demo);
-    f.Declenche("Addanobservation1");
+    f.Menu.show();
+    QVERIFY(f.OuvreDemo(demo));
+    QVERIFY(f.Declenche("Addanobservation1"));
     f.Journal.Messages.clear();
     f.Journal.Reponses = {TReponse(reponse)};
-    f.Declenche("Newproject1");  // the new-project dialog, if shown, is closed by its frame
+    if (!fenetres.isEmpty()) f.Parcours.Puis("New project", Clique("Cancel"));
+    QVERIFY(f.Declenche("Newproject1"));
     QCOMPARE(f.Journal.Textes(), std::vector<std::string>{Question});
     QCOMPARE(f.Journal.Messages.front().Boutons, TBoutons::OuiNonAnnuler);
-    QCOMPARE(f.Pilote.Titres, fenetres);
+    QCOMPARE(f.Parcours.Vus, fenetres);
     QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
     QCOMPARE(f.Liste("EtatBase")->count(), 9);
     QFile base(demo.Repertoire().filePath("car.dta"));
     QVERIFY(base.open(QIODevice::ReadOnly));
     QCOMPARE(base.readAll().count("# Observation"), observationsEcrites);
-}
-
-void TestMenu::EnregistrerSousEcritLesQuatreFichiers() {
-    TProjetDemo demo;
-    TFenetreTest f;
-    f.OuvreDemo(demo);
-    QDir(demo.Repertoire()).mkdir("Work");
-    f.Journal.Fichiers.push_back(demo.Chemin("Work/Flu.exp"));
-    QString texte = "Starting trouble\n\nof a family car";
-    f.Pilote.Actions = {TPilote::OK(&texte)};
-    f.Declenche("Saveprojectas1");
-    QCOMPARE(f.Journal.Motifs.back(), std::string("*.exp"));
-    QCOMPARE(f.Pilote.Titres, QStringList{"Change commentary of the project"});
-    QCOMPARE(f.Menu.windowTitle(), QString("Veridane - Flu.EXP"));
-    QDir travail(demo.Repertoire().filePath("work"));
-    for (const char* nom : {"flu.exp", "flu.rul", "flu.dic", "flu.dta"})
-        QVERIFY2(QFile::exists(demo.Repertoire().filePath(QString("Work/") + nom)), nom);
-    QFile projet(demo.Repertoire().filePath("Work/flu.exp"));
-    QVERIFY(projet.open(QIODevice::ReadOnly));
-    QCOMPARE(projet.readAll(), QByteArray("#Starting trouble\r\n#\r\n#of a family car\r\n\r\n"
-                                          "Rules file: Flu.RUL\r\nData base: Flu.DTA\r\n"));
-    QVERIFY(!f.Menu.Etat().ProjetChange());
 }
 
 void TestMenu::QuestionsDeSortie_data() {
@@ -435,11 +368,10 @@ void TestMenu::QuestionsDeSortie() {
     TFenetreTest f;
     f.Menu.show();
     if (etat == "unnamed") {
-        f.Pilote.Actions = {TPilote::Choisit(TChoixNouveauProjet::CreerDictionnaire)};
-        f.Declenche("Newproject1");
+        QVERIFY(f.NouveauProjet());
     } else if (etat != "start-up") {
-        f.OuvreDemo(demo);
-        f.Declenche("Addanobservation1");
+        QVERIFY(f.OuvreDemo(demo));
+        QVERIFY(f.Declenche("Addanobservation1"));
         if (etat == "rules") f.Menu.Etat().Base.ReglesModifiees = true;
     }
     f.Journal.Messages.clear();
@@ -447,7 +379,7 @@ void TestMenu::QuestionsDeSortie() {
     if (caseDeFermeture)
         f.Menu.close();
     else
-        f.Declenche("Exit1");
+        QVERIFY(f.Declenche("Exit1"));
     QStringList vues;
     for (const std::string& texte : f.Journal.Textes()) vues.append(QString::fromStdString(texte));
     QCOMPARE(vues, questions);
@@ -484,6 +416,29 @@ void TestMenu::IndicationsDesBoutons() {
     QCOMPARE(f.Liste("EtatBase")->statusTip(), QString("Click to select an observation of the Data Base"));
     QCOMPARE(f.Liste("EtatBase")->property("contexteAide").toInt(), 24);
     QCOMPARE(f.Menu.property("contexteAide").toInt(), 1);
+}
+
+// In a new project "Add / Remove data" waits for "Add an observation": the
+// status line and the help page say how to begin.
+void TestMenu::DonneesDuNouveauProjet() {
+    TFenetreTest f;
+    f.Menu.show();
+    QVERIFY(f.NouveauProjet());
+    QVERIFY(!Utilisable(f.Menu, "Adddata2"));
+    auto* menuBase = f.Menu.findChild<QMenu*>("Database1");
+    menuBase->popup(f.Menu.mapToGlobal(QPoint(40, 40)));
+    QVERIFY(QTest::qWaitForWindowExposed(menuBase));
+    QTest::mouseMove(menuBase, menuBase->actionGeometry(Action(f.Menu, "Adddata2")).center());
+    const QString indication = "First use \"Add an observation in data base\": data can then be given to an observation";
+    QTRY_COMPARE(f.Menu.statusBar()->currentMessage(), indication);
+    menuBase->close();
+    QVERIFY(f.Declenche("Addanobservation1"));
+    QVERIFY(Utilisable(f.Menu, "Adddata2"));
+    QVERIFY(Action(f.Menu, "Adddata2")->statusTip().isEmpty());
+    bool pageTrouvee = false;
+    for (const TPageAide& page : f.Menu.Aide().Cherche("Add an observation in data base"))
+        pageTrouvee = pageTrouvee || page.Fichier == "new_project.html";
+    QVERIFY(pageTrouvee);
 }
 
 QTEST_MAIN(TestMenu)

@@ -1,16 +1,17 @@
 // The abstracts window: what it shows after an opening, and how an edit is
-// taken over by "OK" only.
+// taken over by "OK" only. Saving a commentary and reading it back is walked
+// in parcours_test.
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QtTest>
 
 #include "core/journal.h"
-#include "support/outils.h"
+#include "support/parcours.h"
 #include "ui/Conversion.h"
-#include "ui/Menu_ex.h"
 #include "ui/Resume.h"
 
 using namespace veridane;
+using namespace veridane::geste;
 
 namespace {
 
@@ -24,10 +25,32 @@ struct TResume {
     TEtatVeridane Etat;
     TDialoguesJournal Journal;
     TAbstracts Fenetre{Etat, Journal};
+    TParcours Parcours;
     QString Texte() { return Boite()->toPlainText(); }
     QPlainTextEdit* Boite() { return Fenetre.findChild<QPlainTextEdit*>("Commentaire"); }
     QString Nom(const char* nom) { return Fenetre.findChild<QLabel*>(nom)->text(); }
+    // Opens the window by `ouverture`, `geste` acting in it.
+    bool Ouvre(const std::function<void()>& ouverture, TParcours::TGeste geste) {
+        Parcours.Puis("Abstracts", std::move(geste));
+        bool reussi = Parcours.Execute(ouverture);
+        if (!reussi) qWarning("%s", qPrintable(Parcours.Erreur()));
+        return reussi;
+    }
+    bool MontreProjet(TParcours::TGeste geste) { return Ouvre([this] { Fenetre.MontreProjet(); }, std::move(geste)); }
+    bool ChangeComment(bool base, TParcours::TGeste geste) {
+        return Ouvre([this, base] { Fenetre.ChangeComment(base); }, std::move(geste));
+    }
 };
+
+// Replaces the whole text of the commentary by typing.
+TParcours::TGeste Remplace(const QString& texte) {
+    return [texte](QWidget& fenetre) {
+        auto* boite = fenetre.findChild<QPlainTextEdit*>("Commentaire");
+        QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(boite, Qt::Key_Delete);
+        TapeTexte(boite, texte);
+    };
+}
 
 }  // namespace
 
@@ -40,7 +63,6 @@ private slots:
     void OKPrendLeTexte_data();
     void OKPrendLeTexte();
     void FermetureParLeCadre();
-    void LigneVideApresEnregistrementEtReouverture();
 };
 
 void TestResume::MontreProjet_data() {
@@ -56,35 +78,39 @@ void TestResume::MontreProjet() {
     TResume r;
     r.Etat.Base.CommentairesRegles = Lignes({"Rules line 1", "Rules line 2"});
     if (avecListeProjet) r.Etat.Projet.CommentairesProjet = Lignes({"Project line"});
-    r.Fenetre.MontreProjet();
+    QString vu;
+    bool lectureSeule = false;
+    QVERIFY(r.MontreProjet([&](QWidget&) {
+        vu = r.Texte();
+        lectureSeule = r.Boite()->isReadOnly();
+        // Typing changes nothing; Enter is "OK", which takes nothing over.
+        TapeTexte(r.Boite(), "typed");
+        QTest::keyClick(r.Boite(), Qt::Key_Return);
+    }));
     QCOMPARE(r.Fenetre.windowTitle(), QString("Abstract of the project"));
-    QCOMPARE(r.Texte(), texte);
-    QVERIFY(r.Boite()->isReadOnly());
+    QCOMPARE(vu, texte);
+    QVERIFY(lectureSeule);
     QCOMPARE(r.Fenetre.property("contexteAide").toInt(), 1);
-    // "OK" on a read-only abstract changes nothing.
-    r.Fenetre.OKAbstractClick();
     QCOMPARE(r.Etat.Projet.CommentairesProjet.has_value(), avecListeProjet);
 }
 
 void TestResume::NomsDesFichiers() {
     TResume r;
-    r.Fenetre.MontreProjet();
-    QCOMPARE(r.Nom("NomProjet"), QString("noname.exp"));
-    QCOMPARE(r.Nom("Repertoire"), QString("current directory"));
-    QCOMPARE(r.Nom("FichierRegles"), QString("(none)"));
-    QCOMPARE(r.Nom("FichierBase"), QString("(none)"));
-
+    QStringList vus;
+    auto lit = [&](QWidget& fenetre) {
+        for (const char* nom : {"NomProjet", "Repertoire", "FichierRegles", "FichierBase"}) vus << r.Nom(nom);
+        Clique("OK")(fenetre);
+    };
+    QVERIFY(r.MontreProjet(lit));
     r.Etat.Projet.NomProjet = "FLU.EXP";
     r.Etat.Projet.RepertoireProjet = "/home/ann/work/";
     r.Etat.Projet.NomFichRul = "FLU.RUL";
     r.Etat.Projet.FichRulNomme = true;
     r.Etat.Projet.NomFichDat = "FLU.DTA";
     r.Etat.Projet.FichDatNomme = true;
-    r.Fenetre.ChangeComment(false);
-    QCOMPARE(r.Nom("NomProjet"), QString("FLU.EXP"));
-    QCOMPARE(r.Nom("Repertoire"), QString("/home/ann/work/"));
-    QCOMPARE(r.Nom("FichierRegles"), QString("FLU.RUL"));
-    QCOMPARE(r.Nom("FichierBase"), QString("FLU.DTA"));
+    QVERIFY(r.ChangeComment(false, lit));
+    QCOMPARE(vus, (QStringList{"noname.exp", "current directory", "(none)", "(none)", "FLU.EXP", "/home/ann/work/",
+                               "FLU.RUL", "FLU.DTA"}));
 }
 
 void TestResume::OKPrendLeTexte_data() {
@@ -109,13 +135,17 @@ void TestResume::OKPrendLeTexte() {
     TResume r;
     r.Etat.Projet.CommentairesProjet = Lignes({"Old project"});
     r.Etat.Faits.CommentairesBase = Lignes({"Old base"});
-    r.Fenetre.ChangeComment(base);
+    QString avant;
+    bool lectureSeule = true;
+    QVERIFY(r.ChangeComment(base, [&](QWidget& fenetre) {
+        avant = r.Texte();
+        lectureSeule = r.Boite()->isReadOnly();
+        Remplace(tape)(fenetre);
+        Clique("OK")(fenetre);
+    }));
     QCOMPARE(r.Fenetre.windowTitle(), titre);
-    QCOMPARE(r.Texte(), QString(base ? "Old base" : "Old project"));
-    QVERIFY(!r.Boite()->isReadOnly());
-    QVERIFY(r.Fenetre.EditionEnAttente());
-    r.Boite()->setPlainText(tape);
-    r.Fenetre.OKAbstractClick();
+    QCOMPARE(avant, QString(base ? "Old base" : "Old project"));
+    QVERIFY(!lectureSeule);
     QVERIFY(!r.Fenetre.EditionEnAttente());
     const std::vector<TModalite>& cible = base ? r.Etat.Faits.CommentairesBase : *r.Etat.Projet.CommentairesProjet;
     QStringList vues;
@@ -129,38 +159,14 @@ void TestResume::OKPrendLeTexte() {
 void TestResume::FermetureParLeCadre() {
     TResume r;
     r.Etat.Projet.CommentairesProjet = Lignes({"Kept"});
-    r.Fenetre.ChangeComment(false);
-    r.Boite()->setPlainText("Typed, then the window closed by its frame");
-    r.Fenetre.show();
-    r.Fenetre.close();
+    QVERIFY(r.ChangeComment(false, [&](QWidget& fenetre) {
+        Remplace("Typed, then the window closed by its frame")(fenetre);
+        fenetre.close();
+    }));
     QCOMPARE(*r.Etat.Projet.CommentairesProjet, Lignes({"Kept"}));
     // A later read-only showing then "OK" does not take the old edit over.
-    r.Fenetre.MontreProjet();
-    r.Fenetre.OKAbstractClick();
+    QVERIFY(r.MontreProjet(Clique("OK")));
     QCOMPARE(*r.Etat.Projet.CommentairesProjet, Lignes({"Kept"}));
-}
-
-void TestResume::LigneVideApresEnregistrementEtReouverture() {
-    TProjetDemo demo;
-    TDialoguesJournal journal;
-    TPilote pilote;
-    TMenuExpert menu(journal);
-    pilote.Branche(menu);
-    journal.Fichiers = {demo.Projet(), demo.Chemin("copy.exp")};
-    Action(menu, "Openproject1")->trigger();
-    const QString texte = "First line\n\nThird line";
-    pilote.Actions = {TPilote::OK(&texte)};
-    Action(menu, "Saveprojectas1")->trigger();
-
-    QString relu;
-    pilote.Actions = {[&](QDialog& fenetre) {
-        relu = fenetre.findChild<QPlainTextEdit*>("Commentaire")->toPlainText();
-        fenetre.reject();
-        return 0;
-    }};
-    menu.OuvreProjet(demo.Chemin("copy.exp"));
-    QCOMPARE(pilote.Titres.last(), QString("Abstract of the project"));
-    QCOMPARE(relu, texte);
 }
 
 QTEST_MAIN(TestResume)

@@ -1,5 +1,6 @@
 // The dictionary viewer, the data base viewer and the global dictionary view
-// driven through their menu commands and scroll bar.
+// driven through their menu commands and scroll bar. Their texts are built
+// and tested with the data base views.
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "controles.h"
 #include "core/journal.h"
 #include "core/proposition.h"
 #include "ui/V_dic_g.h"
@@ -14,6 +16,7 @@
 #include "ui/View_dic.h"
 
 using namespace veridane;
+using namespace veridane::test;
 
 namespace {
 
@@ -29,19 +32,6 @@ std::vector<TProposition> Dictionnaire() {
             Entree(NouvelleProposition("PI", OpSuperieurEgal, 3.14159))};
 }
 
-template <typename T>
-T* Controle(QWidget& fenetre, const char* nom) {
-    T* controle = fenetre.findChild<T*>(nom);
-    if (controle == nullptr) qFatal("control %s not found", nom);
-    return controle;
-}
-
-QStringList Lignes(QListWidget* liste) {
-    QStringList lignes;
-    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
-    return lignes;
-}
-
 // What a one-at-a-time viewer shows: position label, attribute, operator,
 // values.
 QStringList Vue(QWidget& fenetre) {
@@ -53,7 +43,8 @@ QStringList Vue(QWidget& fenetre) {
 
 void Commande(QWidget& fenetre, const QString& nom) {
     if (nom.startsWith("scroll:")) {
-        Controle<QScrollBar>(fenetre, "ScrollBar1")->setValue(nom.mid(7).toInt());
+        auto* barre = Controle<QScrollBar>(fenetre, "ScrollBar1");
+        while (barre->value() < nom.mid(7).toInt()) AvanceBarre(barre);
         return;
     }
     Controle<QAction>(fenetre, qPrintable(nom))->trigger();
@@ -75,10 +66,11 @@ private slots:
         QCOMPARE(fenetre.windowTitle(), QString("Dictionary Viewer: 3 data"));
         QCOMPARE(fenetre.property("contexteAide").toInt(), 20);
         QCOMPARE(Vue(fenetre), QStringList({"Data 1:", "COLOUR", "in", "RED", "GREEN", "BLUE"}));
-        fenetre.Last1Click();
+        Commande(fenetre, "Last1");
         QCOMPARE(Vue(fenetre), QStringList({"Data 3:", "PI", ">=", "3.142"}));
         etat.Base.SeparateurDecimal = ',';
-        fenetre.AfficheDonnees();
+        fenetre.Initialise();
+        Commande(fenetre, "Last1");
         QCOMPARE(Vue(fenetre).last(), QString("3,142"));
     }
 
@@ -117,14 +109,14 @@ private slots:
         TDialoguesJournal journal;
         TViewDic fenetre(etat, journal);
         fenetre.Initialise();
-        fenetre.Last1Click();
+        Commande(fenetre, "Last1");
         etat.Base.Dictionnaire.clear();
         etat.Base.NbFaitsDico = 0;
         fenetre.Initialise();  // opened again on an emptied dictionary
         QCOMPARE(fenetre.windowTitle(), QString("Dictionary Viewer: no data (dictionary is empty)"));
         QCOMPARE(Vue(fenetre), QStringList({"", "", ""}));
         QCOMPARE(Controle<QScrollBar>(fenetre, "ScrollBar1")->maximum(), 1);
-        fenetre.Next1Click();
+        Commande(fenetre, "Next1");
         QCOMPARE(fenetre.Position(), 1);
     }
 
@@ -135,32 +127,10 @@ private slots:
         TViewDat fenetre(etat, journal);
         fenetre.Initialise();
         QCOMPARE(fenetre.property("contexteAide").toInt(), 18);
-        fenetre.Last1Click();
+        Commande(fenetre, "Last1");
         QCOMPARE(Vue(fenetre), QStringList({"Data 3:", "PI", ">=", "3.14159"}));
-        fenetre.First1Click();
+        Commande(fenetre, "First1");
         QCOMPARE(Controle<QListWidget>(fenetre, "ListeValeurs")->count(), 3);
-    }
-
-    void dataBaseViewerTitles_data() {
-        QTest::addColumn<int>("observations");
-        QTest::addColumn<int>("num");
-        QTest::addColumn<QString>("titre");
-        QTest::newRow("single observation") << 1 << 0 << "Data base Viewer: 3 data";
-        QTest::newRow("second of three") << 3 << 1 << "Data base Viewer of observation 2: 3 data";
-    }
-    void dataBaseViewerTitles() {
-        QFETCH(int, observations);
-        QFETCH(int, num);
-        QFETCH(QString, titre);
-        TEtatVeridane etat;
-        etat.Faits.Observations.assign(static_cast<std::size_t>(observations), Dictionnaire());
-        etat.Faits.NumObservation = num;
-        TDialoguesJournal journal;
-        TViewDat fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(fenetre.windowTitle(), titre);
-        QVERIFY(!Controle<QScrollBar>(fenetre, "ScrollBar1")->isHidden());
-        QCOMPARE(Controle<QScrollBar>(fenetre, "ScrollBar1")->maximum(), 3);
     }
 
     void emptyObservationContainsNoData() {
@@ -174,7 +144,7 @@ private slots:
         QCOMPARE(Controle<QLineEdit>(fenetre, "ChampAttribut")->text(), QString("Observation 2 contains no data"));
         QVERIFY(Controle<QScrollBar>(fenetre, "ScrollBar1")->isHidden());
         QVERIFY(Controle<QLabel>(fenetre, "LabelPosition")->isHidden());
-        fenetre.First1Click();
+        Commande(fenetre, "First1");
         QCOMPARE(fenetre.windowTitle(), QString("Observation 2 is empty"));
         QCOMPARE(Vue(fenetre), QStringList({"", "", ""}));
 
@@ -183,16 +153,6 @@ private slots:
         QVERIFY(!Controle<QScrollBar>(fenetre, "ScrollBar1")->isHidden());
         QVERIFY(!Controle<QLabel>(fenetre, "LabelPosition")->isHidden());
         QCOMPARE(Vue(fenetre).first(), QString("Data 1:"));
-    }
-
-    void dataBaseWithoutObservationIsShownEmpty() {
-        TEtatVeridane etat;
-        TDialoguesJournal journal;
-        TViewDat fenetre(etat, journal);
-        fenetre.Initialise();
-        QCOMPARE(Controle<QLineEdit>(fenetre, "ChampAttribut")->text(), QString("Observation 1 contains no data"));
-        fenetre.Last1Click();
-        QCOMPARE(fenetre.windowTitle(), QString("Observation 1 is empty"));
     }
 
     void globalView() {

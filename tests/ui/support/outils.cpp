@@ -2,13 +2,10 @@
 
 #include <QFile>
 #include <QMenu>
-#include <QPlainTextEdit>
-#include <QtTest>
 
+#include "core/journal.h"
+#include "project/cycle_projet.h"
 #include "ui/Conversion.h"
-#include "ui/Menu_ex.h"
-#include "ui/New_pro.h"
-#include "ui/Resume.h"
 
 namespace veridane {
 
@@ -20,51 +17,6 @@ TProjetDemo::TProjetDemo() {
 }
 
 std::string TProjetDemo::Chemin(const QString& nom) const { return Octets(Dossier.filePath(nom)); }
-
-int TPilote::operator()(QDialog& fenetre) {
-    Titres.append(fenetre.windowTitle());
-    if (Actions.empty()) {
-        fenetre.reject();
-        return fenetre.result();
-    }
-    TAction action = Actions.front();
-    Actions.pop_front();
-    return action(fenetre);
-}
-
-void TPilote::Branche(TMenuExpert& menu) {
-    menu.Execute = [this](QDialog& fenetre) { return (*this)(fenetre); };
-}
-
-TPilote::TAction TPilote::Choisit(TChoixNouveauProjet choix) {
-    return [choix](QDialog& fenetre) {
-        auto& dialogue = dynamic_cast<TNewPro&>(fenetre);
-        switch (choix) {
-        case TChoixNouveauProjet::CreerDictionnaire: dialogue.NewDictionaryClick(); break;
-        case TChoixNouveauProjet::LierRegles: dialogue.LinkRulesClick(); break;
-        case TChoixNouveauProjet::Annuler: dialogue.CancelClick(); break;
-        }
-        return dialogue.result();
-    };
-}
-
-TPilote::TAction TPilote::OK(const QString* texte) {
-    QString copie = texte ? *texte : QString();
-    bool tape = texte != nullptr;
-    return [copie, tape](QDialog& fenetre) {
-        auto& resume = dynamic_cast<TAbstracts&>(fenetre);
-        if (tape) resume.findChild<QPlainTextEdit*>("Commentaire")->setPlainText(copie);
-        resume.OKAbstractClick();
-        return resume.result();
-    };
-}
-
-TPilote::TAction TPilote::Ferme() {
-    return [](QDialog& fenetre) {
-        Action(fenetre, "Close1")->trigger();
-        return fenetre.result();
-    };
-}
 
 QAction* Action(QObject& fenetre, const char* nom) {
     auto* action = fenetre.findChild<QAction*>(nom);
@@ -78,6 +30,28 @@ bool Utilisable(QObject& fenetre, const char* nom) {
     for (QObject* objet : action->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(objet); menu && !menu->menuAction()->isEnabled()) return false;
     return true;
+}
+
+namespace {
+
+class TFenetresMuettes : public IFenetresProjet {
+public:
+    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
+    void GestionnaireDico() override {}
+    void MontreProjet() override {}
+    void ChangeComment(bool) override {}
+};
+
+}  // namespace
+
+TEtatVeridane EtatDemo() {
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TFenetresMuettes fenetres;
+    TProgressionMuette progression;
+    if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
+        qFatal("demo project not read");
+    return etat;
 }
 
 }  // namespace veridane

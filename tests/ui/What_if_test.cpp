@@ -1,0 +1,122 @@
+// "What if..." reached from the data base manager on the demo: one reading
+// changed on the scratch copy with the manager's own buttons changes the
+// diagnosis in the live list, and leaving leaves the data base as it was.
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <memory>
+
+#include "controles.h"
+#include "core/journal.h"
+#include "support/outils.h"
+#include "project/cycle_projet.h"
+#include "project/gestion_faits.h"
+#include "ui/Man_dat.h"
+
+using namespace veridane;
+using veridane::test::Controle;
+
+namespace {
+
+QStringList Lignes(QListWidget* liste) {
+    QStringList lignes;
+    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
+    return lignes;
+}
+
+void Clic(QWidget& fenetre, const char* bouton) {
+    QTest::mouseClick(Controle<QPushButton>(fenetre, bouton), Qt::LeftButton);
+}
+
+// Clicks the line of a list that reads `texte`, scrolled into view first.
+void ClicLigne(QListWidget* liste, const QString& texte) {
+    const auto trouvees = liste->findItems(texte, Qt::MatchExactly);
+    if (trouvees.isEmpty()) qFatal("line %s not found", qPrintable(texte));
+    liste->scrollToItem(trouvees.first());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouvees.first()).center());
+}
+
+// On the scratch copy of observation 1: the battery reads 12.6 V instead of
+// 11.6 V, replaced with the manager's Remove and Add buttons.
+void ChangeLaTension(QDialog& queSi) {
+    auto* observation = Controle<QListWidget>(queSi, "ListeObservation");
+    ClicLigne(observation, "BATTERY_VOLTAGE = 11.6");
+    Clic(queSi, "BoutonRetrait");
+    Clic(queSi, "BoutonOK");
+    QTRY_VERIFY_WITH_TIMEOUT(!Lignes(observation).contains("BATTERY_VOLTAGE = 11.6"), 5000);
+    ClicLigne(Controle<QListWidget>(queSi, "ListeDico"), "BATTERY_VOLTAGE = 12.6");
+    Clic(queSi, "BoutonAjout");
+    Clic(queSi, "BoutonOK");
+    QTRY_VERIFY_WITH_TIMEOUT(Lignes(observation).contains("BATTERY_VOLTAGE = 12.6"), 5000);
+}
+
+// Opens "What if..." from the manager and plays `action` on it.
+void DansQueSi(TGereFaits& gestionnaire, const std::function<void(QDialog&)>& action) {
+    bool joue = false;
+    QTimer::singleShot(0, [&] {
+        auto* queSi = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(queSi != nullptr);
+        // Closed whatever happens, so that a failed check cannot hang the test.
+        const std::unique_ptr<QDialog, void (*)(QDialog*)> ferme(queSi, [](QDialog* d) {
+            if (d->isVisible()) d->reject();
+        });
+        QCOMPARE(queSi->windowTitle(), QString("What if..."));
+        action(*queSi);
+        joue = !QTest::currentTestFailed();
+    });
+    Clic(gestionnaire, "BoutonQueSi");
+    QVERIFY(joue);
+}
+
+const QStringList DiagnosticChange = {
+    "+ BATTERY_CHARGE = GOOD",  "+ CONNECTIONS = POOR",       "+ DIAGNOSIS = CORRODED_TERMINALS",
+    "+ ACTION = CLEAN_TERMINALS", "- BATTERY_CHARGE = LOW",   "- BATTERY = FLAT",
+    "- DIAGNOSIS = BATTERY_DRAINED", "- ACTION = RECHARGE_BATTERY"};
+
+}  // namespace
+
+class WhatIfTest : public QObject {
+    Q_OBJECT
+private slots:
+    void laCopieChangeLeDiagnosticSansToucherLaBase();
+};
+
+// Leaving by Escape; "Close" and "Keep these data" are walked from the main
+// window, with the save questions that follow.
+void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
+    TEtatVeridane etat = EtatDemo();
+    const TObservation avant = etat.Faits.ObservationCourante();
+    TDialoguesJournal journal;
+    TGereFaits gestionnaire(etat, journal);
+    gestionnaire.Initialise();
+    gestionnaire.show();
+
+    DansQueSi(gestionnaire, [&](QDialog& queSi) {
+        auto* difference = Controle<QListWidget>(queSi, "ListeDifference");
+        QCOMPARE(Lignes(difference), QStringList{"No change in the conclusions"});
+        QVERIFY(!Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
+        // The copy's own manager has no "What if..." of its own.
+        QVERIFY(Controle<QPushButton>(queSi, "BoutonQueSi")->isHidden());
+
+        ChangeLaTension(queSi);
+        QCOMPARE(Lignes(difference), DiagnosticChange);
+        QCOMPARE(Controle<QLabel>(queSi, "LabelComptes")->text(),
+                 QString("Deduced data: 9 as the observation is, 9 with these data (gained 4, lost 4) at the "
+                         "critical value 0."));
+        QVERIFY(Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
+        QTest::keyClick(Controle<QListWidget>(queSi, "ListeObservation"), Qt::Key_Escape);
+        QVERIFY(!queSi.isVisible());
+    });
+
+    QVERIFY(!etat.Faits.BaseFaitsModifiee);
+    QVERIFY(MemesDonnees(etat.Faits.ObservationCourante(), avant));
+    QVERIFY(Lignes(Controle<QListWidget>(gestionnaire, "ListeObservation")).contains("BATTERY_VOLTAGE = 11.6"));
+    QVERIFY(gestionnaire.isVisible());
+    QVERIFY(journal.Messages.empty());
+}
+
+QTEST_MAIN(WhatIfTest)
+#include "What_if_test.moc"

@@ -1,0 +1,120 @@
+// The main window when a file or the program fails, walked through its menus
+// and message boxes: a project whose rules file ends in a damaged rule opens
+// with the reader's messages and the rules before it, and the person goes on
+// to save a sound project; a save that meets a fault of the program itself
+// (a write that throws) ends in a warning that names the command and the
+// project file, the project, its files and the window stay as they were,
+// and the next save works.
+#include <QDir>
+#include <QFile>
+#include <QMap>
+#include <QtTest>
+
+#include "../core/systeme_en_panne.h"
+#include "support/outils.h"
+#include "support/parcours.h"
+#include "ui/Conversion.h"
+#include "ui/Menu_ex.h"
+
+using namespace veridane;
+using namespace veridane::geste;
+
+namespace {
+
+// Every file of the directory with its bytes.
+QMap<QString, QByteArray> Contenus(const QDir& repertoire) {
+    QMap<QString, QByteArray> contenus;
+    for (const QString& nom : repertoire.entryList(QDir::Files)) {
+        QFile fichier(repertoire.filePath(nom));
+        if (fichier.open(QIODevice::ReadOnly)) contenus.insert(nom, fichier.readAll());
+    }
+    return contenus;
+}
+
+}  // namespace
+
+class TestGarde : public QObject {
+    Q_OBJECT
+private slots:
+    void ProjetAuFichierDeReglesAbime();
+    void UneFauteDuProgrammePendantUneSauvegarde();
+};
+
+void TestGarde::ProjetAuFichierDeReglesAbime() {
+    TProjetDemo demo;
+    {
+        // The last rule's text ends right after IN, and the count says 44.
+        QFile regles(demo.Repertoire().filePath("car.rul"));
+        QVERIFY(regles.open(QIODevice::ReadOnly));
+        QByteArray texte = regles.readAll().replace("Number of rules: 43;", "Number of rules: 44;");
+        regles.close();
+        QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        regles.write(texte + "# Rule 44\r\nIF A = 1; AND C IN\r\n");
+    }
+    TMenuExpert menu;
+    menu.show();
+    TParcours ouverture;
+    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
+        .Puis("Error in the rule 44: THEN not found", Clique("OK"))
+        .Puis("43 rules extracted, 44 expected rules", Clique("OK"))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    QCOMPARE(menu.Etat().Base.NbRegles, 43);
+    QVERIFY(Utilisable(menu, "Viewrules1"));
+    QVERIFY(Utilisable(menu, "Forwardchaining1"));
+
+    // The person saves the project under a new name and opens it again: the
+    // 43 rules come back with no message (a message box that no answer
+    // expects fails the journey).
+    const QString repare = demo.Repertoire().filePath("repaired.exp");
+    TParcours sauvegarde;
+    sauvegarde.Puis("QFileDialog", NommeFichier(repare)).Puis("Change commentary of the project", Clique("OK"));
+    QVERIFY2(sauvegarde.Choisit(menu, "Saveprojectas1"), qPrintable(sauvegarde.Erreur()));
+    TParcours reouverture;
+    reouverture.Puis("QFileDialog", NommeFichier(repare)).Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(reouverture.Choisit(menu, "Openproject1"), qPrintable(reouverture.Erreur()));
+    QCOMPARE(menu.Etat().Base.NbRegles, 43);
+    QCOMPARE(menu.windowTitle(), QString("Veridane - repaired.EXP"));
+}
+
+void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
+    TProjetDemo demo;
+    test::TSystemeEnPanne systeme;
+    TMenuExpert menu(systeme);
+    menu.show();
+    TParcours ouverture;
+    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
+        .Puis("Abstract of the project", Clique("OK"));
+    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    TParcours ajout;
+    ajout.Puis("Observation n", Clique("OK"));
+    QVERIFY2(ajout.Choisit(menu, "Addanobservation1"), qPrintable(ajout.Erreur()));
+    const std::size_t observations = menu.Etat().Faits.Observations.size();
+    QVERIFY(menu.Etat().Faits.BaseFaitsModifiee);
+    const auto avant = Contenus(demo.Repertoire());
+
+    systeme.Panne = test::TPanne::Exception;
+    TParcours faute;
+    faute.Puis("Internal fault", Clique("OK"));
+    QVERIFY2(faute.Choisit(menu, "SpeedButton2Action"), qPrintable(faute.Erreur()));
+    QCOMPARE(faute.Vus, QStringList{"Internal fault in the command \"Save project\" on the file " +
+                                    Texte(demo.Chemin("car.EXP")) +
+                                    ": write fault\nThe project is left as it was before the command."});
+    QCOMPARE(Contenus(demo.Repertoire()), avant);
+    QCOMPARE(menu.Etat().Faits.Observations.size(), observations);
+    QVERIFY(menu.Etat().Faits.BaseFaitsModifiee);
+    QCOMPARE(menu.windowTitle(), QString("Veridane - car.EXP"));
+    QVERIFY(Utilisable(menu, "Saveproject1"));
+    QVERIFY(menu.findChild<QWidget*>("Gauge1")->isHidden());
+
+    // The program goes on: once the fault is gone the same button saves.
+    systeme.Panne = test::TPanne::Aucune;
+    TParcours sauvegarde;
+    QVERIFY2(sauvegarde.Choisit(menu, "SpeedButton2Action"), qPrintable(sauvegarde.Erreur()));
+    QCOMPARE(sauvegarde.Vus, QStringList());
+    QVERIFY(!menu.Etat().Faits.BaseFaitsModifiee);
+    QVERIFY(Contenus(demo.Repertoire())["car.dta"] != avant["car.dta"]);
+}
+
+QTEST_MAIN(TestGarde)
+#include "garde_test.moc"

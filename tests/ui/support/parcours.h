@@ -1,0 +1,129 @@
+// A person at the keyboard and the mouse, for the window tests.
+//
+// TParcours uses a window's menu items and tool buttons, then answers each
+// modal window as it comes up (QApplication::activeModalWidget(), watched
+// from a timer) through its controls only: it clicks buttons, picks list
+// lines and types keys. It never calls a window's slots or members.
+//
+//     TParcours parcours;
+//     parcours.Puis("Select an observation for the inference", Clique("Select observation"))
+//             .Puis("Observation 3 containing", Clique("OK"))
+//             .Puis("ForwChain", [&](QWidget& fenetre) { ... });
+//     QVERIFY2(parcours.Choisit(menu, "Forwardchaining1"), qPrintable(parcours.Erreur()));
+//
+// Each answer waits for the next modal window it recognises; answers are
+// used in the order they were queued. A gesture may open further windows
+// (clicking "Print" opens a question): the answers queued after it handle
+// those while it waits, and it goes on once they are closed.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+
+class QWidget;
+
+namespace veridane {
+
+class TParcours {
+public:
+    // What a person does in one modal window.
+    using TGeste = std::function<void(QWidget& fenetre)>;
+
+    // How long a modal window may stay up with no answer for it (ms)
+    // before the journey fails and the window is closed.
+    static constexpr int Delai = 10000;
+
+    TParcours();
+    ~TParcours();
+
+    // The next modal window recognised by `attendu` is answered by
+    // `geste`. `attendu` is the window's object name, its title, its class
+    // ("QFileDialog"), the beginning of a message box's text, or "*" for
+    // whichever window comes up.
+    // With `pret`, the answer also waits until the window is in the state
+    // a person waits for (a run over, an animation done) before acting.
+    TParcours& Puis(const QString& attendu, TGeste geste, std::function<bool(QWidget&)> pret = {});
+
+    // Uses the menu item or tool button `nom` of `fenetre` (object name of
+    // the QAction, or of a button) as a person does, and returns once the
+    // windows it opened are closed. False, with Erreur() saying why, when
+    // the command is not usable, a window came up that no answer
+    // expected, or answers were left unused. Call it from the test, not
+    // from a gesture.
+    bool Choisit(QWidget& fenetre, const char* nom);
+    // The same for what a person sets off otherwise, typically the opening
+    // of one window by its own Ouvre(), as the window that leads to it
+    // does: runs `action` and answers the windows that come up meanwhile.
+    bool Execute(const std::function<void()>& action);
+
+    QString Erreur() const { return Erreurs.join('\n'); }
+    // Each modal window answered or met, in order: a message box's text,
+    // else the window's title.
+    QStringList Vus;
+
+private:
+    struct TReponse {
+        QString Attendu;
+        TGeste Geste;
+        std::function<bool(QWidget&)> Pret;
+    };
+    void Veille();
+    void Joue(QWidget* fenetre, const TReponse& reponse);
+    void Force(QWidget* fenetre);
+
+    std::deque<TReponse> Reponses;
+    QStringList Erreurs;
+    QTimer Minuterie;
+    QList<QPointer<QWidget>> Occupees;  // windows whose gesture is running
+    bool Programmee = false;            // a gesture waits to start
+    qint64 DepuisSansReponse = -1;      // ms when an unanswered window was first seen
+};
+
+// Usual gestures and look-ups, all through the controls.
+namespace geste {
+
+// Clicks the visible button whose text (without '&') is `texte`.
+TParcours::TGeste Clique(const QString& texte);
+// Types `texte` into the focused control, then presses the keys `touches`.
+TParcours::TGeste Tape(const QString& texte, QList<Qt::Key> touches = {});
+// Presses one key on the focused control.
+TParcours::TGeste Touche(Qt::Key touche, Qt::KeyboardModifiers modificateurs = Qt::NoModifier);
+// In a file dialog: types the path in the file name field, then Enter.
+TParcours::TGeste NommeFichier(const QString& chemin);
+// Uses the menu item or tool button `nom` of the window.
+TParcours::TGeste Utilise(const char* nom);
+// Several gestures in the same window, one after the other.
+TParcours::TGeste Suite(std::initializer_list<TParcours::TGeste> gestes);
+
+}  // namespace geste
+
+// Clicks the visible, enabled button of `fenetre` showing `texte`; false
+// when there is none.
+bool CliqueBouton(QWidget& fenetre, const QString& texte);
+// Uses a menu item (checks it is enabled, visible, in an enabled menu) or
+// clicks a tool button or push button, by object name; false when unusable.
+bool UtiliseCommande(QWidget& fenetre, const char* nom);
+// Clicks line `ligne` of the list `nom` at its rectangle, or the line
+// showing `texte`.
+bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne);
+bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte);
+// In the drop-down list `nom`, moves with the arrow keys to `texte`.
+bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte);
+// Types `texte` into the field `nom` after emptying it.
+bool Remplit(QWidget& fenetre, const char* nom, const QString& texte);
+// Types `texte` key by key into `controle`: a line break is the Return
+// key, accented letters come as typed text.
+void TapeTexte(QWidget* controle, const QString& texte);
+// Processes events until `condition` holds or `ms` have passed.
+bool Attend(const std::function<bool()>& condition, int ms = TParcours::Delai);
+
+// What the person reads: the text of a label, button, field or text area,
+// and the lines of a list or drop-down list.
+QString TexteDe(QWidget& fenetre, const char* nom);
+QStringList LignesDe(QWidget& fenetre, const char* nom);
+
+}  // namespace veridane
