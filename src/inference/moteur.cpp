@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
+#include <unordered_map>
 
 #include "correspondance.h"
 
@@ -26,6 +27,35 @@ TProposition FaitDeduitDe(const TProposition& conclusion) {
     if (fait.TypeValeur != TypeEnsemble) fait.Liste.clear();
     return fait;
 }
+
+// Working data k of a level, hashed and compared on every field that
+// Correspondance reads (the number bit for bit), so that two data found the
+// same answer every premise alike.
+struct THachageFait {
+    const std::vector<TProposition>* Faits;
+    std::size_t operator()(std::uint32_t k) const {
+        const auto& f = (*Faits)[k];
+        std::size_t h = std::hash<std::string>{}(f.Attribut);
+        auto mele = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+        mele(std::hash<std::string>{}(f.Modalite));
+        mele(std::bit_cast<std::uint64_t>(f.Reel));
+        mele(static_cast<std::size_t>(f.Operateur) << 8 | f.TypeValeur);
+        for (const auto& m : f.Liste) mele(std::hash<std::string>{}(m.Nom));
+        return h;
+    }
+};
+
+struct TMemeFait {
+    const std::vector<TProposition>* Faits;
+    bool operator()(std::uint32_t a, std::uint32_t b) const {
+        const auto& x = (*Faits)[a];
+        const auto& y = (*Faits)[b];
+        return x.Attribut == y.Attribut && x.Operateur == y.Operateur && x.TypeValeur == y.TypeValeur &&
+               std::bit_cast<std::uint64_t>(x.Reel) == std::bit_cast<std::uint64_t>(y.Reel) &&
+               x.Modalite == y.Modalite && x.Liste == y.Liste && x.Certitude == y.Certitude &&
+               x.Precision == y.Precision;
+    }
+};
 
 }  // namespace
 
@@ -60,26 +90,58 @@ struct TMoteur::TIndex {
     const TFormeCompilee& Forme;
     std::vector<std::uint32_t> PremierFait;   // attribute id -> first working datum, or Aucun
     std::vector<std::uint32_t> FaitSuivant;   // working datum -> next one of its attribute, or Aucun
+    std::vector<std::uint32_t> DernierFait;   // attribute id -> last datum of its chain, while chaining
+    std::vector<std::uint32_t> DerniereCopie; // datum of the chain -> its last copy in the level
+    std::vector<std::uint32_t> PremierTous;   // the same chains with every copy
+    std::vector<std::uint32_t> SuivantTous;
+    std::vector<std::uint32_t> DernierTous;
     std::vector<std::uint32_t> Presents;      // attribute ids with working data
     std::vector<std::uint64_t> Touchees;      // one bit per rule
 
     explicit TIndex(const TFormeCompilee& forme)
         : Forme(forme),
           PremierFait(forme.NbAttributs(), TFormeCompilee::Aucun),
+          PremierTous(forme.NbAttributs(), TFormeCompilee::Aucun),
           Touchees((forme.NbRegles() + 63) / 64, 0) {}
 
-    // Chains the working data by attribute, each chain in working-data order.
-    void RangeFaits(const std::vector<TProposition>& faits) {
-        for (auto id : Presents) PremierFait[id] = TFormeCompilee::Aucun;
+    // Chains the working data by attribute, each chain in working-data order,
+    // twice: every datum (Tous), and without a datum the same as an earlier
+    // one of the level, which would give every premise the same answer (a
+    // level of a large base can deduce one datum thousands of times). A
+    // recorder names the datum that satisfied a premise, so with one both
+    // chains hold every datum.
+    void RangeFaits(const std::vector<TProposition>& faits, bool copies) {
+        for (auto id : Presents) PremierFait[id] = PremierTous[id] = TFormeCompilee::Aucun;
         Presents.clear();
         FaitSuivant.assign(faits.size(), TFormeCompilee::Aucun);
-        for (std::size_t k = faits.size(); k-- > 0;) {
+        SuivantTous.assign(faits.size(), TFormeCompilee::Aucun);
+        DerniereCopie.resize(faits.size());
+        DernierFait.resize(PremierFait.size());
+        DernierTous.resize(PremierFait.size());
+        std::unordered_map<std::uint32_t, std::uint32_t, THachageFait, TMemeFait> premiers(
+            copies ? 0 : faits.size(), THachageFait{&faits}, TMemeFait{&faits});
+        for (std::uint32_t k = 0; k < faits.size(); ++k) {
             const auto id = Forme.Attribut(faits[k].Attribut);
             if (id == TFormeCompilee::Aucun) continue;
+            Chaine(PremierTous, SuivantTous, DernierTous, id, k);
+            DerniereCopie[k] = k;
+            if (!copies) {
+                const auto [premier, nouveau] = premiers.try_emplace(k, k);
+                if (!nouveau) {
+                    DerniereCopie[premier->second] = k;
+                    continue;
+                }
+            }
             if (PremierFait[id] == TFormeCompilee::Aucun) Presents.push_back(id);
-            FaitSuivant[k] = PremierFait[id];
-            PremierFait[id] = static_cast<std::uint32_t>(k);
+            Chaine(PremierFait, FaitSuivant, DernierFait, id, k);
         }
+    }
+
+    static void Chaine(std::vector<std::uint32_t>& premier, std::vector<std::uint32_t>& suivant,
+                       std::vector<std::uint32_t>& dernier, std::uint32_t id, std::uint32_t k) {
+        if (premier[id] == TFormeCompilee::Aucun) premier[id] = k;
+        else suivant[dernier[id]] = k;
+        dernier[id] = k;
     }
 
     // The open rules that some working datum may touch, in rules-base order.
@@ -186,7 +248,7 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
     std::vector<TNumeroDeRegle> declenchees;
     notifications.PompeEvenements();
 
-    index.RangeFaits(FaitsCourants_);
+    index.RangeFaits(FaitsCourants_, Enregistreur_ != nullptr);
     const int nbRegles = static_cast<int>(regles.size());
     // Rules no datum touches are passed over, but the person still gets a
     // chance to act at least every PasPompe rules.
@@ -231,27 +293,44 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
     for (std::size_t j = 0; j < regle.Premisses.size(); ++j) {
         auto& premisse = regle.Premisses[j];
         if (premisse.Validee) continue;
+        // The degrees kept are those of the last datum of the level, in its
+        // order, that satisfied the premise before any contradicted it.
+        std::uint32_t dernier = TFormeCompilee::Aucun;
         for (auto k = index.PremierFait[attributs[j]]; k != TFormeCompilee::Aucun; k = index.FaitSuivant[k]) {
             const auto& fait = FaitsCourants_[k];
             const int resultat = Correspondance(fait, premisse);
             if (resultat == Contredite) {
                 regle.Declenchee = true;  // abandoned for the rest of the run
                 if (Enregistreur_) Enregistreur_->Contredite(i, j, Repere(k));
+                // A copy of a datum seen before may come after this one.
+                if (dernier != TFormeCompilee::Aucun && dernier > k)
+                    dernier = DernierSatisfaisantAvant(index, premisse, attributs[j], k);
                 break;
             }
             if (resultat == Satisfaite) {
                 if (Enregistreur_) Enregistreur_->Satisfaite(i, j, Repere(k));
-                DegresPremisses_[premiere + j] = {fait.Certitude, fait.Precision};
+                const auto copie = index.DerniereCopie[k];
+                if (dernier == TFormeCompilee::Aucun || copie > dernier) dernier = copie;
                 if (!premisse.Validee) {
                     premisse.Validee = true;
                     --regle.NbPremissesRestantes;
                 }
             }
         }
+        if (dernier != TFormeCompilee::Aucun)
+            DegresPremisses_[premiere + j] = {FaitsCourants_[dernier].Certitude, FaitsCourants_[dernier].Precision};
         // Only the counter decides: a rule abandoned by an earlier premise
         // of this pass still fires when its last premises are satisfied.
         if (regle.NbPremissesRestantes == 0) Declenche(regles, i, declenchees, notifications);
     }
+}
+
+std::uint32_t TMoteur::DernierSatisfaisantAvant(const TIndex& index, const TProposition& premisse,
+                                                std::uint32_t attribut, std::uint32_t limite) const {
+    std::uint32_t dernier = TFormeCompilee::Aucun;
+    for (auto k = index.PremierTous[attribut]; k < limite; k = index.SuivantTous[k])
+        if (Correspondance(FaitsCourants_[k], premisse) == Satisfaite) dernier = k;
+    return dernier;
 }
 
 std::vector<std::vector<TNumeroDeRegle>> TMoteur::EtatPremisses() const {

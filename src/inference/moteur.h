@@ -140,6 +140,10 @@ private:
     void Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
                    INotificationsMoteur& notifications);
     void Connais(const TProposition& fait);
+    // The last datum of the level before `limite` that satisfies the
+    // premise, copies included, or Aucun.
+    std::uint32_t DernierSatisfaisantAvant(const TIndex& index, const TProposition& premisse, std::uint32_t attribut,
+                                           std::uint32_t limite) const;
     // Working datum k of the level under way, for the recorder.
     TRepere Repere(std::size_t k) const;
 
