@@ -85,7 +85,7 @@ measure_clips() {
     local recorded=$RECORDED/$kind-$n-clips-$enc
     if [ "$n" -gt "$CLIPS_MAX" ]; then
         [ -f "$recorded.measure" ] || { echo "- - - - -"; return; }
-        cp "$recorded.facts" "$dir/clips-$enc.facts"
+        zcat "$recorded.facts.gz" > "$dir/clips-$enc.facts"
         cat "$recorded.measure"
         return
     fi
