@@ -1,0 +1,45 @@
+// A list of lines whose text is built only when a view asks for it: the
+// lists that can hold a line per rule or per dictionary entry (hundreds of
+// thousands, a million) neither copy their texts up front nor make an item
+// per line. The owner says how many lines there are and how to write one.
+#pragma once
+
+#include <QAbstractListModel>
+#include <QListView>
+#include <functional>
+
+namespace veridane {
+
+class TModeleLignes : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using TEcriture = std::function<QString(int ligne)>;
+
+    TModeleLignes(QObject* parent, TEcriture ecriture)
+        : QAbstractListModel(parent), ecriture_(std::move(ecriture)) {}
+
+    // Shows `nombre` lines from the first, all written anew.
+    void Remplit(int nombre);
+    // Lines added at the end since the last call: the views learn of them in
+    // one insertion, however many there are.
+    void Publie(int nombre);
+    int Nombre() const { return nombre_; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+private:
+    int nombre_ = 0;
+    TEcriture ecriture_;
+};
+
+// A list view over such lines, every line the same height, so a long list
+// lays out in constant time. `multiple`: several lines can be chosen.
+QListView* VueLignes(QWidget* parent, const char* nom, TModeleLignes* modele, bool multiple = false);
+
+// The row of the current line when it is selected, else -1.
+int LigneChoisie(const QListView* vue);
+// The selected rows, in increasing order.
+QList<int> LignesChoisies(const QListView* vue);
+
+}  // namespace veridane
