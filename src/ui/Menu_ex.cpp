@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -33,6 +34,7 @@
 #include "Man_dat.h"
 #include "Mod_conf.h"
 #include "Mod_rul.h"
+#include "ModeleLignes.h"
 #include "Remo_rul.h"
 #include "ProgressionQt.h"
 #include "core/fichier_texte.h"
@@ -262,8 +264,10 @@ void TMenuExpert::CreeCentre() {
     TitreEtatObs->setObjectName("TitreEtatObs");
     TitreEtatObs->setAlignment(Qt::AlignCenter);
     TitreEtatObs->setFont(gras);
-    EtatObs = new QListWidget(centre);
-    EtatObs->setObjectName("EtatObs");
+    ModeleEtatObs = new TModeleLignes(this, [this](int ligne) {
+        return Texte(LignesEtatObs[static_cast<std::size_t>(ligne)]);
+    });
+    EtatObs = VueLignes(centre, "EtatObs", ModeleEtatObs);
     // Display only: a click selects nothing.
     EtatObs->setSelectionMode(QAbstractItemView::NoSelection);
     EtatObs->setFocusPolicy(Qt::NoFocus);
@@ -435,7 +439,8 @@ void TMenuExpert::AfficheListes() {
     if (!visibles) {
         QSignalBlocker bloque(EtatBase);
         EtatBase->clear();
-        EtatObs->clear();
+        LignesEtatObs.clear();
+        ModeleEtatObs->Remplit(0);
         TitreEtatObs->clear();
         return;
     }
@@ -452,8 +457,8 @@ void TMenuExpert::AfficheListes() {
     for (const std::string& ligne : affichage.LignesEtatBase) EtatBase->addItem(Texte(ligne));
     EtatBase->setCurrentRow(affichage.Selection);
     TitreEtatObs->setText(Texte(affichage.TitreEtatObs));
-    EtatObs->clear();
-    for (const std::string& ligne : affichage.LignesEtatObs) EtatObs->addItem(Texte(ligne));
+    LignesEtatObs = std::move(affichage.LignesEtatObs);
+    ModeleEtatObs->Remplit(static_cast<int>(LignesEtatObs.size()));
     if (apparait) EtatBase->setFocus();
 }
 

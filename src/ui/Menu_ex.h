@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/dialogues.h"
 #include "inference/enregistreur.h"
@@ -17,6 +19,7 @@
 class QAction;
 class QDialog;
 class QLabel;
+class QListView;
 class QListWidget;
 class QMenu;
 class QProgressBar;
@@ -29,6 +32,7 @@ class TAide;
 class TDestroyObs;
 class TDialoguesQt;
 class TFiltreAide;
+class TModeleLignes;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
@@ -184,7 +188,11 @@ private:
     QLabel* TitreEtatBase = nullptr;
     QListWidget* EtatBase = nullptr;
     QLabel* TitreEtatObs = nullptr;
-    QListWidget* EtatObs = nullptr;
+    // The data of the selected observation, tens of thousands of lines in a
+    // large base: written only when drawn.
+    QListView* EtatObs = nullptr;
+    TModeleLignes* ModeleEtatObs = nullptr;
+    std::vector<std::string> LignesEtatObs;
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.
