@@ -26,6 +26,11 @@ QVariant TModeleLignes::data(const QModelIndex& index, int role) const {
     return ecriture_(index.row());
 }
 
+Qt::ItemFlags TModeleLignes::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
+}
+
 QListView* VueLignes(QWidget* parent, const char* nom, TModeleLignes* modele, bool multiple) {
     auto* vue = new QListView(parent);
     vue->setObjectName(nom);

@@ -27,6 +27,8 @@ public:
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // A line can be dragged where its view allows dragging.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     int nombre_ = 0;
