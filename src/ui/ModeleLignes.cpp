@@ -27,7 +27,7 @@ QVariant TModeleLignes::data(const QModelIndex& index, int role) const {
 }
 
 Qt::ItemFlags TModeleLignes::flags(const QModelIndex& index) const {
-    if (!index.isValid()) return Qt::NoItemFlags;
+    if (!index.isValid() || index.row() == inerte_) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemNeverHasChildren;
 }
 

@@ -24,6 +24,9 @@ public:
     // one insertion, however many there are.
     void Publie(int nombre);
     int Nombre() const { return nombre_; }
+    // A line shown but not to be chosen (a notice in place of the lines);
+    // -1: none.
+    void LigneInerte(int ligne) { inerte_ = ligne; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -32,6 +35,7 @@ public:
 
 private:
     int nombre_ = 0;
+    int inerte_ = -1;
     TEcriture ecriture_;
 };
 
