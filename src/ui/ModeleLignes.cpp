@@ -2,7 +2,12 @@
 
 #include <algorithm>
 
+#include <QComboBox>
 #include <QItemSelectionModel>
+
+#include "core/knowledge_base.h"
+#include "core/proposition.h"
+#include "ui/Conversion.h"
 
 namespace veridane {
 
@@ -39,6 +44,29 @@ QListView* VueLignes(QWidget* parent, const char* nom, TModeleLignes* modele, bo
     vue->setSelectionMode(multiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     vue->setModel(modele);
     return vue;
+}
+
+TModeleLignes* ModeleDictionnaire(QObject* parent, const TBaseConnaissances& base) {
+    return new TModeleLignes(parent, [&base](int ligne) {
+        return Texte(PropEnChaine(base.Dictionnaire[static_cast<std::size_t>(ligne)], base.SeparateurDecimal));
+    });
+}
+
+TModeleObservation::TModeleObservation(QObject* parent, const TBaseConnaissances& base)
+    : TModeleLignes(parent, [this, &base](int ligne) {
+          if (observation_ == nullptr) return QString();
+          if (observation_->empty()) return QString(" No data ");
+          return Texte(PropEnSupChaine((*observation_)[static_cast<std::size_t>(ligne)], base.SeparateurDecimal));
+      }) {}
+
+void TModeleObservation::Montre(const std::vector<TProposition>* observation) {
+    observation_ = observation;
+    Remplit(observation == nullptr ? 0 : std::max<int>(1, static_cast<int>(observation->size())));
+}
+
+void ChoixDuModele(QComboBox* liste, TModeleLignes* modele) {
+    liste->setModel(modele);
+    if (auto* vue = qobject_cast<QListView*>(liste->view())) vue->setUniformItemSizes(true);
 }
 
 int LigneChoisie(const QListView* vue) {

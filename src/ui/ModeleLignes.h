@@ -7,8 +7,14 @@
 #include <QAbstractListModel>
 #include <QListView>
 #include <functional>
+#include <vector>
+
+class QComboBox;
 
 namespace veridane {
+
+struct TBaseConnaissances;
+struct TProposition;
 
 class TModeleLignes : public QAbstractListModel {
     Q_OBJECT
@@ -42,6 +48,25 @@ private:
 // A list view over such lines, every line the same height, so a long list
 // lays out in constant time. `multiple`: several lines can be chosen.
 QListView* VueLignes(QWidget* parent, const char* nom, TModeleLignes* modele, bool multiple = false);
+
+// A model of the dictionary entries of `base`, one line per entry as the
+// dictionary lists show it; the owner says how many lines show.
+TModeleLignes* ModeleDictionnaire(QObject* parent, const TBaseConnaissances& base);
+
+// The data of one observation as the windows choosing or removing an
+// observation list them, " No data " for an empty one. `Montre` picks the
+// observation shown (nullptr: none, no line).
+class TModeleObservation : public TModeleLignes {
+public:
+    TModeleObservation(QObject* parent, const TBaseConnaissances& base);
+    void Montre(const std::vector<TProposition>* observation);
+
+private:
+    const std::vector<TProposition>* observation_ = nullptr;
+};
+
+// A drop-down list whose choices are the lines of `modele`.
+void ChoixDuModele(QComboBox* liste, TModeleLignes* modele);
 
 // The row of the current line when it is selected, else -1.
 int LigneChoisie(const QListView* vue);
