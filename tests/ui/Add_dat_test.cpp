@@ -97,6 +97,17 @@ private slots:
         QVERIFY(C<QPushButton>("AddValueBtn")->isHidden());
     }
 
+    // The attributes list in the order of the characters shown, not of the
+    // file's bytes: the euro sign is byte 0x80 but comes after É.
+    void AttributesInTheOrderOfTheirTexts() {
+        Etat.Base.Dictionnaire = {Entree(NouvelleProposition("\x80URO", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("Z", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("\xC9T\xC9", OpEgal, 1.0))};
+        Etat.Base.NbFaitsDico = 3;
+        Fenetre->Initialise();
+        QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({"Z", "ÉTÉ", "€URO"}));
+    }
+
     // Typing, choosing and the set buttons build the antecedent line.
     void ComposingTheEntry() {
         Tape(C<QLineEdit>("EditAttribut"), QString::fromUtf8("  Température "));
