@@ -370,12 +370,21 @@ void TMenuExpert::RelieCommandes() {
         {Research1, &TMenuExpert::Research1Click},
         {N2, &TMenuExpert::N2Click},
     };
+    // The commands that only read the project: their guard copies nothing.
+    // A run changes only the rules' run marks, which every run sets afresh.
+    const THandler lectures[] = {&TMenuExpert::Viewrules1Click,  &TMenuExpert::Viewdata2Click,
+                                 &TMenuExpert::Viewdata1Click,   &TMenuExpert::Globalviewofdictionary1Click,
+                                 &TMenuExpert::Forwardchaining1Click, &TMenuExpert::Index1Click,
+                                 &TMenuExpert::Research1Click,   &TMenuExpert::N2Click};
     for (const auto& [action, handler] : commandes) {
         // A tool button's command is named after the menu item of its handler.
         QAction* nom = std::find_if(std::begin(commandes), std::end(commandes),
                                     [h = handler](const auto& c) { return c.second == h; })->first;
-        connect(action, &QAction::triggered, this, [this, nom, h = handler] {
-            CommandeGardee(nom->text(), [this, h] { (this->*h)(); });
+        const TGarde garde = std::find(std::begin(lectures), std::end(lectures), handler) != std::end(lectures)
+                                 ? TGarde::LectureSeule
+                                 : TGarde::Copie;
+        connect(action, &QAction::triggered, this, [this, nom, h = handler, garde] {
+            CommandeGardee(nom->text(), [this, h] { (this->*h)(); }, garde);
         });
     }
 }
@@ -482,8 +491,8 @@ void TMenuExpert::OuvreProjet(const std::string& chemin) {
     Affiche();
 }
 
-void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action) {
-    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action)) return;
+void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action, TGarde garde) {
+    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action, garde)) return;
     Progression->Cache();
     statusBar()->clearMessage();
     Affiche();

@@ -15,6 +15,7 @@
 #include "project/cycle_projet.h"
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
+#include "project/garde_commande.h"
 
 class QAction;
 class QDialog;
@@ -143,7 +144,7 @@ private:
     void Commande(const std::function<void()>& action);
     // Runs the command named `nom` so that no exception escapes it (see
     // project/garde_commande.h), and shows the state after a fault.
-    void CommandeGardee(const QString& nom, const std::function<void()>& action);
+    void CommandeGardee(const QString& nom, const std::function<void()>& action, TGarde garde = TGarde::Copie);
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
