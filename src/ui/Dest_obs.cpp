@@ -55,7 +55,7 @@ TDestroyObs::TDestroyObs(TEtatVeridane& etat, IDialogues&, TCycleProjet& cycle, 
     ScrollBar1->setPageStep(1);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TDestroyObs::Affiche);
 
-    DonneesObservation = new TModeleObservation(this, Etat.Base);
+    DonneesObservation = new TModeleObservation(this, Etat.Base, Etat.Faits.Observations);
     ListBox1 = VueLignes(this, "ListBox1", DonneesObservation);
 
     auto* supprimer = new QPushButton("Remove observation", this);
@@ -103,7 +103,7 @@ int TDestroyObs::Ouvre() {
 }
 
 void TDestroyObs::Affiche() {
-    DonneesObservation->Montre(nullptr);
+    DonneesObservation->Montre(-1);
     int p = Position();
     const auto& observations = Etat.Faits.Observations;
     if (p < 1 || p > static_cast<int>(observations.size())) {
@@ -113,11 +113,11 @@ void TDestroyObs::Affiche() {
     const TObservation& observation = observations[static_cast<std::size_t>(p - 1)];
     if (observation.empty()) {
         Label1->setText(QString::fromUtf8("Observation n°%1 is empty").arg(p));
-        DonneesObservation->Montre(&observation);
+        DonneesObservation->Montre(p - 1);
         return;
     }
     Label1->setText(QString::fromUtf8("Observation n°%1: %2 data").arg(p).arg(observation.size()));
-    DonneesObservation->Montre(&observation);
+    DonneesObservation->Montre(p - 1);
 }
 
 void TDestroyObs::Button1Click() {

@@ -100,8 +100,12 @@ void TGereFaits::Construit() {
     });
     ListeDico->setObjectName("ListeDico");
     ListeObservation = new TListeGlisser(this, [this](int ligne) {
-        return Texte(LigneFait(Etat.Faits.ObservationCourante()[static_cast<std::size_t>(ligne)],
-                               Etat.Base.SeparateurDecimal));
+        // Read at each drawing: a line drawn while the data change shows
+        // empty rather than reading past them.
+        if (!ObservationMontrable(Etat.Faits)) return QString();
+        const auto& observation = Etat.Faits.ObservationCourante();
+        if (static_cast<std::size_t>(ligne) >= observation.size()) return QString();
+        return Texte(LigneFait(observation[static_cast<std::size_t>(ligne)], Etat.Base.SeparateurDecimal));
     });
     ListeObservation->setObjectName("ListeObservation");
     ListeObservation->DefinitDepot({[this](const QString& s) { return ListeObservationDragOver(s); },

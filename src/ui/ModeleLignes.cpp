@@ -52,16 +52,35 @@ TModeleLignes* ModeleDictionnaire(QObject* parent, const TBaseConnaissances& bas
     });
 }
 
-TModeleObservation::TModeleObservation(QObject* parent, const TBaseConnaissances& base)
-    : TModeleLignes(parent, [this, &base](int ligne) {
-          if (observation_ == nullptr) return QString();
-          if (observation_->empty()) return QString(" No data ");
-          return Texte(PropEnSupChaine((*observation_)[static_cast<std::size_t>(ligne)], base.SeparateurDecimal));
-      }) {}
+TModeleObservation::TModeleObservation(QObject* parent, const TBaseConnaissances& base,
+                                       const TObservations& observations)
+    : TModeleLignes(parent, [this](int ligne) { return Ligne(ligne); }), base_(base), observations_(observations) {}
 
-void TModeleObservation::Montre(const std::vector<TProposition>* observation) {
-    observation_ = observation;
-    Remplit(observation == nullptr ? 0 : std::max<int>(1, static_cast<int>(observation->size())));
+QString TModeleObservation::Ligne(int ligne) const {
+    static const QString aucune(" No data ");
+    if (vide_) return aucune;
+    if (indice_ < 0 || static_cast<std::size_t>(indice_) >= observations_.size()) return {};
+    const auto& observation = observations_[static_cast<std::size_t>(indice_)];
+    if (observation.empty()) return aucune;
+    if (static_cast<std::size_t>(ligne) >= observation.size()) return {};
+    return Texte(PropEnSupChaine(observation[static_cast<std::size_t>(ligne)], base_.SeparateurDecimal));
+}
+
+void TModeleObservation::Montre(int indice) {
+    vide_ = false;
+    indice_ = indice;
+    if (indice < 0 || static_cast<std::size_t>(indice) >= observations_.size()) {
+        indice_ = -1;
+        Remplit(0);
+        return;
+    }
+    Remplit(std::max(1, static_cast<int>(observations_[static_cast<std::size_t>(indice)].size())));
+}
+
+void TModeleObservation::MontreVide() {
+    vide_ = true;
+    indice_ = -1;
+    Remplit(1);
 }
 
 void ChoixDuModele(QComboBox* liste, TModeleLignes* modele) {

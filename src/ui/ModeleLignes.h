@@ -54,15 +54,25 @@ QListView* VueLignes(QWidget* parent, const char* nom, TModeleLignes* modele, bo
 TModeleLignes* ModeleDictionnaire(QObject* parent, const TBaseConnaissances& base);
 
 // The data of one observation as the windows choosing or removing an
-// observation list them, " No data " for an empty one. `Montre` picks the
-// observation shown (nullptr: none, no line).
+// observation list them, " No data " for an empty one. The observation is
+// found by its index at each drawing, so a line drawn while the
+// observations change never reads a removed one.
 class TModeleObservation : public TModeleLignes {
 public:
-    TModeleObservation(QObject* parent, const TBaseConnaissances& base);
-    void Montre(const std::vector<TProposition>* observation);
+    using TObservations = std::vector<std::vector<TProposition>>;
+    TModeleObservation(QObject* parent, const TBaseConnaissances& base, const TObservations& observations);
+    // Observation `indice` (from 0); -1: none, no line.
+    void Montre(int indice);
+    // An empty observation that is not in the data base: " No data ".
+    void MontreVide();
 
 private:
-    const std::vector<TProposition>* observation_ = nullptr;
+    QString Ligne(int ligne) const;
+
+    const TBaseConnaissances& base_;
+    const TObservations& observations_;
+    int indice_ = -1;
+    bool vide_ = false;
 };
 
 // A drop-down list whose choices are the lines of `modele`.

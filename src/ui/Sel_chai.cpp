@@ -79,7 +79,7 @@ TSelChain::TSelChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur
     defilement_->setValue(1);
     connect(defilement_, &QScrollBar::valueChanged, this, &TSelChain::ScrollBar1Change);
 
-    modeleDonnees_ = new TModeleObservation(this, etat_.Base);
+    modeleDonnees_ = new TModeleObservation(this, etat_.Base, etat_.Faits.Observations);
     donnees_ = VueLignes(this, "ListBox1", modeleDonnees_);
     connect(donnees_, &QListView::clicked, this, &TSelChain::ListBox1Click);
 
@@ -139,7 +139,10 @@ void TSelChain::Redisplay() {
         texte += ": " + std::to_string(observation.size()) + " data";
     position_->setText(Texte(texte));
 
-    modeleDonnees_->Montre(&observation);
+    if (k >= 1 && k <= NbObservations())
+        modeleDonnees_->Montre(k - 1);
+    else
+        modeleDonnees_->MontreVide();
 }
 
 void TSelChain::ScrollBar1Change() { Redisplay(); }
