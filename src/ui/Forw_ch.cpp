@@ -224,8 +224,8 @@ void TForwChain::Lance() {
 
     enCours_ = true;
     dureePompeNs_ = 0;
-    depuisPeinture_.invalidate();
-    depuisEntree_.invalidate();
+    horloge_.start();
+    dernierePeinture_ = derniereEntree_ = -1;
     moteur_.Strategie(etat_.Base.Regles, *this);
     enCours_ = false;
     PeintureSuspendue(false);
@@ -302,9 +302,12 @@ void TForwChain::FinInference() {
 }
 
 void TForwChain::PompeEvenements() {
-    QElapsedTimer mesure;
-    mesure.start();
-    const bool peindre = !depuisPeinture_.isValid() || depuisPeinture_.elapsed() >= IntervallePeinture;
+    constexpr qint64 Milliseconde = 1000000;
+    const qint64 debut = horloge_.nsecsElapsed();
+    const bool peindre = dernierePeinture_ < 0 || debut - dernierePeinture_ >= IntervallePeinture * Milliseconde;
+    // Between two paintings the clicks and keys are still handled, every
+    // IntervalleEntree ms; what they change is drawn at the next painting.
+    if (!peindre && derniereEntree_ >= 0 && debut - derniereEntree_ < IntervalleEntree * Milliseconde) return;
     if (peindre) {
         jauge_->setValue(positionJauge_);
         PublieRun();
@@ -314,18 +317,17 @@ void TForwChain::PompeEvenements() {
         PeintureSuspendue(false);
     }
     if (!peindre) {
-        // Between two paintings the clicks and keys are still handled; what
-        // they change is drawn at the next painting. Timers wait too: the
-        // lists lay out their lines again on a timer after each addition.
-        if (depuisEntree_.isValid() && depuisEntree_.elapsed() < IntervalleEntree) return;
+        // Timers wait for the painting: the lists lay out their lines again
+        // on a timer after each addition.
         QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
-        depuisEntree_.restart();
     } else {
         QCoreApplication::processEvents();
         if (enCours_) PeintureSuspendue(true);
-        depuisPeinture_.restart();
     }
-    dureePompeNs_ += mesure.nsecsElapsed();
+    const qint64 fin = horloge_.nsecsElapsed();
+    derniereEntree_ = fin;
+    if (peindre) dernierePeinture_ = fin;
+    dureePompeNs_ += fin - debut;
 }
 
 void TForwChain::PeintureSuspendue(bool suspendue) {

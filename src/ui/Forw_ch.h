@@ -107,8 +107,12 @@ private:
     bool sourceDeduits_ = false;  // which list was clicked last: deduced data (true) or triggered rules
     QString statut_;
     int positionJauge_ = 0;
-    QElapsedTimer depuisPeinture_;
-    QElapsedTimer depuisEntree_;
+    // One clock read per call of the pump, which comes at every rule:
+    // the times of the last painting and of the last look at the input,
+    // in ns on the run's clock (-1: none yet).
+    QElapsedTimer horloge_;
+    qint64 dernierePeinture_ = -1;
+    qint64 derniereEntree_ = -1;
     // The run so far, of which the lists show what was published.
     std::vector<int> numerosDeclenchees_;
     std::vector<TProposition> faitsDeduits_;
