@@ -1,5 +1,7 @@
 #include "Forw_ch.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -226,6 +228,7 @@ void TForwChain::Lance() {
     dureePompeNs_ = 0;
     horloge_.start();
     dernierePeinture_ = derniereEntree_ = -1;
+    attentePeinture_ = 0;
     moteur_.Strategie(etat_.Base.Regles, *this);
     enCours_ = false;
     PeintureSuspendue(false);
@@ -304,7 +307,7 @@ void TForwChain::FinInference() {
 void TForwChain::PompeEvenements() {
     constexpr qint64 Milliseconde = 1000000;
     const qint64 debut = horloge_.nsecsElapsed();
-    const bool peindre = dernierePeinture_ < 0 || debut - dernierePeinture_ >= IntervallePeinture * Milliseconde;
+    const bool peindre = dernierePeinture_ < 0 || debut - dernierePeinture_ >= attentePeinture_;
     // Between two paintings the clicks and keys are still handled, every
     // IntervalleEntree ms; what they change is drawn at the next painting.
     if (!peindre && derniereEntree_ >= 0 && debut - derniereEntree_ < IntervalleEntree * Milliseconde) return;
@@ -326,7 +329,10 @@ void TForwChain::PompeEvenements() {
     }
     const qint64 fin = horloge_.nsecsElapsed();
     derniereEntree_ = fin;
-    if (peindre) dernierePeinture_ = fin;
+    if (peindre) {
+        dernierePeinture_ = fin;
+        attentePeinture_ = std::max(IntervallePeinture * Milliseconde, 10 * (fin - debut));
+    }
     dureePompeNs_ += fin - debut;
 }
 

@@ -113,6 +113,10 @@ private:
     QElapsedTimer horloge_;
     qint64 dernierePeinture_ = -1;
     qint64 derniereEntree_ = -1;
+    // The wait before the next painting, in ns: IntervallePeinture ms, or
+    // ten times what the last painting took, so that laying out lists of
+    // hundreds of thousands of lines never takes more than a tenth of the run.
+    qint64 attentePeinture_ = 0;
     // The run so far, of which the lists show what was published.
     std::vector<int> numerosDeclenchees_;
     std::vector<TProposition> faitsDeduits_;
