@@ -2,14 +2,34 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QItemSelectionModel>
+#include <QProxyStyle>
+#include <QStyleFactory>
 
 #include "core/knowledge_base.h"
 #include "core/proposition.h"
 #include "ui/Conversion.h"
 
 namespace veridane {
+
+namespace {
+
+// The drop-down lists of a whole dictionary open as a list under the field:
+// the popup that opens over the field measures the width and height of
+// every choice first, seconds for 700,000 entries.
+class TStyleListeLongue : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int styleHint(StyleHint indice, const QStyleOption* option, const QWidget* controle,
+                  QStyleHintReturn* retour) const override {
+        if (indice == QStyle::SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(indice, option, controle, retour);
+    }
+};
+
+}  // namespace
 
 void TModeleLignes::Remplit(int nombre) {
     beginResetModel();
@@ -86,6 +106,9 @@ void TModeleObservation::MontreVide() {
 void ChoixDuModele(QComboBox* liste, TModeleLignes* modele) {
     liste->setModel(modele);
     if (auto* vue = qobject_cast<QListView*>(liste->view())) vue->setUniformItemSizes(true);
+    auto* style = new TStyleListeLongue(QStyleFactory::create(QApplication::style()->name()));
+    style->setParent(liste);
+    liste->setStyle(style);
 }
 
 int LigneChoisie(const QListView* vue) {
