@@ -86,8 +86,8 @@ private slots:
         Fenetre->Initialise();  // a second opening adds no operator
         QCOMPARE(Fenetre->windowTitle(), QString("Data dictionary Manager"));
         QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: 4 data"));
-        QCOMPARE(Lignes(C<QListWidget>("ListeDico")), QStringList({"A = 1", "B = 1", "B = 2", "COLOUR in { BLUE, RED }"}));
-        QCOMPARE(Lignes(C<QListWidget>("ListeAttributs")), QStringList({"A", "B", "COLOUR"}));
+        QCOMPARE(Lignes(C<QListView>("ListeDico")), QStringList({"A = 1", "B = 1", "B = 2", "COLOUR in { BLUE, RED }"}));
+        QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({"A", "B", "COLOUR"}));
         auto* operateurs = C<QComboBox>("ComboOperateur");
         QStringList textes;
         for (int i = 0; i < operateurs->count(); ++i) textes << operateurs->itemText(i);
@@ -95,6 +95,17 @@ private slots:
         QCOMPARE(operateurs->currentIndex(), -1);
         QCOMPARE(Ligne(), QString("[Attribute]  [Operator] [Value(s)]"));
         QVERIFY(C<QPushButton>("AddValueBtn")->isHidden());
+    }
+
+    // The attributes list in the order of the characters shown, not of the
+    // file's bytes: the euro sign is byte 0x80 but comes after É.
+    void AttributesInTheOrderOfTheirTexts() {
+        Etat.Base.Dictionnaire = {Entree(NouvelleProposition("\x80URO", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("Z", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("\xC9T\xC9", OpEgal, 1.0))};
+        Etat.Base.NbFaitsDico = 3;
+        Fenetre->Initialise();
+        QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({"Z", "ÉTÉ", "€URO"}));
     }
 
     // Typing, choosing and the set buttons build the antecedent line.
@@ -117,7 +128,7 @@ private slots:
     }
 
     void ClickingAnAttributeFillsTheField() {
-        CliqueLigne(C<QListWidget>("ListeAttributs"), 2);
+        CliqueLigne(C<QListView>("ListeAttributs"), 2);
         QCOMPARE(C<QLineEdit>("EditAttribut")->text(), QString("COLOUR"));
         QCOMPARE(Ligne(), QString("COLOUR  [Operator] [Value(s)]"));
     }
@@ -138,7 +149,7 @@ private slots:
         QCOMPARE(C<QLabel>("EtiquetteAjout2")->text(), QString("B"));
         QCOMPARE(Etat.Base.NbFaitsDico, 4);
         AttendFinAnimation();
-        QCOMPARE(Lignes(C<QListWidget>("ListeDico")),
+        QCOMPARE(Lignes(C<QListView>("ListeDico")),
                  QStringList({"A = 1", "B = 1", "B = 2", "B = 3", "COLOUR in { BLUE, RED }"}));
         QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: 5 data"));
         QVERIFY(Etat.Base.DicoModifie && Etat.Commandes.BoutonDico);
@@ -148,7 +159,7 @@ private slots:
 
     // A click in the listing chooses removal; an entry a rule uses stays.
     void RemoveButton() {
-        auto* dico = C<QListWidget>("ListeDico");
+        auto* dico = C<QListView>("ListeDico");
         CliqueLigne(dico, 0);
         QVERIFY(C<QPushButton>("RemoveBtn")->isEnabled());
         QVERIFY(!C<QPushButton>("AddBtn")->isEnabled());
@@ -189,11 +200,11 @@ private slots:
         Etat.Base.NbFaitsDico = 1;
         Etat.Commandes.BoutonBaseFaits = Etat.Commandes.VoirDonneesBase = Etat.Commandes.MenuInference = true;
         Fenetre->Initialise();
-        CliqueLigne(C<QListWidget>("ListeDico"), 0);
+        CliqueLigne(C<QListView>("ListeDico"), 0);
         Clique("RemoveBtn");
         AttendFinAnimation();
         QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: no data"));
-        QCOMPARE(Lignes(C<QListWidget>("ListeAttributs")), QStringList({" Data dictionary is empty "}));
+        QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({" Data dictionary is empty "}));
         QTest::keyClick(Fenetre.get(), Qt::Key_Escape);
         QVERIFY(!Fenetre->isVisible());
         QVERIFY(!Etat.Commandes.BoutonBaseFaits && !Etat.Commandes.VoirDonneesBase && !Etat.Commandes.MenuInference);

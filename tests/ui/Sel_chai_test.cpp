@@ -3,7 +3,7 @@
 // single-observation shortcut and the refusal of an empty observation.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -176,7 +176,7 @@ void SelChainTest::clicDansLaListe() {
     bool selection = true;
     QVERIFY(banc.Ouvre([&](QWidget& fenetre) {
         CliqueLigne(fenetre, "ListBox1", 1);
-        selection = !fenetre.findChild<QListWidget*>("ListBox1")->selectedItems().isEmpty();
+        selection = fenetre.findChild<QListView*>("ListBox1")->selectionModel()->hasSelection();
         Utilise("Close1")(fenetre);
     }));
     QVERIFY(!selection);

@@ -21,9 +21,9 @@ using veridane::test::Controle;
 
 namespace {
 
-QStringList Lignes(QListWidget* liste) {
+QStringList Lignes(QAbstractItemView* liste) {
     QStringList lignes;
-    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
+    for (int i = 0; i < liste->model()->rowCount(); ++i) lignes << liste->model()->index(i, 0).data().toString();
     return lignes;
 }
 
@@ -32,22 +32,22 @@ void Clic(QWidget& fenetre, const char* bouton) {
 }
 
 // Clicks the line of a list that reads `texte`, scrolled into view first.
-void ClicLigne(QListWidget* liste, const QString& texte) {
-    const auto trouvees = liste->findItems(texte, Qt::MatchExactly);
+void ClicLigne(QAbstractItemView* liste, const QString& texte) {
+    const auto trouvees = liste->model()->match(liste->model()->index(0, 0), Qt::DisplayRole, texte, 1, Qt::MatchExactly);
     if (trouvees.isEmpty()) qFatal("line %s not found", qPrintable(texte));
-    liste->scrollToItem(trouvees.first());
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(trouvees.first()).center());
+    liste->scrollTo(trouvees.first());
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(trouvees.first()).center());
 }
 
 // On the scratch copy of observation 1: the battery reads 12.6 V instead of
 // 11.6 V, replaced with the manager's Remove and Add buttons.
 void ChangeLaTension(QDialog& queSi) {
-    auto* observation = Controle<QListWidget>(queSi, "ListeObservation");
+    auto* observation = Controle<QAbstractItemView>(queSi, "ListeObservation");
     ClicLigne(observation, "BATTERY_VOLTAGE = 11.6");
     Clic(queSi, "BoutonRetrait");
     Clic(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(!Lignes(observation).contains("BATTERY_VOLTAGE = 11.6"), 5000);
-    ClicLigne(Controle<QListWidget>(queSi, "ListeDico"), "BATTERY_VOLTAGE = 12.6");
+    ClicLigne(Controle<QAbstractItemView>(queSi, "ListeDico"), "BATTERY_VOLTAGE = 12.6");
     Clic(queSi, "BoutonAjout");
     Clic(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(Lignes(observation).contains("BATTERY_VOLTAGE = 12.6"), 5000);
@@ -95,7 +95,7 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
     gestionnaire.show();
 
     DansQueSi(gestionnaire, [&](QDialog& queSi) {
-        auto* difference = Controle<QListWidget>(queSi, "ListeDifference");
+        auto* difference = Controle<QAbstractItemView>(queSi, "ListeDifference");
         QCOMPARE(Lignes(difference), QStringList{"No change in the conclusions"});
         QVERIFY(!Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
         // The copy's own manager has no "What if..." of its own.
@@ -107,13 +107,13 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
                  QString("Deduced data: 9 as the observation is, 9 with these data (gained 4, lost 4) at the "
                          "critical value 0."));
         QVERIFY(Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
-        QTest::keyClick(Controle<QListWidget>(queSi, "ListeObservation"), Qt::Key_Escape);
+        QTest::keyClick(Controle<QAbstractItemView>(queSi, "ListeObservation"), Qt::Key_Escape);
         QVERIFY(!queSi.isVisible());
     });
 
     QVERIFY(!etat.Faits.BaseFaitsModifiee);
     QVERIFY(MemesDonnees(etat.Faits.ObservationCourante(), avant));
-    QVERIFY(Lignes(Controle<QListWidget>(gestionnaire, "ListeObservation")).contains("BATTERY_VOLTAGE = 11.6"));
+    QVERIFY(Lignes(Controle<QAbstractItemView>(gestionnaire, "ListeObservation")).contains("BATTERY_VOLTAGE = 11.6"));
     QVERIFY(gestionnaire.isVisible());
     QVERIFY(journal.Messages.empty());
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QTimer>
 #include <functional>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QScrollBar>
 #include <QStringList>
@@ -23,15 +24,21 @@ T* Controle(QObject& fenetre, const char* nom) {
     return controle;
 }
 
-inline void CliqueLigne(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
-    QListWidgetItem* item = liste->item(ligne);
-    if (!item) qFatal("no line %d in %s", ligne, qPrintable(liste->objectName()));
-    liste->scrollToItem(item);
-    QTest::mouseClick(liste->viewport(), bouton, Qt::NoModifier, liste->visualItemRect(item).center());
+// Any list view (a list of items or a view over a model): the line is
+// clicked where the view draws it.
+inline QPoint CentreLigne(QAbstractItemView* liste, int ligne) {
+    const QModelIndex index = liste->model()->index(ligne, 0);
+    if (!index.isValid()) qFatal("no line %d in %s", ligne, qPrintable(liste->objectName()));
+    liste->scrollTo(index);
+    return liste->visualRect(index).center();
 }
 
-inline void DoubleCliqueLigne(QListWidget* liste, int ligne) {
-    const QPoint centre = liste->visualItemRect(liste->item(ligne)).center();
+inline void CliqueLigne(QAbstractItemView* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton) {
+    QTest::mouseClick(liste->viewport(), bouton, Qt::NoModifier, CentreLigne(liste, ligne));
+}
+
+inline void DoubleCliqueLigne(QAbstractItemView* liste, int ligne) {
+    const QPoint centre = CentreLigne(liste, ligne);
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
     QTest::mouseDClick(liste->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
 }
@@ -47,11 +54,15 @@ inline void Choisit(QComboBox* liste, const QString& texte) {
     while (liste->currentIndex() > cible) QTest::keyClick(liste, Qt::Key_Up);
 }
 
-inline QStringList Lignes(const QListWidget* liste) {
+inline QStringList Lignes(const QAbstractItemView* liste) {
     QStringList lignes;
-    for (int i = 0; i < liste->count(); ++i) lignes << liste->item(i)->text();
+    const QAbstractItemModel* modele = liste->model();
+    for (int i = 0; i < modele->rowCount(); ++i) lignes << modele->index(i, 0).data().toString();
     return lignes;
 }
+
+// Whether some line of the list is selected.
+inline bool Selection(const QAbstractItemView* liste) { return liste->selectionModel()->hasSelection(); }
 
 // Replaces what a line edit holds by typed text, accented letters included.
 inline void Tape(QLineEdit* champ, const QString& texte) {

@@ -3,7 +3,7 @@
 // with the data base operations.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -66,7 +66,7 @@ private slots:
         TEffaceur e({3, 0, 2}, 1);
         QCOMPARE(e.Fenetre.windowTitle(), QString("Observations Eraser: 3 observations"));
         QCOMPARE(e.Etiquette(), No(2, " is empty"));
-        QCOMPARE(Lignes(Controle<QListWidget>(e.Fenetre, "ListBox1")), QStringList{" No data "});
+        QCOMPARE(Lignes(Controle<QListView>(e.Fenetre, "ListBox1")), QStringList{" No data "});
     }
 
     void MenuAndScrollBarMove_data() {

@@ -3,7 +3,7 @@
 // commands (new, save as, exit, close box).
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolButton>
@@ -33,7 +33,7 @@ const QStringList Projet = {"Saveproject1", "Saveprojectas1", "SpeedButton2Actio
                             "Viewdata1", "Globalviewofdictionary1", "Adddata1", "SpeedButton5Action",
                             "Forwardchaining1", "Parameters1"};
 
-QString Ligne(QListWidget* liste, int i) { return liste->item(i)->text(); }
+QString Ligne(QAbstractItemView* liste, int i) { return liste->model()->index(i, 0).data().toString(); }
 
 // The main window with its message boxes and file dialogs scripted; its
 // own windows are answered through their controls.
@@ -42,7 +42,8 @@ struct TFenetreTest {
     TMenuExpert Menu{Journal};
     TParcours Parcours;
 
-    QListWidget* Liste(const char* nom) { return Menu.findChild<QListWidget*>(nom); }
+    QAbstractItemView* Liste(const char* nom) { return Menu.findChild<QAbstractItemView*>(nom); }
+    int Nombre(const char* nom) { return Liste(nom)->model()->rowCount(); }
     QLabel* Etiquette(const char* nom) { return Menu.findChild<QLabel*>(nom); }
     QString Titre(const char* menu) { return Menu.findChild<QMenu*>(menu)->title(); }
     // Uses the command, the windows it opens answered as queued on Parcours.
@@ -194,12 +195,12 @@ void TestMenu::OuvertureDuProjetDemo() {
     QCOMPARE(Action(f.Menu, "Viewdata2")->text(), QString("&View data of observation 1"));
     QCOMPARE(Action(f.Menu, "Adddata2")->text(), QString("&Add / Remove data (observation 1)"));
     QVERIFY(f.Etiquette("TitreEtatBase")->isVisibleTo(&f.Menu));
-    QCOMPARE(f.Liste("EtatBase")->count(), 8);
+    QCOMPARE(f.Nombre("EtatBase"), 8);
     QCOMPARE(Ligne(f.Liste("EtatBase"), 0), QString("Observation 1: 7 data"));
     QCOMPARE(Ligne(f.Liste("EtatBase"), 7), QString("Observation 8: 4 data"));
-    QCOMPARE(f.Liste("EtatBase")->currentRow(), 0);
+    QCOMPARE(f.Liste("EtatBase")->currentIndex().row(), 0);
     QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 1: 7 data"));
-    QCOMPARE(f.Liste("EtatObs")->count(), 7);
+    QCOMPARE(f.Nombre("EtatObs"), 7);
     QCOMPARE(Ligne(f.Liste("EtatObs"), 0), QString("KEY_TURN = CLICKS"));
     for (const QString& nom : Projet)
         if (nom != "Selectanobservation1") QVERIFY2(Utilisable(f.Menu, qPrintable(nom)), qPrintable(nom));
@@ -222,11 +223,11 @@ void TestMenu::ClicSurUneObservation() {
     QCOMPARE(Action(f.Menu, "Viewdata2")->text(), QString("&View data of observation 3"));
     QCOMPARE(Action(f.Menu, "Adddata2")->text(), QString("&Add / Remove data (observation 3)"));
     QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 3: 4 data"));
-    QCOMPARE(f.Liste("EtatObs")->count(), 4);
+    QCOMPARE(f.Nombre("EtatObs"), 4);
     QVERIFY(Action(f.Menu, "Selectanobservation1")->isEnabled());
     // The data list shows only: a click selects nothing.
     QVERIFY(CliqueLigne(f.Menu, "EtatObs", 1));
-    QVERIFY(f.Liste("EtatObs")->selectedItems().isEmpty());
+    QVERIFY(!f.Liste("EtatObs")->selectionModel()->hasSelection());
     // A click below the lines changes nothing.
     QWidget* fond = f.Liste("EtatBase")->viewport();
     QTest::mouseClick(fond, Qt::LeftButton, {}, QPoint(4, fond->height() - 2));
@@ -240,12 +241,12 @@ void TestMenu::ObservationVide() {
     QVERIFY(f.OuvreDemo(demo));
     QVERIFY(f.Declenche("Addanobservation1"));
     QCOMPARE(f.Journal.Textes(), std::vector<std::string>{"Observation n\xB0" "9 added in the data base"});
-    QCOMPARE(f.Liste("EtatBase")->count(), 9);
+    QCOMPARE(f.Nombre("EtatBase"), 9);
     QCOMPARE(Ligne(f.Liste("EtatBase"), 8), QString("Observation 9: no data"));
-    QCOMPARE(f.Liste("EtatBase")->currentRow(), 0);
+    QCOMPARE(f.Liste("EtatBase")->currentIndex().row(), 0);
     QVERIFY(CliqueLigne(f.Menu, "EtatBase", 8));
     QCOMPARE(f.Etiquette("TitreEtatObs")->text(), QString("Observation 9 is empty "));
-    QCOMPARE(f.Liste("EtatObs")->count(), 0);
+    QCOMPARE(f.Nombre("EtatObs"), 0);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (9 / 9) "));
 }
 
@@ -321,7 +322,7 @@ void TestMenu::NouveauProjetSurProjetChange() {
     QCOMPARE(f.Journal.Messages.front().Boutons, TBoutons::OuiNonAnnuler);
     QCOMPARE(f.Parcours.Vus, fenetres);
     QCOMPARE(f.Menu.windowTitle(), QString("Veridane - car.EXP"));
-    QCOMPARE(f.Liste("EtatBase")->count(), 9);
+    QCOMPARE(f.Nombre("EtatBase"), 9);
     QFile base(demo.Repertoire().filePath("car.dta"));
     QVERIFY(base.open(QIODevice::ReadOnly));
     QCOMPARE(base.readAll().count("# Observation"), observationsEcrites);

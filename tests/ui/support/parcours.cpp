@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -232,19 +233,20 @@ bool UtiliseCommande(QWidget& fenetre, const char* nom) {
 }
 
 bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne) {
-    auto* liste = fenetre.findChild<QListWidget*>(nom);
-    if (liste == nullptr || ligne < 0 || ligne >= liste->count()) return false;
-    QListWidgetItem* element = liste->item(ligne);
-    liste->scrollToItem(element);
-    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(element).center());
+    auto* liste = fenetre.findChild<QAbstractItemView*>(nom);
+    if (liste == nullptr || ligne < 0 || ligne >= liste->model()->rowCount()) return false;
+    const QModelIndex element = liste->model()->index(ligne, 0);
+    liste->scrollTo(element);
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(element).center());
     return true;
 }
 
 bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
-    auto* liste = fenetre.findChild<QListWidget*>(nom);
+    auto* liste = fenetre.findChild<QAbstractItemView*>(nom);
     if (liste == nullptr) return false;
-    const auto lignes = liste->findItems(texte, Qt::MatchExactly);
-    return lignes.size() == 1 && CliqueLigne(fenetre, nom, liste->row(lignes.front()));
+    const auto lignes = liste->model()->match(liste->model()->index(0, 0), Qt::DisplayRole, texte, 2,
+                                              Qt::MatchExactly);
+    return lignes.size() == 1 && CliqueLigne(fenetre, nom, lignes.front().row());
 }
 
 bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte) {
@@ -302,8 +304,9 @@ QString TexteDe(QWidget& fenetre, const char* nom) {
 
 QStringList LignesDe(QWidget& fenetre, const char* nom) {
     QStringList lignes;
-    if (auto* liste = fenetre.findChild<QListWidget*>(nom)) {
-        for (int i = 0; i < liste->count(); ++i) lignes.append(liste->item(i)->text());
+    if (auto* liste = fenetre.findChild<QAbstractItemView*>(nom)) {
+        const QAbstractItemModel* modele = liste->model();
+        for (int i = 0; i < modele->rowCount(); ++i) lignes.append(modele->index(i, 0).data().toString());
     } else if (auto* deroulante = fenetre.findChild<QComboBox*>(nom)) {
         for (int i = 0; i < deroulante->count(); ++i) lignes.append(deroulante->itemText(i));
     }
