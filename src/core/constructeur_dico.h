@@ -6,8 +6,7 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
-#include <unordered_set>
+#include <cstdint>
 #include <vector>
 
 #include "knowledge_base.h"
@@ -34,29 +33,22 @@ public:
     std::vector<TProposition> Termine();
 
 private:
-    // The index holds positions in Entrees with their hash, kept so that a
-    // lookup never hashes the entries again; the position Candidat stands
-    // for the proposition being looked up, so a lookup copies nothing.
-    static constexpr std::size_t Candidat = static_cast<std::size_t>(-1);
-    struct Cle {
-        std::size_t Position;
-        std::size_t Hache;
+    // The index: open addressing over slots that hold an entry's hash and
+    // its position in Entrees plus one (0: empty), at most half full. The
+    // hash is kept, so an entry is compared only with the entries of the
+    // same hash, and growing never hashes the entries again.
+    struct TCase {
+        std::size_t Hache = 0;
+        std::uint32_t Position = 0;
     };
-    const TProposition& Proposition(std::size_t position) const {
-        return position == Candidat ? *Cherche : Entrees[position];
-    }
     static std::size_t Hacher(const TProposition& p);
-    struct Hachage {
-        std::size_t operator()(const Cle& cle) const { return cle.Hache; }
-    };
-    struct Egalite {
-        const TConstructeurDico* Constructeur;
-        bool operator()(const Cle& a, const Cle& b) const;
-    };
+    // The slot holding an entry equivalent to p (of hash `hache`), or the
+    // empty slot where p would go.
+    std::size_t Case(const TProposition& p, std::size_t hache) const;
+    void Agrandit();
 
     std::vector<TProposition> Entrees;  // in order of addition
-    const TProposition* Cherche = nullptr;
-    std::unordered_set<Cle, Hachage, Egalite> Index;
+    std::vector<TCase> Cases;
 };
 
 }  // namespace veridane

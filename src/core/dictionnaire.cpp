@@ -1,7 +1,10 @@
 #include "dictionnaire.h"
 
 #include <algorithm>
+#include <exception>
 #include <optional>
+#include <string_view>
+#include <thread>
 
 #include "constructeur_dico.h"
 #include "dialogues.h"
@@ -99,19 +102,90 @@ bool DecortiqueDico(TBaseConnaissances& base, const std::string& texte, IDialogu
     return true;
 }
 
-void CompileDico(TBaseConnaissances& base) {
+namespace {
+
+// The share of an attribute when the dictionary is built in `parts` shares.
+unsigned Part(const std::string& attribut, unsigned parts) {
+    return static_cast<unsigned>(std::hash<std::string_view>{}(attribut) % parts);
+}
+
+// The entries of one share: those of the starting dictionary, then the
+// premises and conclusions of the rules, in order, whose attribute is its own.
+std::vector<TProposition> CompilePart(std::vector<TProposition> depart, const std::vector<TRegle>& regles,
+                                      std::size_t nombre, unsigned part, unsigned parts) {
+    TConstructeurDico constructeur(std::move(depart));
+    auto ajoute = [&](const TProposition& p) {
+        if (parts == 1 || Part(p.Attribut, parts) == part) constructeur.Ajoute(p);
+    };
+    for (std::size_t i = 0; i < nombre; ++i) {
+        for (const TProposition& premisse : regles[i].Premisses) ajoute(premisse);
+        ajoute(regles[i].Conclusion);
+    }
+    return constructeur.Termine();
+}
+
+// The shares, each in attribute order and with attributes of its own, as one
+// list in attribute order.
+std::vector<TProposition> Fusionne(std::vector<std::vector<TProposition>>& shares) {
+    std::size_t total = 0;
+    for (const auto& share : shares) total += share.size();
+    std::vector<TProposition> tout;
+    tout.reserve(total);
+    std::vector<std::size_t> positions(shares.size(), 0);
+    while (tout.size() < total) {
+        std::size_t meilleure = shares.size();
+        for (std::size_t k = 0; k < shares.size(); ++k) {
+            if (positions[k] == shares[k].size()) continue;
+            if (meilleure == shares.size() ||
+                shares[k][positions[k]].Attribut < shares[meilleure][positions[meilleure]].Attribut)
+                meilleure = k;
+        }
+        tout.push_back(std::move(shares[meilleure][positions[meilleure]++]));
+    }
+    return tout;
+}
+
+unsigned PartsParDefaut(const std::vector<TRegle>& regles) {
+    constexpr std::size_t ReglesMinimum = 50000;
+    if (regles.size() < ReglesMinimum) return 1;
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
+
+}  // namespace
+
+// Entries of different attributes are never compared, so each share of the
+// attributes is built apart, on its own thread, exactly as one builder would
+// build it; each comes out in attribute order, and as no attribute is in two
+// shares, merging them by attribute gives the dictionary of one builder.
+void CompileDico(TBaseConnaissances& base, unsigned parts) {
     if (!base.DicoCree) {
         base.Dictionnaire.clear();
         base.DicoCree = true;
     }
-    TConstructeurDico constructeur(std::move(base.Dictionnaire));
     const std::size_t nombre = std::min(base.Regles.size(), static_cast<std::size_t>(std::max(base.NbRegles, 0)));
-    for (std::size_t i = 0; i < nombre; ++i) {
-        const TRegle& regle = base.Regles[i];
-        for (const TProposition& premisse : regle.Premisses) constructeur.Ajoute(premisse);
-        constructeur.Ajoute(regle.Conclusion);
+    if (parts == 0) parts = PartsParDefaut(base.Regles);
+    if (parts <= 1) {
+        base.Dictionnaire = CompilePart(std::move(base.Dictionnaire), base.Regles, nombre, 0, 1);
+    } else {
+        std::vector<std::vector<TProposition>> shares(parts);
+        for (auto& entree : base.Dictionnaire) shares[Part(entree.Attribut, parts)].push_back(std::move(entree));
+        std::vector<std::exception_ptr> erreurs(parts);
+        auto construit = [&](unsigned k) {
+            try {
+                shares[k] = CompilePart(std::move(shares[k]), base.Regles, nombre, k, parts);
+            } catch (...) {
+                erreurs[k] = std::current_exception();
+            }
+        };
+        {
+            std::vector<std::jthread> fils;
+            for (unsigned k = 1; k < parts; ++k) fils.emplace_back(construit, k);
+            construit(0);
+        }
+        for (const auto& erreur : erreurs)
+            if (erreur) std::rethrow_exception(erreur);
+        base.Dictionnaire = Fusionne(shares);
     }
-    base.Dictionnaire = constructeur.Termine();
     base.NbFaitsDico = static_cast<int>(base.Dictionnaire.size());
 }
 

@@ -28,8 +28,9 @@ void ChargeDicoFaits(TBaseConnaissances& base, TLecteurTexte& lecteur, TEtatComm
 bool DecortiqueDico(TBaseConnaissances& base, const std::string& texte, IDialogues& dialogues);
 
 // Adds every premise and conclusion of the first NbRegles rules that the
-// dictionary does not hold yet.
-void CompileDico(TBaseConnaissances& base);
+// dictionary does not hold yet. A large base is compiled on `parts` threads
+// (0: the program chooses), with the same result.
+void CompileDico(TBaseConnaissances& base, unsigned parts = 0);
 
 // Inserts an entry (degree codes 0) where FaitPresent says, unless an
 // equivalent one is there; true when it was added.

@@ -2,7 +2,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
+#include <iterator>
 #include <optional>
+#include <string_view>
+#include <thread>
 
 #include "dialogues.h"
 #include "dictionnaire.h"
@@ -124,30 +128,172 @@ std::optional<int> LitEntete(TLecteurTexte& lecteur, std::vector<TModalite>& com
     return std::nullopt;
 }
 
+// A silent stand-in for the dialogs while a slice is parsed away from the
+// person: a rejected rule is parsed again, in order, with the real dialogs.
+class TDialoguesMuets : public IDialogues {
+public:
+    TReponse Message(TGenreMessage, const std::string&, TBoutons) override { return TReponse::Ok; }
+    std::optional<std::string> ChoisitFichierAOuvrir(const std::string&) override { return std::nullopt; }
+    std::optional<std::string> ChoisitFichierAEnregistrer(const std::string&) override { return std::nullopt; }
+};
+
+// The line of `texte` that starts at `pos`, without its end; `pos` moves to
+// the next line. Lines end as TLecteurTexte ends them: at CR (with one LF
+// after it) or at a lone LF.
+std::string_view LigneA(std::string_view texte, std::size_t& pos) {
+    const std::size_t debut = pos;
+    const std::size_t fin = texte.find_first_of("\r\n", debut);
+    if (fin == std::string_view::npos) {
+        pos = texte.size();
+        return texte.substr(debut);
+    }
+    pos = fin + 1;
+    if (texte[fin] == '\r' && pos < texte.size() && texte[pos] == '\n') ++pos;
+    return texte.substr(debut, fin - debut);
+}
+
+void AjouteMajuscules(std::string& texte, std::string_view ligne) {
+    for (char c : ligne) texte += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// A line that ends a rule text: it holds a ";" and no "#" (a line with a
+// "#" is dropped whole).
+bool FinDeRegle(std::string_view ligne) {
+    return ligne.find(';') != std::string_view::npos && ligne.find('#') == std::string_view::npos;
+}
+
+// One slice of the body: from a line start right after a rule end (or the
+// start of the body) to the next such place. Rule texts are gathered in it
+// exactly as in the whole body, since a rule end leaves nothing gathered.
+struct TTranche {
+    std::size_t Debut = 0;
+    std::size_t Fin = 0;
+    std::vector<TRegle> Regles;
+    int NbTextes = 0;            // rule texts parsed, the rejected one included
+    bool Rejet = false;          // the last text parsed was rejected
+    std::string TexteRejete;
+    std::exception_ptr Erreur;   // what stopped the slice's thread, if anything
+};
+
 // The body: every line without "#" gathered, one blank before each, into
 // rule texts ended by ";". Rules are collected in file order and stop at the
-// first one rejected. When asked, the line where each rule's text begins
-// (its first line that is not blank) is noted beside it.
-std::vector<TRegle> LitCorps(TLecteurTexte& lecteur, TBaseConnaissances& base, IDialogues& dialogues,
-                             IProgression& progression, std::vector<int>* lignes = nullptr) {
-    std::vector<TRegle> regles;
-    std::string ligne;
+// first one rejected. The text is gathered in one buffer, upper-cased as it
+// is copied, so no line is copied on its own.
+void LitTranche(std::string_view contenu, TTranche& tranche) {
+    TDialoguesMuets muets;
     std::string texte;
-    int debut = 0;
-    while (lecteur.LitLigne(ligne)) {
-        if (ligne.find('#') != std::string::npos) continue;
-        if (debut == 0 && ligne.find_first_not_of(' ') != std::string::npos) debut = lecteur.Ligne;
+    std::size_t pos = tranche.Debut;
+    while (pos < tranche.Fin) {
+        const std::string_view ligne = LigneA(contenu, pos);
+        if (ligne.find('#') != std::string_view::npos) continue;
         texte += ' ';
-        texte += Majuscules(ligne);
-        if (ligne.find(';') == std::string::npos) continue;
-        ++base.NumRegle;
-        auto regle = AnalyseRegle(texte, base.NumRegle, dialogues);
+        AjouteMajuscules(texte, ligne);
+        if (ligne.find(';') == std::string_view::npos) continue;
+        ++tranche.NbTextes;
+        auto regle = AnalyseRegle(texte, tranche.NbTextes, muets);
+        if (!regle) {
+            tranche.Rejet = true;
+            tranche.TexteRejete = std::move(texte);
+            return;
+        }
+        tranche.Regles.push_back(std::move(*regle));
         texte.clear();
-        progression.Avance();
-        if (!regle) break;
-        regles.push_back(std::move(*regle));
-        if (lignes) lignes->push_back(debut);
+    }
+}
+
+// The line where each of the first `nombre` rule texts of the body begins
+// (its first line that is not blank), lines counted on from `ligne`, the
+// number of the line before `pos`.
+std::vector<int> LignesDeDebut(std::string_view contenu, std::size_t pos, int ligne, std::size_t nombre) {
+    std::vector<int> lignes;
+    int debut = 0;
+    while (pos < contenu.size() && lignes.size() < nombre) {
+        const std::string_view texte = LigneA(contenu, pos);
+        ++ligne;
+        if (texte.find('#') != std::string_view::npos) continue;
+        if (debut == 0 && texte.find_first_not_of(' ') != std::string_view::npos) debut = ligne;
+        if (texte.find(';') == std::string_view::npos) continue;
+        lignes.push_back(debut);
         debut = 0;
+    }
+    return lignes;
+}
+
+// Where the body from `debut` is cut into at most `nombre` slices of about
+// the same size: each cut is the line start after the first rule end that
+// follows an even share of the bytes.
+std::vector<std::size_t> Coupures(std::string_view contenu, std::size_t debut, unsigned nombre) {
+    std::vector<std::size_t> bornes{debut};
+    const std::size_t taille = contenu.size() - debut;
+    for (unsigned k = 1; k < nombre; ++k) {
+        std::size_t pos = std::max(debut + taille / nombre * k, bornes.back());
+        // From any byte, the next line start is the same one a reading from
+        // the start of the body reaches: every CR or LF ends a line.
+        const std::size_t fin = contenu.find_first_of("\r\n", pos);
+        if (fin == std::string_view::npos) break;
+        pos = fin + 1;
+        if (contenu[fin] == '\r' && pos < contenu.size() && contenu[pos] == '\n') ++pos;
+        while (pos < contenu.size() && !FinDeRegle(LigneA(contenu, pos))) {
+        }
+        if (pos >= contenu.size()) break;
+        if (pos > bornes.back()) bornes.push_back(pos);
+    }
+    bornes.push_back(contenu.size());
+    return bornes;
+}
+
+// Slices when the caller leaves the choice: one per core for a large body.
+unsigned TranchesParDefaut(std::size_t tailleCorps) {
+    constexpr std::size_t TailleMinimale = 1 << 20;
+    if (tailleCorps < TailleMinimale) return 1;
+    return std::clamp(std::thread::hardware_concurrency(), 1u, 8u);
+}
+
+// Parses the body in slices side by side, then takes them in file order:
+// progress one step per rule text, and at the first rejected text its
+// messages, given by parsing it again with the real dialogs and its number
+// in the whole file.
+std::vector<TRegle> LitCorps(std::string_view contenu, std::size_t debut, unsigned nombre, TBaseConnaissances& base,
+                             IDialogues& dialogues, IProgression& progression) {
+    const auto bornes = Coupures(contenu, debut, nombre);
+    std::vector<TTranche> tranches(bornes.size() - 1);
+    for (std::size_t k = 0; k < tranches.size(); ++k) {
+        tranches[k].Debut = bornes[k];
+        tranches[k].Fin = bornes[k + 1];
+    }
+    auto lit = [&contenu](TTranche& tranche) {
+        try {
+            LitTranche(contenu, tranche);
+        } catch (...) {
+            tranche.Erreur = std::current_exception();
+        }
+    };
+    {
+        std::vector<std::jthread> fils;
+        for (std::size_t k = 1; k < tranches.size(); ++k) fils.emplace_back(lit, std::ref(tranches[k]));
+        lit(tranches[0]);
+    }
+
+    std::size_t total = 0;
+    for (const auto& tranche : tranches) {
+        if (tranche.Erreur) std::rethrow_exception(tranche.Erreur);
+        total += tranche.Regles.size();
+        if (tranche.Rejet) break;
+    }
+    std::vector<TRegle> regles;
+    regles.reserve(total);
+    for (auto& tranche : tranches) {
+        const int acceptes = tranche.NbTextes - (tranche.Rejet ? 1 : 0);
+        for (int k = 0; k < acceptes; ++k) progression.Avance();
+        base.NumRegle += acceptes;
+        std::move(tranche.Regles.begin(), tranche.Regles.end(), std::back_inserter(regles));
+        tranche.Regles = {};
+        if (tranche.Rejet) {
+            ++base.NumRegle;
+            AnalyseRegle(tranche.TexteRejete, base.NumRegle, dialogues);
+            progression.Avance();
+            break;
+        }
     }
     return regles;
 }
@@ -180,7 +326,8 @@ void OrdonneParPriorite(std::vector<TRegle>& regles, std::vector<int>* lignes = 
 }
 
 // Reads the rules proper from an opened file; the dialogs say what went wrong.
-void LitRegles(TBaseConnaissances& base, TLecteurTexte& lecteur, IDialogues& dialogues, IProgression& progression) {
+void LitRegles(TBaseConnaissances& base, TLecteurTexte& lecteur, unsigned tranches, IDialogues& dialogues,
+               IProgression& progression) {
     base.CommentairesRegles.clear();
     base.Regles.clear();
     base.NbRegles = 0;
@@ -193,7 +340,10 @@ void LitRegles(TBaseConnaissances& base, TLecteurTexte& lecteur, IDialogues& dia
     progression.Montre(*annonce);
     base.BaseReglesOuverte = true;
     base.NumRegle = 0;
-    base.Regles = LitCorps(lecteur, base, dialogues, progression);
+    const std::string_view contenu = lecteur.Texte();
+    const std::size_t debut = lecteur.Position;
+    if (tranches == 0) tranches = TranchesParDefaut(contenu.size() - debut);
+    base.Regles = LitCorps(contenu, debut, tranches, base, dialogues, progression);
     OrdonneParPriorite(base.Regles);
     base.NbRegles = static_cast<int>(base.Regles.size());
     progression.Texte("");
@@ -278,21 +428,23 @@ bool DecortiqueRegle(TBaseConnaissances& base, const std::string& texte, IDialog
 }
 
 std::vector<int> LignesDesRegles(const std::string& chemin) {
-    std::vector<int> lignes;
     TLecteurTexte lecteur;
-    if (!lecteur.Ouvre(chemin)) return lignes;
+    if (!lecteur.Ouvre(chemin)) return {};
     TBaseConnaissances base;
     TDialoguesJournal silencieux;
     TProgressionMuette progression;
     std::vector<TModalite> commentaires;
-    if (!LitEntete(lecteur, commentaires)) return lignes;
-    std::vector<TRegle> regles = LitCorps(lecteur, base, silencieux, progression, &lignes);
+    if (!LitEntete(lecteur, commentaires)) return {};
+    const std::string_view contenu = lecteur.Texte();
+    std::vector<TRegle> regles = LitCorps(contenu, lecteur.Position, TranchesParDefaut(contenu.size() - lecteur.Position),
+                                          base, silencieux, progression);
+    std::vector<int> lignes = LignesDeDebut(contenu, lecteur.Position, lecteur.Ligne, regles.size());
     OrdonneParPriorite(regles, &lignes);
     return lignes;
 }
 
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
-              IDialogues& dialogues, IProgression& progression) {
+              IDialogues& dialogues, IProgression& progression, unsigned tranches) {
     TLecteurTexte dico;
     bool dicoLisible = false;
     if (base.AvecDico) {
@@ -306,7 +458,7 @@ bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommande
         progression.Texte(base.DicoACompiler ? "Compilation of the rules dictionary..."
                                              : "Loading the rules dictionary...");
         progression.Rafraichit();
-        LitRegles(base, lecteur, dialogues, progression);
+        LitRegles(base, lecteur, tranches, dialogues, progression);
     } else {
         dialogues.Avertit("File of rules not found");
         base.Regles.clear();

@@ -22,8 +22,13 @@ struct TEtatCommandes;
 // rule ("File of rules not found"; the dictionary is still rebuilt from the
 // file beside it). Returns whether the rules file could be opened, so the
 // caller can name it in the project or mark it missing.
+//
+// The body of a large file is cut into `tranches` slices at rule ends and
+// parsed on as many threads; the rules, messages, numbers and progress are
+// those of a reading in one piece. 0 lets the reader choose (one slice per
+// core, one for a small file).
 bool OuvrirFR(TBaseConnaissances& base, const std::string& chemin, TEtatCommandes& commandes,
-              IDialogues& dialogues, IProgression& progression);
+              IDialogues& dialogues, IProgression& progression, unsigned tranches = 0);
 
 // The line (from 1) at which each rule of the file begins, in the order in
 // which OuvrirFR holds the rules; empty when the file cannot be read.

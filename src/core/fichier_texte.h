@@ -13,6 +13,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace veridane {
 
@@ -33,6 +34,9 @@ public:
     // The next line without its end; false when there is none left.
     bool LitLigne(std::string& ligne);
     bool Fini() const { return Position >= Fin; }
+    // The whole text read (up to a 0x1A byte), for readers that cut it into
+    // slices of their own.
+    std::string_view Texte() const { return Contenu; }
     // Bytes read so far and in all (for progress displays).
     std::size_t Position = 0;
     std::size_t Fin = 0;

@@ -36,16 +36,18 @@ struct TModalite {
     bool operator==(const TModalite&) const = default;
 };
 
+// The small fields come first, side by side, so that a proposition takes no
+// padding: a large base holds millions of them.
 struct TProposition {
     std::int32_t Certitude = DegreNul;
     std::int32_t Precision = DegreNul;
-    std::string Attribut;
     std::uint8_t Operateur = OpAucun;
     std::uint8_t TypeValeur = TypeNumerique;
+    bool Validee = false;
     double Reel = 0.0;
+    std::string Attribut;
     std::string Modalite;
     std::vector<TModalite> Liste;  // meaningful only for TypeEnsemble
-    bool Validee = false;
 };
 
 struct TRegle {

@@ -79,7 +79,7 @@ std::vector<TProposition> TBalayeur::FaitsDeduits(const std::vector<TProposition
     Moteur.InitialiseCompteurs(Regles);
     Moteur.InitialiseRegles(Regles, critique);
     TNotificationsMuettes muettes;
-    Moteur.StrategieMemesRegles(Regles, muettes);
+    Moteur.Strategie(Regles, muettes);  // the compiled form of the rules is kept between runs
     return Moteur.FaitsDeduits();
 }
 

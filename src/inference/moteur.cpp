@@ -1,6 +1,7 @@
 #include "moteur.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <unordered_map>
@@ -26,6 +27,35 @@ TProposition FaitDeduitDe(const TProposition& conclusion) {
     if (fait.TypeValeur != TypeEnsemble) fait.Liste.clear();
     return fait;
 }
+
+// Working data k of a level, hashed and compared on every field that
+// Correspondance reads (the number bit for bit), so that two data found the
+// same answer every premise alike.
+struct THachageFait {
+    const std::vector<TProposition>* Faits;
+    std::size_t operator()(std::uint32_t k) const {
+        const auto& f = (*Faits)[k];
+        std::size_t h = std::hash<std::string>{}(f.Attribut);
+        auto mele = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
+        mele(std::hash<std::string>{}(f.Modalite));
+        mele(std::bit_cast<std::uint64_t>(f.Reel));
+        mele(static_cast<std::size_t>(f.Operateur) << 8 | f.TypeValeur);
+        for (const auto& m : f.Liste) mele(std::hash<std::string>{}(m.Nom));
+        return h;
+    }
+};
+
+struct TMemeFait {
+    const std::vector<TProposition>* Faits;
+    bool operator()(std::uint32_t a, std::uint32_t b) const {
+        const auto& x = (*Faits)[a];
+        const auto& y = (*Faits)[b];
+        return x.Attribut == y.Attribut && x.Operateur == y.Operateur && x.TypeValeur == y.TypeValeur &&
+               std::bit_cast<std::uint64_t>(x.Reel) == std::bit_cast<std::uint64_t>(y.Reel) &&
+               x.Modalite == y.Modalite && x.Liste == y.Liste && x.Certitude == y.Certitude &&
+               x.Precision == y.Precision;
+    }
+};
 
 }  // namespace
 
@@ -53,47 +83,83 @@ std::optional<std::string> CleEquivalence(const TProposition& p) {
 // SansRapport), so a level visits only the open rules with a premise on an
 // attribute of the working data, and each premise scans only the working
 // data of its attribute. Orders are those of the rules base and of the data.
+// The premise attributes come from the compiled form as ids; the level's
+// data are chained by attribute id, and the rules touched are marked in a
+// bit per rule, which gives them in rules-base order without a sort.
 struct TMoteur::TIndex {
-    std::unordered_map<std::string, std::size_t> Attributs;    // premise attribute -> id
-    std::vector<std::vector<std::size_t>> AttributPremisse;    // rule -> premise -> id
-    std::vector<std::vector<std::size_t>> ReglesParAttribut;   // id -> rules, ascending
-    std::vector<std::vector<std::size_t>> FaitsParAttribut;    // id -> working data of the level
-    std::vector<std::size_t> AttributsPresents;                // ids with working data
+    const TFormeCompilee& Forme;
+    std::vector<std::uint32_t> PremierFait;   // attribute id -> first working datum, or Aucun
+    std::vector<std::uint32_t> FaitSuivant;   // working datum -> next one of its attribute, or Aucun
+    std::vector<std::uint32_t> DernierFait;   // attribute id -> last datum of its chain, while chaining
+    std::vector<std::uint32_t> DerniereCopie; // datum of the chain -> its last copy in the level
+    std::vector<std::uint32_t> PremierTous;   // the same chains with every copy
+    std::vector<std::uint32_t> SuivantTous;
+    std::vector<std::uint32_t> DernierTous;
+    std::vector<std::uint32_t> Presents;      // attribute ids with working data
+    std::vector<std::uint64_t> Touchees;      // one bit per rule
 
-    explicit TIndex(const std::vector<TRegle>& regles) : AttributPremisse(regles.size()) {
-        for (std::size_t i = 0; i < regles.size(); ++i) {
-            for (const auto& premisse : regles[i].Premisses) {
-                auto [it, nouveau] = Attributs.try_emplace(premisse.Attribut, Attributs.size());
-                if (nouveau) ReglesParAttribut.emplace_back();
-                auto& liste = ReglesParAttribut[it->second];
-                if (liste.empty() || liste.back() != i) liste.push_back(i);
-                AttributPremisse[i].push_back(it->second);
+    explicit TIndex(const TFormeCompilee& forme)
+        : Forme(forme),
+          PremierFait(forme.NbAttributs(), TFormeCompilee::Aucun),
+          PremierTous(forme.NbAttributs(), TFormeCompilee::Aucun),
+          Touchees((forme.NbRegles() + 63) / 64, 0) {}
+
+    // Chains the working data by attribute, each chain in working-data order,
+    // twice: every datum (Tous), and without a datum the same as an earlier
+    // one of the level, which would give every premise the same answer (a
+    // level of a large base can deduce one datum thousands of times). A
+    // recorder names the datum that satisfied a premise, so with one both
+    // chains hold every datum.
+    void RangeFaits(const std::vector<TProposition>& faits, bool copies) {
+        for (auto id : Presents) PremierFait[id] = PremierTous[id] = TFormeCompilee::Aucun;
+        Presents.clear();
+        FaitSuivant.assign(faits.size(), TFormeCompilee::Aucun);
+        SuivantTous.assign(faits.size(), TFormeCompilee::Aucun);
+        DerniereCopie.resize(faits.size());
+        DernierFait.resize(PremierFait.size());
+        DernierTous.resize(PremierFait.size());
+        std::unordered_map<std::uint32_t, std::uint32_t, THachageFait, TMemeFait> premiers(
+            copies ? 0 : faits.size(), THachageFait{&faits}, TMemeFait{&faits});
+        for (std::uint32_t k = 0; k < faits.size(); ++k) {
+            const auto id = Forme.Attribut(faits[k].Attribut);
+            if (id == TFormeCompilee::Aucun) continue;
+            Chaine(PremierTous, SuivantTous, DernierTous, id, k);
+            DerniereCopie[k] = k;
+            if (!copies) {
+                const auto [premier, nouveau] = premiers.try_emplace(k, k);
+                if (!nouveau) {
+                    DerniereCopie[premier->second] = k;
+                    continue;
+                }
             }
+            if (PremierFait[id] == TFormeCompilee::Aucun) Presents.push_back(id);
+            Chaine(PremierFait, FaitSuivant, DernierFait, id, k);
         }
-        FaitsParAttribut.resize(Attributs.size());
     }
 
-    // Groups the working data by attribute, in working-data order.
-    void RangeFaits(const std::vector<TProposition>& faits) {
-        for (auto id : AttributsPresents) FaitsParAttribut[id].clear();
-        AttributsPresents.clear();
-        for (std::size_t k = 0; k < faits.size(); ++k) {
-            auto it = Attributs.find(faits[k].Attribut);
-            if (it == Attributs.end()) continue;
-            auto& liste = FaitsParAttribut[it->second];
-            if (liste.empty()) AttributsPresents.push_back(it->second);
-            liste.push_back(k);
-        }
+    static void Chaine(std::vector<std::uint32_t>& premier, std::vector<std::uint32_t>& suivant,
+                       std::vector<std::uint32_t>& dernier, std::uint32_t id, std::uint32_t k) {
+        if (premier[id] == TFormeCompilee::Aucun) premier[id] = k;
+        else suivant[dernier[id]] = k;
+        dernier[id] = k;
     }
 
     // The open rules that some working datum may touch, in rules-base order.
-    std::vector<std::size_t> ReglesTouchees(const std::vector<TRegle>& regles) const {
-        std::vector<std::size_t> touchees;
-        for (auto id : AttributsPresents)
-            for (auto i : ReglesParAttribut[id])
-                if (!regles[i].Declenchee) touchees.push_back(i);
-        std::sort(touchees.begin(), touchees.end());
-        touchees.erase(std::unique(touchees.begin(), touchees.end()), touchees.end());
+    std::vector<std::uint32_t> ReglesTouchees(const std::vector<TRegle>& regles) {
+        std::size_t nombre = 0;
+        for (auto id : Presents)
+            for (auto i : Forme.ReglesDe(id))
+                if (!regles[i].Declenchee && !(Touchees[i / 64] >> (i % 64) & 1)) {
+                    Touchees[i / 64] |= std::uint64_t{1} << (i % 64);
+                    ++nombre;
+                }
+        std::vector<std::uint32_t> touchees;
+        touchees.reserve(nombre);
+        for (std::size_t mot = 0; mot < Touchees.size() && touchees.size() < nombre; ++mot) {
+            for (std::uint64_t bits = Touchees[mot]; bits != 0; bits &= bits - 1)
+                touchees.push_back(static_cast<std::uint32_t>(mot * 64 + static_cast<std::size_t>(std::countr_zero(bits))));
+            Touchees[mot] = 0;
+        }
         return touchees;
     }
 };
@@ -150,39 +216,23 @@ std::optional<int> TMoteur::NumeroRegleDuRecord(std::size_t k) const {
     return std::nullopt;
 }
 
-void TMoteur::DebutRun(const std::vector<TRegle>& regles) {
+void TMoteur::DebutRun() {
     ContinueInference_ = true;
     ArretDemande_ = false;
     NouveauxFaits_.clear();
     Raisonnement_.clear();
     FaitsDeduits_.clear();
-    // The records of the previous run are reset in place when the rules
-    // have the same shape: a series of runs allocates them once.
-    EtatPremisses_.resize(regles.size());
-    for (std::size_t i = 0; i < regles.size(); ++i) {
-        auto& records = EtatPremisses_[i];
-        records.resize(regles[i].Premisses.size());
-        for (std::size_t j = 0; j < records.size(); ++j) records[j] = {static_cast<std::int32_t>(j), 0, 0};
-    }
+    DegresPremisses_.assign(Forme_->NbPremisses(), {});
     Connus_.clear();
     for (const auto& fait : ObservationInference_) Connais(fait);
     FaitsCourants_ = ObservationInference_;
 }
 
 void TMoteur::Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
-    TIndex index(regles);
-    Lance(regles, index, notifications);
-}
-
-void TMoteur::StrategieMemesRegles(std::vector<TRegle>& regles, INotificationsMoteur& notifications) {
-    if (!IndexGarde_ || IndexGarde_->AttributPremisse.size() != regles.size())
-        IndexGarde_ = std::make_shared<TIndex>(regles);
-    Lance(regles, *IndexGarde_, notifications);
-}
-
-void TMoteur::Lance(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications) {
-    DebutRun(regles);
+    Forme_ = &Compilation_.Pour(regles);
+    DebutRun();
     if (Enregistreur_) Enregistreur_->DebutRun(regles);
+    TIndex index(*Forme_);
     while (ContinueInference_) Niveau(regles, index, notifications);
     // A stop cut the run short when the last level was not scanned to its
     // end or deduced data that no level tested.
@@ -198,7 +248,7 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
     std::vector<TNumeroDeRegle> declenchees;
     notifications.PompeEvenements();
 
-    index.RangeFaits(FaitsCourants_);
+    index.RangeFaits(FaitsCourants_, Enregistreur_ != nullptr);
     const int nbRegles = static_cast<int>(regles.size());
     // Rules no datum touches are passed over, but the person still gets a
     // chance to act at least every PasPompe rules.
@@ -213,7 +263,7 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
             dernierePompe = g;
         }
     };
-    for (auto i : index.ReglesTouchees(regles)) {
+    for (std::size_t i : index.ReglesTouchees(regles)) {
         pompeJusqua(static_cast<long long>(i));
         if (!ContinueInference_) {
             NiveauCoupe_ = true;
@@ -238,31 +288,63 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
 void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
                          std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications) {
     auto& regle = regles[i];
+    const auto attributs = Forme_->AttributsPremisses(i);
+    const std::size_t premiere = Forme_->PremierePremisse(i);
     for (std::size_t j = 0; j < regle.Premisses.size(); ++j) {
         auto& premisse = regle.Premisses[j];
         if (premisse.Validee) continue;
-        for (auto k : index.FaitsParAttribut[index.AttributPremisse[i][j]]) {
+        // The degrees kept are those of the last datum of the level, in its
+        // order, that satisfied the premise before any contradicted it.
+        std::uint32_t dernier = TFormeCompilee::Aucun;
+        for (auto k = index.PremierFait[attributs[j]]; k != TFormeCompilee::Aucun; k = index.FaitSuivant[k]) {
             const auto& fait = FaitsCourants_[k];
             const int resultat = Correspondance(fait, premisse);
             if (resultat == Contredite) {
                 regle.Declenchee = true;  // abandoned for the rest of the run
                 if (Enregistreur_) Enregistreur_->Contredite(i, j, Repere(k));
+                // A copy of a datum seen before may come after this one.
+                if (dernier != TFormeCompilee::Aucun && dernier > k)
+                    dernier = DernierSatisfaisantAvant(index, premisse, attributs[j], k);
                 break;
             }
             if (resultat == Satisfaite) {
                 if (Enregistreur_) Enregistreur_->Satisfaite(i, j, Repere(k));
-                EtatPremisses_[i][j].Certitude = fait.Certitude;
-                EtatPremisses_[i][j].Precision = fait.Precision;
+                const auto copie = index.DerniereCopie[k];
+                if (dernier == TFormeCompilee::Aucun || copie > dernier) dernier = copie;
                 if (!premisse.Validee) {
                     premisse.Validee = true;
                     --regle.NbPremissesRestantes;
                 }
             }
         }
+        if (dernier != TFormeCompilee::Aucun)
+            DegresPremisses_[premiere + j] = {FaitsCourants_[dernier].Certitude, FaitsCourants_[dernier].Precision};
         // Only the counter decides: a rule abandoned by an earlier premise
         // of this pass still fires when its last premises are satisfied.
         if (regle.NbPremissesRestantes == 0) Declenche(regles, i, declenchees, notifications);
     }
+}
+
+std::uint32_t TMoteur::DernierSatisfaisantAvant(const TIndex& index, const TProposition& premisse,
+                                                std::uint32_t attribut, std::uint32_t limite) const {
+    std::uint32_t dernier = TFormeCompilee::Aucun;
+    for (auto k = index.PremierTous[attribut]; k < limite; k = index.SuivantTous[k])
+        if (Correspondance(FaitsCourants_[k], premisse) == Satisfaite) dernier = k;
+    return dernier;
+}
+
+std::vector<std::vector<TNumeroDeRegle>> TMoteur::EtatPremisses() const {
+    std::vector<std::vector<TNumeroDeRegle>> etat(Forme_ ? Forme_->NbRegles() : 0);
+    for (std::size_t i = 0; i < etat.size(); ++i) {
+        const std::size_t nombre = Forme_->AttributsPremisses(i).size();
+        for (std::size_t j = 0; j < nombre; ++j) etat[i].push_back(EtatPremisse(i, j));
+    }
+    return etat;
+}
+
+TNumeroDeRegle TMoteur::EtatPremisse(std::size_t i, std::size_t j) const {
+    const auto& degres = DegresPremisses_[Forme_->PremierePremisse(i) + j];
+    return {static_cast<std::int32_t>(j), degres.Certitude, degres.Precision};
 }
 
 TRepere TMoteur::Repere(std::size_t k) const {

@@ -8,7 +8,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -16,6 +15,7 @@
 
 #include "core/knowledge_base.h"
 #include "enregistreur.h"
+#include "forme_compilee.h"
 
 namespace veridane {
 
@@ -94,11 +94,6 @@ public:
     // added or removed while it runs.
     void Strategie(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
 
-    // The same, for a series of runs on rules whose premises do not change
-    // between runs (a sweep of the critical value): the index of the
-    // premises is built at the first run and kept for the next ones.
-    void StrategieMemesRegles(std::vector<TRegle>& regles, INotificationsMoteur& notifications);
-
     // A stop request: the run ends at the end of the current level, whose
     // record and data are kept.
     void StopClick();
@@ -120,7 +115,13 @@ public:
     const std::vector<TRaisonnement>& Raisonnement() const { return Raisonnement_; }
     const std::vector<TProposition>& FaitsCourants() const { return FaitsCourants_; }
     const std::vector<TProposition>& NouveauxFaits() const { return NouveauxFaits_; }
-    const std::vector<std::vector<TNumeroDeRegle>>& EtatPremisses() const { return EtatPremisses_; }
+    // The premise records of the last run, rule by rule (built on demand:
+    // the engine keeps them in one flat array), and one of them.
+    std::vector<std::vector<TNumeroDeRegle>> EtatPremisses() const;
+    TNumeroDeRegle EtatPremisse(std::size_t regle, std::size_t premisse) const;
+    // The compiled form of the rules base, kept for the next runs on the same
+    // rules; how many times it was built, for those who watch the cost.
+    const TCompilation& Compilation() const { return Compilation_; }
     // Deduced data in the order deduced, across levels.
     const std::vector<TProposition>& FaitsDeduits() const { return FaitsDeduits_; }
     bool ContinueInference() const { return ContinueInference_; }
@@ -132,14 +133,17 @@ public:
 private:
     struct TIndex;
 
-    void DebutRun(const std::vector<TRegle>& regles);
-    void Lance(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
+    void DebutRun();
     void Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsMoteur& notifications);
     void TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TIndex& index,
                     std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications);
     void Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
                    INotificationsMoteur& notifications);
     void Connais(const TProposition& fait);
+    // The last datum of the level before `limite` that satisfies the
+    // premise, copies included, or Aucun.
+    std::uint32_t DernierSatisfaisantAvant(const TIndex& index, const TProposition& premisse, std::uint32_t attribut,
+                                           std::uint32_t limite) const;
     // Working datum k of the level under way, for the recorder.
     TRepere Repere(std::size_t k) const;
 
@@ -147,7 +151,15 @@ private:
     int NumObservationInference_ = 0;
     std::vector<TProposition> FaitsCourants_;
     std::vector<TProposition> NouveauxFaits_;
-    std::vector<std::vector<TNumeroDeRegle>> EtatPremisses_;
+    // Degree codes of the last datum that satisfied each premise, indexed as
+    // the compiled form numbers the premises.
+    struct TDegres {
+        std::int32_t Certitude = 0;
+        std::int32_t Precision = 0;
+    };
+    std::vector<TDegres> DegresPremisses_;
+    TCompilation Compilation_;
+    const TFormeCompilee* Forme_ = nullptr;
     std::vector<TRaisonnement> Raisonnement_;
     std::vector<TProposition> FaitsDeduits_;
     bool ContinueInference_ = false;
@@ -160,8 +172,6 @@ private:
     int NbRegles_ = 0;
     // Keys of the known data (initial data and recorded conclusions).
     std::unordered_set<std::string> Connus_;
-    // The index kept by StrategieMemesRegles.
-    std::shared_ptr<TIndex> IndexGarde_;
 };
 
 }  // namespace veridane

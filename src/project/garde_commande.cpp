@@ -1,6 +1,7 @@
 #include "garde_commande.h"
 
 #include <exception>
+#include <optional>
 
 #include "core/dialogues.h"
 
@@ -18,24 +19,38 @@ std::string MessageFauteInterne(const std::string& commande, const std::string& 
            "\nThe project is left as it was before the command.";
 }
 
+namespace {
+
+// Runs `action`: the text of the exception it threw, or nothing.
+std::optional<std::string> Faute(const std::function<void()>& action) {
+    try {
+        action();
+        return std::nullopt;
+    } catch (const std::exception& e) {
+        return std::string(e.what());
+    } catch (...) {
+        return std::string("unknown exception");
+    }
+}
+
+}  // namespace
+
 bool ExecuteGardee(TEtatVeridane& etat, IDialogues& dialogues, const std::string& commande,
-                   const std::function<void()>& action) {
+                   const std::function<void()>& action, TGarde garde) {
+    if (garde == TGarde::LectureSeule) {
+        const auto quoi = Faute(action);
+        if (quoi) dialogues.Avertit(MessageFauteInterne(commande, FichierDeCommande(etat), *quoi));
+        return !quoi;
+    }
     // A copy, not a log of changes: every command may change any part of the
     // state, and one copy per command costs far less than reading the files.
     TEtatVeridane avant = etat;
-    std::string quoi;
-    try {
-        action();
-        return true;
-    } catch (const std::exception& e) {
-        quoi = e.what();
-    } catch (...) {
-        quoi = "unknown exception";
-    }
+    const auto quoi = Faute(action);
+    if (!quoi) return true;
     std::string fichier = FichierDeCommande(etat);
     if (fichier == "(no file)") fichier = FichierDeCommande(avant);
     etat = std::move(avant);
-    dialogues.Avertit(MessageFauteInterne(commande, fichier, quoi));
+    dialogues.Avertit(MessageFauteInterne(commande, fichier, *quoi));
     return false;
 }
 

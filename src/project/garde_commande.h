@@ -23,9 +23,14 @@ std::string FichierDeCommande(const TEtatVeridane& etat);
 // line saying the project was left as it was.
 std::string MessageFauteInterne(const std::string& commande, const std::string& fichier, const std::string& quoi);
 
+// What the guard keeps to put back: a copy of the whole state, or nothing
+// for a command that only reads the project (a viewer, a run), which has
+// nothing to put back. A copy of a million-rule project takes a second.
+enum class TGarde { Copie, LectureSeule };
+
 // Runs `action` on `etat`; after an exception, puts `etat` back as it was
-// before, shows the warning and returns false.
+// before (TGarde::Copie), shows the warning and returns false.
 bool ExecuteGardee(TEtatVeridane& etat, IDialogues& dialogues, const std::string& commande,
-                   const std::function<void()>& action);
+                   const std::function<void()>& action, TGarde garde = TGarde::Copie);
 
 }  // namespace veridane

@@ -16,16 +16,10 @@ std::string LegendeDictionnaire(const TBaseConnaissances& base) {
     return "Data dictionary: " + std::to_string(base.Dictionnaire.size()) + " data";
 }
 
-namespace {
-
-// A data base is shown only when it is open and its selected index names an
-// observation.
 bool ObservationMontrable(const TBaseFaits& faits) {
     return faits.BaseFaitsOuverte && faits.NumObservation >= 0 &&
            faits.NumObservation < static_cast<int>(faits.Observations.size());
 }
-
-}  // namespace
 
 std::string LegendeObservation(const TBaseFaits& faits) {
     if (!ObservationMontrable(faits)) return "Data base: no data";

@@ -26,6 +26,10 @@ std::string LegendeObservation(const TBaseFaits& faits);
 // The dictionary listing (empty when no dictionary has been created).
 std::vector<std::string> LignesDictionnaire(const TBaseConnaissances& base);
 
+// A data base is shown only when it is open and its selected index names an
+// observation.
+bool ObservationMontrable(const TBaseFaits& faits);
+
 // The data of the current observation (empty when no data base is open).
 std::vector<std::string> LignesObservation(const TBaseFaits& faits, char separateur);
 

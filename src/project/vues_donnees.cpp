@@ -59,9 +59,13 @@ std::string CompteVueGlobale(const TBaseConnaissances& base) {
     return std::to_string(base.Dictionnaire.size()) + " data";
 }
 
+std::string LigneVueGlobale(const TBaseConnaissances& base, std::size_t k) {
+    return PropEnChaine(base.Dictionnaire[k], base.SeparateurDecimal);
+}
+
 std::vector<std::string> LignesVueGlobale(const TBaseConnaissances& base) {
     std::vector<std::string> lignes;
-    for (const auto& entree : base.Dictionnaire) lignes.push_back(PropEnChaine(entree, base.SeparateurDecimal));
+    for (std::size_t k = 0; k < base.Dictionnaire.size(); ++k) lignes.push_back(LigneVueGlobale(base, k));
     return lignes;
 }
 

@@ -43,6 +43,8 @@ std::string TitreObservationVide(const TBaseFaits& faits);
 
 // Global dictionary view: the count label and the list.
 std::string CompteVueGlobale(const TBaseConnaissances& base);
+// Line k (from 0) of the global view.
+std::string LigneVueGlobale(const TBaseConnaissances& base, std::size_t k);
 std::vector<std::string> LignesVueGlobale(const TBaseConnaissances& base);
 
 }  // namespace veridane

@@ -1,5 +1,7 @@
 #include "Add_dat.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -7,18 +9,20 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "core/dialogues.h"
+#include "core/encodage.h"
 #include "core/proposition.h"
 #include "project/etat.h"
 #include "ui/Animation.h"
 #include "ui/Conversion.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -123,9 +127,10 @@ QWidget* TAjoutFaitsDico::ConstruitComposition() {
     EditAttribut = new QLineEdit(zone);
     EditAttribut->setObjectName("EditAttribut");
     grille->addWidget(EditAttribut);
-    ListeAttributs = new QListWidget(zone);
-    ListeAttributs->setObjectName("ListeAttributs");
-    ListeAttributs->setSortingEnabled(true);
+    ModeleAttributs = new TModeleLignes(this, [this](int ligne) {
+        return Texte(Attributs[static_cast<std::size_t>(ligne)]);
+    });
+    ListeAttributs = VueLignes(zone, "ListeAttributs", ModeleAttributs);
     grille->addWidget(ListeAttributs, 1);
 
     auto* champs = new QGridLayout;
@@ -166,7 +171,7 @@ QWidget* TAjoutFaitsDico::ConstruitComposition() {
     grille->addWidget(LigneAntecedent);
 
     connect(EditAttribut, &QLineEdit::textChanged, this, &TAjoutFaitsDico::AttributChange);
-    connect(ListeAttributs, &QListWidget::itemClicked, this, &TAjoutFaitsDico::ListeAttributsClick);
+    connect(ListeAttributs, &QListView::clicked, this, &TAjoutFaitsDico::ListeAttributsClick);
     connect(ComboOperateur, &QComboBox::currentIndexChanged, this, &TAjoutFaitsDico::OperateurChange);
     connect(EditValeur, &QLineEdit::textChanged, this, &TAjoutFaitsDico::ValeurChange);
     connect(BoutonAjouteValeur, &QPushButton::clicked, this, &TAjoutFaitsDico::AjouteValeurClick);
@@ -190,8 +195,10 @@ QWidget* TAjoutFaitsDico::ConstruitDictionnaire() {
     LabelDico = new QLabel("Data Dictionary:", zone);
     LabelDico->setObjectName("LabelDico");
     colonne->addWidget(LabelDico);
-    ListeDico = new QListWidget(zone);
-    ListeDico->setObjectName("ListeDico");
+    ModeleDico = new TModeleLignes(this, [this](int ligne) {
+        return Texte(PropEnChaine(Etat.Base.Dictionnaire[static_cast<std::size_t>(ligne)], Etat.Base.SeparateurDecimal));
+    });
+    ListeDico = VueLignes(zone, "ListeDico", ModeleDico);
     colonne->addWidget(ListeDico, 1);
     ListeDico->viewport()->installEventFilter(this);
     ListeDico->installEventFilter(this);
@@ -247,20 +254,27 @@ int TAjoutFaitsDico::Ouvre() {
 }
 
 void TAjoutFaitsDico::Affiche() {
-    ListeDico->clear();
     const TBaseConnaissances& base = Etat.Base;
     LabelDico->setText(Texte(TitreDico(base.NbFaitsDico)));
-    if (base.NbFaitsDico < 1) return;
-    for (const TProposition& p : base.Dictionnaire) ListeDico->addItem(Texte(PropEnChaine(p, base.SeparateurDecimal)));
+    ModeleDico->Remplit(base.NbFaitsDico < 1 ? 0 : static_cast<int>(base.Dictionnaire.size()));
 }
 
 void TAjoutFaitsDico::TrouveLesAttributs() {
-    ListeAttributs->clear();
-    for (const std::string& attribut : veridane::TrouveLesAttributs(Etat.Base)) {
-        auto* ligne = new QListWidgetItem(Texte(attribut), ListeAttributs);
-        // The "empty" notice is not an attribute to pick.
-        if (attribut == AttributsDicoVide) ligne->setFlags(Qt::NoItemFlags);
-    }
+    Attributs = veridane::TrouveLesAttributs(Etat.Base);
+    // In the order of the texts shown, character by character.
+    static const auto caracteres = [] {
+        std::array<char32_t, 256> table{};
+        for (int octet = 0; octet < 256; ++octet) table[static_cast<std::size_t>(octet)] = CaractereWindows1252(static_cast<unsigned char>(octet));
+        return table;
+    }();
+    std::sort(Attributs.begin(), Attributs.end(), [](const std::string& a, const std::string& b) {
+        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+            return caracteres[static_cast<unsigned char>(x)] < caracteres[static_cast<unsigned char>(y)];
+        });
+    });
+    // The "empty" notice is not an attribute to pick.
+    ModeleAttributs->LigneInerte(Attributs.size() == 1 && Attributs.front() == AttributsDicoVide ? 0 : -1);
+    ModeleAttributs->Remplit(static_cast<int>(Attributs.size()));
 }
 
 void TAjoutFaitsDico::AffFait() { LigneAntecedent->setText(Texte(Fait.AffFait(Etat.Base.SeparateurDecimal))); }
@@ -292,11 +306,11 @@ void TAjoutFaitsDico::AttributChange() {
 }
 
 void TAjoutFaitsDico::ListeAttributsClick() {
-    QListWidgetItem* ligne = ListeAttributs->currentItem();
-    if (!ligne || !(ligne->flags() & Qt::ItemIsEnabled)) return;
+    const QModelIndex ligne = ListeAttributs->currentIndex();
+    if (!ligne.isValid() || !(ligne.flags() & Qt::ItemIsEnabled)) return;
     {
         QSignalBlocker blocage(EditAttribut);
-        EditAttribut->setText(ligne->text());
+        EditAttribut->setText(ligne.data().toString());
     }
     AttributChange();
 }
@@ -380,9 +394,7 @@ void TAjoutFaitsDico::AddClick() {
 
 void TAjoutFaitsDico::RemoveClick() {
     if (AnimationEnCours()) return;
-    const QList<QListWidgetItem*> choisies = ListeDico->selectedItems();
-    if (choisies.isEmpty()) return;
-    const int ligne = ListeDico->row(choisies.front());
+    const int ligne = LigneChoisie(ListeDico);
     if (ligne < 0 || static_cast<std::size_t>(ligne) >= Etat.Base.Dictionnaire.size()) return;
     const TProposition& entree = Etat.Base.Dictionnaire[static_cast<std::size_t>(ligne)];
     if (!ControleRetrait(Etat.Base, entree, Dialogues)) return;

@@ -9,18 +9,21 @@
 #include <QTimer>
 #include <array>
 #include <cstddef>
+#include <string>
+#include <vector>
 
 #include "core/edition_dico.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace veridane {
 
 class IDialogues;
+class TModeleLignes;
 struct TEtatVeridane;
 
 class TAjoutFaitsDico : public QDialog {
@@ -87,7 +90,12 @@ private:
     std::size_t IndexRetrait = 0;    // the entry chosen for removal
 
     QLineEdit* EditAttribut = nullptr;
-    QListWidget* ListeAttributs = nullptr;
+    // Both lists hold hundreds of thousands of lines in a large base: views
+    // whose lines are written when drawn.
+    QListView* ListeAttributs = nullptr;
+    TModeleLignes* ModeleAttributs = nullptr;
+    // The attributes of the dictionary in the order of their texts.
+    std::vector<std::string> Attributs;
     QComboBox* ComboOperateur = nullptr;
     QLineEdit* EditValeur = nullptr;
     QPushButton* BoutonAjouteValeur = nullptr;
@@ -97,7 +105,8 @@ private:
     QPushButton* BoutonAjout = nullptr;
     QPushButton* BoutonRetrait = nullptr;
     QLabel* LabelDico = nullptr;
-    QListWidget* ListeDico = nullptr;
+    QListView* ListeDico = nullptr;
+    TModeleLignes* ModeleDico = nullptr;
     QLabel* ImageDico = nullptr;
     QLabel* ImagePoubelle = nullptr;
     std::array<QLabel*, 4> EtiquettesAjout{};

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -43,10 +45,11 @@ void TAjoutRegles::Construit() {
     MenuAjouteRegle->setVisible(false);
     connect(MenuAjouteRegle, &QAction::triggered, this, &TAjoutRegles::AddRuleClick);
 
-    ListeDico = new QListWidget(this);
-    ListeDico->setObjectName("ListeDico");
+    ModeleDico = ModeleDictionnaire(this, Etat.Base);
+    ListeDico = VueLignes(this, "ListeDico", ModeleDico);
     ComboConclusion = new QComboBox(this);
     ComboConclusion->setObjectName("ComboConclusion");
+    ChoixDuModele(ComboConclusion, ModeleDico);
     ComboConclusion->setPlaceholderText(RepousConclusion);
     ComboConclusion->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboConclusion->setMinimumContentsLength(30);
@@ -94,8 +97,7 @@ void TAjoutRegles::Initialise() {
     MontrePrete();
     BoutonRetireItem->hide();
     setWindowTitle(Texte(TitreAvecNombre("Rules Editor: ", Etat.Base.NbRegles)));
-    ListeDico->clear();
-    ComboConclusion->clear();
+    ModeleDico->Remplit(0);
     ComboConclusion->setCurrentIndex(-1);
     AffichageRegle->clear();
     if (Etat.Base.NbFaitsDico > 0) Affiche();
@@ -107,16 +109,8 @@ int TAjoutRegles::Ouvre() {
 }
 
 void TAjoutRegles::Affiche() {
-    ListeDico->clear();
-    ComboConclusion->clear();
     const TBaseConnaissances& base = Etat.Base;
-    if (base.DicoCree) {
-        for (const TProposition& p : base.Dictionnaire) {
-            const QString ligne = Texte(PropEnChaine(p, base.SeparateurDecimal));
-            ListeDico->addItem(ligne);
-            ComboConclusion->addItem(ligne);
-        }
-    }
+    ModeleDico->Remplit(base.DicoCree ? static_cast<int>(base.Dictionnaire.size()) : 0);
     ComboConclusion->setCurrentIndex(-1);
     AffichageRegle->clear();
     AffichageRegle->addItem("No rule created");
@@ -139,9 +133,9 @@ void TAjoutRegles::ActiveConclusion(bool active) {
 }
 
 void TAjoutRegles::AddPremClick() {
-    const QList<QListWidgetItem*> choisies = ListeDico->selectedItems();
-    if (choisies.isEmpty()) return;
-    if (!Regle.AjoutePremisse(ListeDico->row(choisies.front()), Dialogues)) return;
+    const int ligne = LigneChoisie(ListeDico);
+    if (ligne < 0) return;
+    if (!Regle.AjoutePremisse(ligne, Dialogues)) return;
     MontrePrete();
     AfficheLaRegle();
 }

@@ -11,12 +11,14 @@
 
 class QAction;
 class QComboBox;
+class QListView;
 class QListWidget;
 class QPushButton;
 
 namespace veridane {
 
 class IDialogues;
+class TModeleLignes;
 struct TEtatVeridane;
 
 class TAjoutRegles : public QDialog {
@@ -54,7 +56,10 @@ private:
     TRegleEnCours Regle;
     TValiDeg* DialogueDegre = nullptr;
 
-    QListWidget* ListeDico = nullptr;
+    // The dictionary, in the list and in the drop-down list of the
+    // conclusion: one model, lines written when drawn.
+    TModeleLignes* ModeleDico = nullptr;
+    QListView* ListeDico = nullptr;
     QComboBox* ComboConclusion = nullptr;
     QPushButton* BoutonPremisse = nullptr;
     QPushButton* BoutonConclusion = nullptr;

@@ -3,7 +3,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
@@ -55,8 +55,8 @@ TDestroyObs::TDestroyObs(TEtatVeridane& etat, IDialogues&, TCycleProjet& cycle, 
     ScrollBar1->setPageStep(1);
     connect(ScrollBar1, &QScrollBar::valueChanged, this, &TDestroyObs::Affiche);
 
-    ListBox1 = new QListWidget(this);
-    ListBox1->setObjectName("ListBox1");
+    DonneesObservation = new TModeleObservation(this, Etat.Base, Etat.Faits.Observations);
+    ListBox1 = VueLignes(this, "ListBox1", DonneesObservation);
 
     auto* supprimer = new QPushButton("Remove observation", this);
     supprimer->setObjectName("Button1");
@@ -103,7 +103,7 @@ int TDestroyObs::Ouvre() {
 }
 
 void TDestroyObs::Affiche() {
-    ListBox1->clear();
+    DonneesObservation->Montre(-1);
     int p = Position();
     const auto& observations = Etat.Faits.Observations;
     if (p < 1 || p > static_cast<int>(observations.size())) {
@@ -113,12 +113,11 @@ void TDestroyObs::Affiche() {
     const TObservation& observation = observations[static_cast<std::size_t>(p - 1)];
     if (observation.empty()) {
         Label1->setText(QString::fromUtf8("Observation n°%1 is empty").arg(p));
-        ListBox1->addItem(" No data ");
+        DonneesObservation->Montre(p - 1);
         return;
     }
     Label1->setText(QString::fromUtf8("Observation n°%1: %2 data").arg(p).arg(observation.size()));
-    for (const TProposition& fait : observation)
-        ListBox1->addItem(Texte(PropEnSupChaine(fait, Etat.Base.SeparateurDecimal)));
+    DonneesObservation->Montre(p - 1);
 }
 
 void TDestroyObs::Button1Click() {

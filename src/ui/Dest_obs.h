@@ -7,9 +7,10 @@
 #include "core/dialogues.h"
 #include "project/cycle_projet.h"
 #include "project/etat.h"
+#include "ui/ModeleLignes.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QScrollBar;
 
 namespace veridane {
@@ -50,7 +51,9 @@ private:
 
     QLabel* Label1;
     QScrollBar* ScrollBar1;
-    QListWidget* ListBox1;
+    // The data of the observation shown, written when drawn.
+    QListView* ListBox1;
+    TModeleObservation* DonneesObservation;
 };
 
 }  // namespace veridane

@@ -1,10 +1,13 @@
 #include "Forw_ch.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QItemSelectionModel>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -24,6 +27,7 @@
 #include "ui/Expl_dat.h"
 #include "ui/Tree_rea.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -48,12 +52,6 @@ void Indication(QWidget* controle, const std::string& indication) {
     controle->setStatusTip(barre == std::string::npos ? QString() : Texte(indication.substr(barre + 1)));
 }
 
-QListWidget* Liste(QWidget* parent, const char* nom) {
-    auto* liste = new QListWidget(parent);
-    liste->setObjectName(nom);
-    liste->setUniformItemSizes(true);  // keeps long runs cheap to lay out
-    return liste;
-}
 
 }  // namespace
 
@@ -81,20 +79,33 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     compteurInitiaux_ = Compteur(this, "NbInitial");
     compteurDeduits_ = Compteur(this, "NbDeduced");
 
-    declenchees_ = Liste(this, "TriggeredRules");
+    // The lines are written when they are drawn: a run of a million rules
+    // keeps only rule numbers and data, not a text per line.
+    modeleDeclenchees_ = new TModeleLignes(this, [this](int ligne) {
+        return Texte(LigneRegleDeclenchee(numerosDeclenchees_[static_cast<std::size_t>(ligne)]));
+    });
+    modeleInitiaux_ = new TModeleLignes(this, [this](int ligne) {
+        const auto& faits = moteur_.ObservationInference();
+        const auto k = static_cast<std::size_t>(ligne);
+        return k < faits.size() ? Texte(PropEnChaine(faits[k], etat_.Base.SeparateurDecimal)) : QString();
+    });
+    modeleDeduits_ = new TModeleLignes(this, [this](int ligne) {
+        return Texte(PropEnChaine(faitsDeduits_[static_cast<std::size_t>(ligne)], etat_.Base.SeparateurDecimal));
+    });
+    declenchees_ = VueLignes(this, "TriggeredRules", modeleDeclenchees_);
     Indication(declenchees_, "| Select a triggered rule to view it in details");
-    initiaux_ = Liste(this, "InitialData");
-    deduits_ = Liste(this, "DeducedData");
+    initiaux_ = VueLignes(this, "InitialData", modeleInitiaux_);
+    deduits_ = VueLignes(this, "DeducedData", modeleDeduits_);
     Indication(deduits_, "| Select a deduced data to view the rule used in details");
-    connect(declenchees_, &QListWidget::itemClicked, this, &TForwChain::TriggeredRulesClick);
-    connect(deduits_, &QListWidget::itemClicked, this, &TForwChain::DeducedDataClick);
-    connect(initiaux_, &QListWidget::itemClicked, this, &TForwChain::InitialDataClick);
+    connect(declenchees_, &QListView::clicked, this, &TForwChain::TriggeredRulesClick);
+    connect(deduits_, &QListView::clicked, this, &TForwChain::DeducedDataClick);
+    connect(initiaux_, &QListView::clicked, this, &TForwChain::InitialDataClick);
     // Enter or a double click on a line shows its rule at once.
-    connect(declenchees_, &QListWidget::itemActivated, this, [this] {
+    connect(declenchees_, &QListView::activated, this, [this] {
         TriggeredRulesClick();
         ViewRuleClick();
     });
-    connect(deduits_, &QListWidget::itemActivated, this, [this] {
+    connect(deduits_, &QListView::activated, this, [this] {
         DeducedDataClick();
         ViewRuleClick();
     });
@@ -116,9 +127,9 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
     pourquoiPas_->setToolTip("Why was a proposition not established?");
     connect(pourquoi_, &QPushButton::clicked, this, &TForwChain::WhyClick);
     connect(pourquoiPas_, &QPushButton::clicked, this, &TForwChain::WhyNotClick);
-    for (QListWidget* liste : {declenchees_, deduits_}) {
+    for (QListView* liste : {declenchees_, deduits_}) {
         liste->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(liste, &QListWidget::customContextMenuRequested, this,
+        connect(liste, &QListView::customContextMenuRequested, this,
                 [this, liste](const QPoint& position) { MenuExplication(liste, position); });
     }
     for (auto* bouton : {stop_, arbre_, details_, pourquoi_, pourquoiPas_}) bouton->setAutoDefault(false);
@@ -182,9 +193,11 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
 }
 
 void TForwChain::Initialise() {
-    declenchees_->clear();
-    initiaux_->clear();
-    deduits_->clear();
+    numerosDeclenchees_.clear();
+    faitsDeduits_.clear();
+    nbDeclenchees_ = nbDeduits_ = totalFaits_ = 0;
+    compteursEnCours_ = false;
+    for (TModeleLignes* modele : {modeleDeclenchees_, modeleInitiaux_, modeleDeduits_}) modele->Remplit(0);
     stop_->show();
     arbre_->hide();
     details_->hide();
@@ -206,15 +219,16 @@ void TForwChain::Lance() {
     Initialise();
     moteur_.InitialiseCompteurs(etat_.Base.Regles);
     if (etat_.Faits.BaseFaitsOuverte)
-        for (const TProposition& fait : moteur_.ObservationInference())
-            initiaux_->addItem(Texte(PropEnChaine(fait, etat_.Base.SeparateurDecimal)));
+        modeleInitiaux_->Remplit(static_cast<int>(moteur_.ObservationInference().size()));
     EcritCompteurs();
     moteur_.InitialiseRegles(etat_.Base.Regles, etat_.ValeurCritique);
     if (isVisible()) repaint();
 
     enCours_ = true;
     dureePompeNs_ = 0;
-    depuisPeinture_.invalidate();
+    horloge_.start();
+    dernierePeinture_ = derniereEntree_ = -1;
+    attentePeinture_ = 0;
     moteur_.Strategie(etat_.Base.Regles, *this);
     enCours_ = false;
     PeintureSuspendue(false);
@@ -246,20 +260,40 @@ void TForwChain::ProgressionRegle(int indice, int nbRegles) {
     if (jauge_->isHidden()) jauge_->show();
 }
 
+// A firing and a deduction are only noted: the counters and lists show
+// them when the window paints or the level ends.
 void TForwChain::RegleDeclenchee(int numero, int nbDeclenchees) {
-    compteurDeclenchees_->setText(Texte(TexteRegleDeclencheeEnCours(nbDeclenchees)));
-    declenchees_->addItem(Texte(LigneRegleDeclenchee(numero)));
+    numerosDeclenchees_.push_back(numero);
+    nbDeclenchees_ = nbDeclenchees;
 }
 
 void TForwChain::FaitDeduit(const TProposition& fait, int nbDeduits, int total) {
-    compteurDeduits_->setText(Texte(TexteFaitsDeduitsEnCours(nbDeduits)));
-    compteurBase_->setText(Texte(TexteBaseFaitsEnCours(total)));
-    deduits_->addItem(Texte(PropEnChaine(fait, etat_.Base.SeparateurDecimal)));
+    faitsDeduits_.push_back(fait);
+    nbDeduits_ = nbDeduits;
+    totalFaits_ = total;
 }
 
-void TForwChain::FinNiveau() { jauge_->hide(); }
+void TForwChain::PublieRun() {
+    const int declenchees = static_cast<int>(numerosDeclenchees_.size());
+    if (declenchees != modeleDeclenchees_->Nombre()) {
+        compteurDeclenchees_->setText(Texte(TexteRegleDeclencheeEnCours(nbDeclenchees_)));
+        modeleDeclenchees_->Publie(declenchees);
+    }
+    const int deduits = static_cast<int>(faitsDeduits_.size());
+    if (deduits != modeleDeduits_->Nombre()) {
+        compteurDeduits_->setText(Texte(TexteFaitsDeduitsEnCours(nbDeduits_)));
+        compteurBase_->setText(Texte(TexteBaseFaitsEnCours(totalFaits_)));
+        modeleDeduits_->Publie(deduits);
+    }
+}
+
+void TForwChain::FinNiveau() {
+    jauge_->hide();
+    PublieRun();
+}
 
 void TForwChain::FinInference() {
+    PublieRun();
     Statut(TexteFinInference);
     stop_->hide();
     arbre_->show();
@@ -271,27 +305,35 @@ void TForwChain::FinInference() {
 }
 
 void TForwChain::PompeEvenements() {
-    QElapsedTimer mesure;
-    mesure.start();
-    const bool peindre = !depuisPeinture_.isValid() || depuisPeinture_.elapsed() >= IntervallePeinture;
+    constexpr qint64 Milliseconde = 1000000;
+    const qint64 debut = horloge_.nsecsElapsed();
+    const bool peindre = dernierePeinture_ < 0 || debut - dernierePeinture_ >= attentePeinture_;
+    // Between two paintings the clicks and keys are still handled, every
+    // IntervalleEntree ms; what they change is drawn at the next painting.
+    if (!peindre && derniereEntree_ >= 0 && debut - derniereEntree_ < IntervalleEntree * Milliseconde) return;
     if (peindre) {
         jauge_->setValue(positionJauge_);
+        PublieRun();
         // The lists follow the run unless the user is looking at a line.
-        for (QListWidget* liste : {declenchees_, deduits_})
-            if (liste->selectedItems().isEmpty()) liste->scrollToBottom();
+        for (QListView* liste : {declenchees_, deduits_})
+            if (!liste->selectionModel()->hasSelection()) liste->scrollToBottom();
         PeintureSuspendue(false);
     }
     if (!peindre) {
-        // Between two paintings the clicks and keys are still handled; what
-        // they change is drawn at the next painting. Timers wait too: the
-        // lists lay out all their lines again on a timer after each addition.
+        // Timers wait for the painting: the lists lay out their lines again
+        // on a timer after each addition.
         QCoreApplication::processEvents(QEventLoop::X11ExcludeTimers);
     } else {
         QCoreApplication::processEvents();
         if (enCours_) PeintureSuspendue(true);
-        depuisPeinture_.restart();
     }
-    dureePompeNs_ += mesure.nsecsElapsed();
+    const qint64 fin = horloge_.nsecsElapsed();
+    derniereEntree_ = fin;
+    if (peindre) {
+        dernierePeinture_ = fin;
+        attentePeinture_ = std::max(IntervallePeinture * Milliseconde, 10 * (fin - debut));
+    }
+    dureePompeNs_ += fin - debut;
 }
 
 void TForwChain::PeintureSuspendue(bool suspendue) {
@@ -315,10 +357,13 @@ void TForwChain::ViewTreeClick() {
     arbre.Ouvre();
 }
 
+QListView* TForwChain::ListeSource() const { return sourceDeduits_ ? deduits_ : declenchees_; }
+
+int TForwChain::LigneSource() const { return LigneChoisie(ListeSource()); }
+
 void TForwChain::ViewRuleClick() {
-    QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
-    const int ligne = liste->currentRow();
-    if (ligne < 0 || !liste->currentItem()->isSelected()) return;
+    const int ligne = LigneSource();
+    if (ligne < 0) return;
     const auto numero = moteur_.NumeroRegleDuRecord(static_cast<std::size_t>(ligne));
     if (!numero) return;  // its level is still running
     const TRegle& regle = etat_.Base.Regles.at(static_cast<std::size_t>(*numero - 1));
@@ -371,9 +416,8 @@ void TForwChain::mousePressEvent(QMouseEvent* evenement) {
 
 void TForwChain::WhyClick() {
     if (enCours_) return;
-    QListWidget* liste = sourceDeduits_ ? deduits_ : declenchees_;
-    const int ligne = liste->currentRow();
-    if (ligne < 0 || !liste->currentItem()->isSelected()) return;
+    const int ligne = LigneSource();
+    if (ligne < 0) return;
     // The k-th triggered rule line and the k-th deduced datum are both the
     // k-th record.
     if (auto origine = OrigineDuRecord(moteur_, static_cast<std::size_t>(ligne)))
@@ -385,17 +429,17 @@ void TForwChain::WhyNotClick() {
     TExplDat::OuvrePourquoiPas(etat_, dialogues_, moteur_, this);
 }
 
-void TForwChain::MenuExplication(QListWidget* liste, const QPoint& position) {
+void TForwChain::MenuExplication(QListView* liste, const QPoint& position) {
     if (enCours_ || !TExplDat::Explicable(moteur_)) return;
-    if (QListWidgetItem* element = liste->itemAt(position)) {
-        liste->setCurrentItem(element);
-        element->setSelected(true);
+    const QModelIndex element = liste->indexAt(position);
+    if (element.isValid()) {
+        liste->selectionModel()->setCurrentIndex(element, QItemSelectionModel::ClearAndSelect);
         if (liste == deduits_) DeducedDataClick();
         else TriggeredRulesClick();
     }
     QMenu menu(this);
     auto* pourquoi = menu.addAction("Why?", this, &TForwChain::WhyClick);
-    pourquoi->setEnabled(liste->currentItem() && liste->currentItem()->isSelected());
+    pourquoi->setEnabled(LigneChoisie(liste) >= 0);
     menu.addAction("Why not...", this, &TForwChain::WhyNotClick);
     menu.exec(liste->viewport()->mapToGlobal(position));
 }

@@ -7,17 +7,20 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <string>
+#include <vector>
 
 #include "inference/moteur.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
+class QModelIndex;
 class QProgressBar;
 class QPushButton;
 
 namespace veridane {
 
 class IDialogues;
+class TModeleLignes;
 class TTree;
 struct TEtatVeridane;
 
@@ -26,6 +29,10 @@ class TForwChain : public QDialog, public INotificationsMoteur {
 public:
     // Paint the window at most this often during a run (milliseconds).
     static constexpr int IntervallePeinture = 40;
+    // Between two paintings, look at the input at most this often: a stop
+    // or a close is still seen within a blink, and a run of a million rules
+    // does not spend its time asking the window system for nothing.
+    static constexpr int IntervalleEntree = 2;
 
     TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur, QWidget* parent = nullptr);
 
@@ -47,8 +54,9 @@ public:
     void FaitDeduit(const TProposition& fait, int nbDeduits, int total) override;
     void FinNiveau() override;
     void FinInference() override;
-    // Input is handled at every call, so a stop is seen at the next rule;
-    // painting only every IntervallePeinture ms, so it does not rule the run.
+    // Input is handled every IntervalleEntree ms, so a stop is seen at
+    // once; painting only every IntervallePeinture ms, so it does not rule
+    // the run.
     void PompeEvenements() override;
 
     // Time spent pumping and painting during the last run, for measurements.
@@ -74,13 +82,19 @@ protected:
 
 private:
     void EcritCompteurs();
+    // What the run added since the last painting goes to the counters and
+    // the lists, in one step per list.
+    void PublieRun();
     void Statut(const std::string& texte);
     void PeintureSuspendue(bool suspendue);
     void MontreDetails(const std::string& titre, const std::string& texte);
     // The activation: counters, initial data, rules prepared, then the whole
     // run. Coming back from the tree window does not run it again.
     void Lance();
-    void MenuExplication(QListWidget* liste, const QPoint& position);
+    void MenuExplication(QListView* liste, const QPoint& position);
+    // The list clicked last and its selected line (-1: none).
+    QListView* ListeSource() const;
+    int LigneSource() const;
 
     TEtatVeridane& etat_;
     IDialogues& dialogues_;
@@ -93,7 +107,23 @@ private:
     bool sourceDeduits_ = false;  // which list was clicked last: deduced data (true) or triggered rules
     QString statut_;
     int positionJauge_ = 0;
-    QElapsedTimer depuisPeinture_;
+    // One clock read per call of the pump, which comes at every rule:
+    // the times of the last painting and of the last look at the input,
+    // in ns on the run's clock (-1: none yet).
+    QElapsedTimer horloge_;
+    qint64 dernierePeinture_ = -1;
+    qint64 derniereEntree_ = -1;
+    // The wait before the next painting, in ns: IntervallePeinture ms, or
+    // ten times what the last painting took, so that laying out lists of
+    // hundreds of thousands of lines never takes more than a tenth of the run.
+    qint64 attentePeinture_ = 0;
+    // The run so far, of which the lists show what was published.
+    std::vector<int> numerosDeclenchees_;
+    std::vector<TProposition> faitsDeduits_;
+    int nbDeclenchees_ = 0;
+    int nbDeduits_ = 0;
+    int totalFaits_ = 0;
+    bool compteursEnCours_ = false;
     qint64 dureePompeNs_ = 0;
 
     QLabel* compteurRegles_;
@@ -101,9 +131,12 @@ private:
     QLabel* compteurDeclenchees_;
     QLabel* compteurInitiaux_;
     QLabel* compteurDeduits_;
-    QListWidget* declenchees_;
-    QListWidget* initiaux_;
-    QListWidget* deduits_;
+    TModeleLignes* modeleDeclenchees_;
+    TModeleLignes* modeleInitiaux_;
+    TModeleLignes* modeleDeduits_;
+    QListView* declenchees_;
+    QListView* initiaux_;
+    QListView* deduits_;
     QPushButton* stop_;
     QPushButton* arbre_;
     QPushButton* details_;

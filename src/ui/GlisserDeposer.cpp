@@ -1,6 +1,7 @@
 #include "ui/GlisserDeposer.h"
 
 #include <QDrag>
+#include <QItemSelectionModel>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -57,7 +58,11 @@ void Depot(const TRegleDepot& regle, QDropEvent* event) {
 
 }  // namespace
 
-TListeGlisser::TListeGlisser(QWidget* parent) : QListWidget(parent) {
+TListeGlisser::TListeGlisser(QWidget* parent, TModeleLignes::TEcriture ecriture)
+    : QListView(parent), Modele(new TModeleLignes(this, std::move(ecriture))) {
+    setModel(Modele);
+    setUniformItemSizes(true);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
@@ -72,14 +77,18 @@ void TListeGlisser::DefinitDepot(TRegleDepot regle) {
     setDropIndicatorShown(false);
 }
 
+void TListeGlisser::Choisit(int ligne) {
+    selectionModel()->setCurrentIndex(Modele->index(ligne, 0), QItemSelectionModel::ClearAndSelect);
+}
+
 void TListeGlisser::mousePressEvent(QMouseEvent* event) {
-    QListWidget::mousePressEvent(event);
+    QListView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
     emit Presse(index.isValid() ? index.row() : -1);
 }
 
 void TListeGlisser::startDrag(Qt::DropActions) {
-    const int ligne = currentRow();
+    const int ligne = currentIndex().row();
     if (ligne < 0) return;
     auto* drag = new QDrag(this);
     drag->setMimeData(NouvelleLigneGlissee(objectName(), ligne));

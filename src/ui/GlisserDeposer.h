@@ -5,10 +5,12 @@
 #pragma once
 
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QString>
 #include <functional>
 #include <optional>
+
+#include "ui/ModeleLignes.h"
 
 class QMimeData;
 
@@ -36,11 +38,17 @@ struct TRegleDepot {
 
 // A list whose lines can be dragged (as copies: a drag never moves a line)
 // and, when it has a drop rule, that takes the lines its rule accepts.
-class TListeGlisser : public QListWidget {
+// Its lines are written when drawn, by `ecriture`.
+class TListeGlisser : public QListView {
     Q_OBJECT
 public:
-    explicit TListeGlisser(QWidget* parent = nullptr);
+    TListeGlisser(QWidget* parent, TModeleLignes::TEcriture ecriture);
     void DefinitDepot(TRegleDepot regle);
+    // Shows `nombre` lines, written anew.
+    void Remplit(int nombre) { Modele->Remplit(nombre); }
+    int Nombre() const { return Modele->Nombre(); }
+    // The line chosen, as a click on it does.
+    void Choisit(int ligne);
 
 signals:
     // A mouse press, after the line under it was selected (-1: no line).
@@ -55,6 +63,7 @@ protected:
 
 private:
     TRegleDepot Regle;
+    TModeleLignes* Modele;
 };
 
 // A picture that takes the dropped lines its rule accepts.

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QItemSelectionModel>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -47,16 +48,6 @@ void GardePlace(QWidget* widget) {
     widget->setSizePolicy(politique);
 }
 
-void RemplitListe(QListWidget* liste, const std::vector<std::string>& lignes) {
-    liste->clear();
-    for (const auto& ligne : lignes) liste->addItem(Texte(ligne));
-}
-
-// The selected line of a list, or -1.
-int LigneChoisie(const QListWidget* liste) {
-    const auto choisis = liste->selectedItems();
-    return choisis.isEmpty() ? -1 : liste->row(choisis.first());
-}
 
 }  // namespace
 
@@ -103,16 +94,26 @@ void TGereFaits::Construit() {
     LabelDico->setObjectName("LabelDico");
     LabelObservation = new QLabel(this);
     LabelObservation->setObjectName("LabelObservation");
-    ListeDico = new TListeGlisser(this);
+    // A large base has a million entries: the lines are written when drawn.
+    ListeDico = new TListeGlisser(this, [this](int ligne) {
+        return Texte(LigneFait(Etat.Base.Dictionnaire[static_cast<std::size_t>(ligne)], Etat.Base.SeparateurDecimal));
+    });
     ListeDico->setObjectName("ListeDico");
-    ListeObservation = new TListeGlisser(this);
+    ListeObservation = new TListeGlisser(this, [this](int ligne) {
+        // Read at each drawing: a line drawn while the data change shows
+        // empty rather than reading past them.
+        if (!ObservationMontrable(Etat.Faits)) return QString();
+        const auto& observation = Etat.Faits.ObservationCourante();
+        if (static_cast<std::size_t>(ligne) >= observation.size()) return QString();
+        return Texte(LigneFait(observation[static_cast<std::size_t>(ligne)], Etat.Base.SeparateurDecimal));
+    });
     ListeObservation->setObjectName("ListeObservation");
     ListeObservation->DefinitDepot({[this](const QString& s) { return ListeObservationDragOver(s); },
                                     [this](const QString& s, int l) { ListeObservationDragDrop(s, l); }});
     connect(ListeDico, &TListeGlisser::Presse, this, &TGereFaits::ListeDicoPresse);
     connect(ListeObservation, &TListeGlisser::Presse, this, &TGereFaits::ListeObservationPresse);
-    connect(ListeDico, &QListWidget::itemDoubleClicked, this, &TGereFaits::AddClick);
-    connect(ListeObservation, &QListWidget::itemDoubleClicked, this, &TGereFaits::RemoveClick);
+    connect(ListeDico, &QListView::doubleClicked, this, &TGereFaits::AddClick);
+    connect(ListeObservation, &QListView::doubleClicked, this, &TGereFaits::RemoveClick);
 
     BoutonAjout = new QPushButton("Add ->", this);
     BoutonAjout->setObjectName("BoutonAjout");
@@ -219,10 +220,13 @@ int TGereFaits::Ouvre() {
 
 bool TGereFaits::InvitationOuverte() const { return !BoutonOK->isHidden(); }
 
-void TGereFaits::Affiche() { RemplitListe(ListeDico, LignesDictionnaire(Etat.Base)); }
+void TGereFaits::Affiche() {
+    ListeDico->Remplit(Etat.Base.DicoCree ? static_cast<int>(Etat.Base.Dictionnaire.size()) : 0);
+}
 
 void TGereFaits::Affiche2() {
-    RemplitListe(ListeObservation, LignesObservation(Etat.Faits, Etat.Base.SeparateurDecimal));
+    ListeObservation->Remplit(
+        ObservationMontrable(Etat.Faits) ? static_cast<int>(Etat.Faits.ObservationCourante().size()) : 0);
 }
 
 void TGereFaits::ActiveBoutons(bool actifs) {
@@ -405,8 +409,8 @@ bool TGereFaits::ListeObservationDragOver(const QString& source) const {
 }
 
 bool TGereFaits::ListeObservationDragDrop(const QString& source, int ligne) {
-    if (!ListeObservationDragOver(source) || ligne < 0 || ligne >= ListeDico->count()) return false;
-    ListeDico->setCurrentRow(ligne);
+    if (!ListeObservationDragOver(source) || ligne < 0 || ligne >= ListeDico->Nombre()) return false;
+    ListeDico->Choisit(ligne);
     AddClick();
     return true;
 }
@@ -416,9 +420,9 @@ bool TGereFaits::CorbeilleDragOver(const QString& source) const {
 }
 
 bool TGereFaits::CorbeilleDragDrop(const QString& source, int ligne) {
-    if (!CorbeilleDragOver(source) || ligne < 0 || ligne >= ListeObservation->count()) return false;
+    if (!CorbeilleDragOver(source) || ligne < 0 || ligne >= ListeObservation->Nombre()) return false;
     Corbeille->hide();
-    ListeObservation->setCurrentRow(ligne);
+    ListeObservation->Choisit(ligne);
     RemoveClick();
     return true;
 }

@@ -11,6 +11,7 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
+#include <QListView>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -33,6 +34,7 @@
 #include "Man_dat.h"
 #include "Mod_conf.h"
 #include "Mod_rul.h"
+#include "ModeleLignes.h"
 #include "Remo_rul.h"
 #include "ProgressionQt.h"
 #include "core/fichier_texte.h"
@@ -262,8 +264,10 @@ void TMenuExpert::CreeCentre() {
     TitreEtatObs->setObjectName("TitreEtatObs");
     TitreEtatObs->setAlignment(Qt::AlignCenter);
     TitreEtatObs->setFont(gras);
-    EtatObs = new QListWidget(centre);
-    EtatObs->setObjectName("EtatObs");
+    ModeleEtatObs = new TModeleLignes(this, [this](int ligne) {
+        return Texte(LignesEtatObs[static_cast<std::size_t>(ligne)]);
+    });
+    EtatObs = VueLignes(centre, "EtatObs", ModeleEtatObs);
     // Display only: a click selects nothing.
     EtatObs->setSelectionMode(QAbstractItemView::NoSelection);
     EtatObs->setFocusPolicy(Qt::NoFocus);
@@ -366,12 +370,21 @@ void TMenuExpert::RelieCommandes() {
         {Research1, &TMenuExpert::Research1Click},
         {N2, &TMenuExpert::N2Click},
     };
+    // The commands that only read the project: their guard copies nothing.
+    // A run changes only the rules' run marks, which every run sets afresh.
+    const THandler lectures[] = {&TMenuExpert::Viewrules1Click,  &TMenuExpert::Viewdata2Click,
+                                 &TMenuExpert::Viewdata1Click,   &TMenuExpert::Globalviewofdictionary1Click,
+                                 &TMenuExpert::Forwardchaining1Click, &TMenuExpert::Index1Click,
+                                 &TMenuExpert::Research1Click,   &TMenuExpert::N2Click};
     for (const auto& [action, handler] : commandes) {
         // A tool button's command is named after the menu item of its handler.
         QAction* nom = std::find_if(std::begin(commandes), std::end(commandes),
                                     [h = handler](const auto& c) { return c.second == h; })->first;
-        connect(action, &QAction::triggered, this, [this, nom, h = handler] {
-            CommandeGardee(nom->text(), [this, h] { (this->*h)(); });
+        const TGarde garde = std::find(std::begin(lectures), std::end(lectures), handler) != std::end(lectures)
+                                 ? TGarde::LectureSeule
+                                 : TGarde::Copie;
+        connect(action, &QAction::triggered, this, [this, nom, h = handler, garde] {
+            CommandeGardee(nom->text(), [this, h] { (this->*h)(); }, garde);
         });
     }
 }
@@ -435,7 +448,8 @@ void TMenuExpert::AfficheListes() {
     if (!visibles) {
         QSignalBlocker bloque(EtatBase);
         EtatBase->clear();
-        EtatObs->clear();
+        LignesEtatObs.clear();
+        ModeleEtatObs->Remplit(0);
         TitreEtatObs->clear();
         return;
     }
@@ -452,8 +466,8 @@ void TMenuExpert::AfficheListes() {
     for (const std::string& ligne : affichage.LignesEtatBase) EtatBase->addItem(Texte(ligne));
     EtatBase->setCurrentRow(affichage.Selection);
     TitreEtatObs->setText(Texte(affichage.TitreEtatObs));
-    EtatObs->clear();
-    for (const std::string& ligne : affichage.LignesEtatObs) EtatObs->addItem(Texte(ligne));
+    LignesEtatObs = std::move(affichage.LignesEtatObs);
+    ModeleEtatObs->Remplit(static_cast<int>(LignesEtatObs.size()));
     if (apparait) EtatBase->setFocus();
 }
 
@@ -477,8 +491,8 @@ void TMenuExpert::OuvreProjet(const std::string& chemin) {
     Affiche();
 }
 
-void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action) {
-    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action)) return;
+void TMenuExpert::CommandeGardee(const QString& nom, const std::function<void()>& action, TGarde garde) {
+    if (ExecuteGardee(EtatProgramme, Dialogues, Octets(QString(nom).remove('&')), action, garde)) return;
     Progression->Cache();
     statusBar()->clearMessage();
     Affiche();

@@ -7,16 +7,20 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "core/dialogues.h"
 #include "inference/enregistreur.h"
 #include "project/cycle_projet.h"
 #include "project/etat.h"
 #include "project/fenetres_projet.h"
+#include "project/garde_commande.h"
 
 class QAction;
 class QDialog;
 class QLabel;
+class QListView;
 class QListWidget;
 class QMenu;
 class QProgressBar;
@@ -29,6 +33,7 @@ class TAide;
 class TDestroyObs;
 class TDialoguesQt;
 class TFiltreAide;
+class TModeleLignes;
 class TNewPro;
 class TMoteur;
 class TProgressionQt;
@@ -139,7 +144,7 @@ private:
     void Commande(const std::function<void()>& action);
     // Runs the command named `nom` so that no exception escapes it (see
     // project/garde_commande.h), and shows the state after a fault.
-    void CommandeGardee(const QString& nom, const std::function<void()>& action);
+    void CommandeGardee(const QString& nom, const std::function<void()>& action, TGarde garde = TGarde::Copie);
     void AfficheCommandes();
     void AfficheListes();
     void RemplitListes(bool avecLegendes);
@@ -184,7 +189,11 @@ private:
     QLabel* TitreEtatBase = nullptr;
     QListWidget* EtatBase = nullptr;
     QLabel* TitreEtatObs = nullptr;
-    QListWidget* EtatObs = nullptr;
+    // The data of the selected observation, tens of thousands of lines in a
+    // large base: written only when drawn.
+    QListView* EtatObs = nullptr;
+    TModeleLignes* ModeleEtatObs = nullptr;
+    std::vector<std::string> LignesEtatObs;
     QProgressBar* Gauge1 = nullptr;
 
     // Secondary windows, in the order they are created.

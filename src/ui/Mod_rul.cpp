@@ -17,6 +17,7 @@
 #include "project/etat.h"
 #include "ui/Conversion.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -50,6 +51,8 @@ void TModifRule::Construit() {
     LigneConclusion->setReadOnly(true);
     ComboDico = new QComboBox(this);
     ComboDico->setObjectName("ComboDico");
+    ModeleDico = ModeleDictionnaire(this, Etat.Base);
+    ChoixDuModele(ComboDico, ModeleDico);
     ComboDico->setPlaceholderText(RepousDico);
     ComboDico->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboDico->setMinimumContentsLength(40);
@@ -100,11 +103,7 @@ void TModifRule::Initialise() {
     ListePremisses->clear();
     {
         QSignalBlocker blocage(ComboDico);
-        ComboDico->clear();
-        ComboDico->setCurrentIndex(-1);
-        if (Etat.Base.DicoCree)
-            for (const TProposition& p : Etat.Base.Dictionnaire)
-                ComboDico->addItem(Texte(PropEnChaine(p, Etat.Base.SeparateurDecimal)));
+        ModeleDico->Remplit(Etat.Base.DicoCree ? static_cast<int>(Etat.Base.Dictionnaire.size()) : 0);
         ComboDico->setCurrentIndex(-1);
     }
     setWindowTitle(Texte("Modification of rule N\xB0" + std::to_string(Index + 1)));

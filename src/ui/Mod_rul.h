@@ -14,6 +14,7 @@ class QPushButton;
 namespace veridane {
 
 class IDialogues;
+class TModeleLignes;
 struct TEtatVeridane;
 struct TRegle;
 
@@ -61,6 +62,8 @@ private:
     QListWidget* ListePremisses = nullptr;
     QLineEdit* LigneConclusion = nullptr;
     QComboBox* ComboDico = nullptr;
+    // Its choices, the dictionary entries, written when shown.
+    TModeleLignes* ModeleDico = nullptr;
     QPushButton* BoutonAjoutePremisse = nullptr;
     QPushButton* BoutonRetirePremisse = nullptr;
     QLineEdit* EditDegre = nullptr;

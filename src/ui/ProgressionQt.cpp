@@ -1,5 +1,7 @@
 #include "ProgressionQt.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QProgressBar>
 #include <QStatusBar>
@@ -18,11 +20,15 @@ void TProgressionQt::Texte(const std::string& texte) {
 void TProgressionQt::Montre(int maximum) {
     Jauge.setRange(0, maximum > 0 ? maximum : 1);
     Jauge.setValue(0);
+    Position = 0;
+    Pas = std::max(1, Jauge.maximum() / 1000);
     Jauge.show();
 }
 
 void TProgressionQt::Avance() {
-    if (Jauge.value() < Jauge.maximum()) Jauge.setValue(Jauge.value() + 1);
+    if (Position >= Jauge.maximum()) return;
+    ++Position;
+    if (Position % Pas == 0 || Position == Jauge.maximum()) Jauge.setValue(Position);
 }
 
 void TProgressionQt::Cache() { Jauge.hide(); }

@@ -23,6 +23,10 @@ public:
 private:
     QStatusBar& LigneEtat;
     QProgressBar& Jauge;
+    // A file of a million rules advances a million times: the gauge is
+    // moved only every Pas steps, a fraction of its width, and at the end.
+    int Position = 0;
+    int Pas = 1;
 };
 
 }  // namespace veridane

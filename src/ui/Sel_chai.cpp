@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPixmap>
 #include <QPushButton>
@@ -19,6 +19,7 @@
 #include "ui/Conversion.h"
 #include "ui/Forw_ch.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -78,9 +79,9 @@ TSelChain::TSelChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur
     defilement_->setValue(1);
     connect(defilement_, &QScrollBar::valueChanged, this, &TSelChain::ScrollBar1Change);
 
-    donnees_ = new QListWidget(this);
-    donnees_->setObjectName("ListBox1");
-    connect(donnees_, &QListWidget::itemClicked, this, &TSelChain::ListBox1Click);
+    modeleDonnees_ = new TModeleObservation(this, etat_.Base, etat_.Faits.Observations);
+    donnees_ = VueLignes(this, "ListBox1", modeleDonnees_);
+    connect(donnees_, &QListView::clicked, this, &TSelChain::ListBox1Click);
 
     auto* haut = new QHBoxLayout;
     haut->addWidget(image);
@@ -138,13 +139,10 @@ void TSelChain::Redisplay() {
         texte += ": " + std::to_string(observation.size()) + " data";
     position_->setText(Texte(texte));
 
-    donnees_->clear();
-    if (observation.empty()) {
-        donnees_->addItem(" No data ");
-        return;
-    }
-    for (const TProposition& fait : observation)
-        donnees_->addItem(Texte(PropEnSupChaine(fait, etat_.Base.SeparateurDecimal)));
+    if (k >= 1 && k <= NbObservations())
+        modeleDonnees_->Montre(k - 1);
+    else
+        modeleDonnees_->MontreVide();
 }
 
 void TSelChain::ScrollBar1Change() { Redisplay(); }

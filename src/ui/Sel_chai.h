@@ -6,12 +6,14 @@
 #include <QDialog>
 
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QScrollBar;
 class QAction;
 
 namespace veridane {
+
+class TModeleObservation;
 
 class IDialogues;
 class TForwChain;
@@ -64,7 +66,9 @@ private:
 
     QLabel* position_;
     QScrollBar* defilement_;
-    QListWidget* donnees_;
+    // The data of the observation shown, written when drawn.
+    QListView* donnees_;
+    TModeleObservation* modeleDonnees_;
     QPushButton* choisir_;
 };
 

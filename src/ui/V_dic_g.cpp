@@ -4,13 +4,14 @@
 #include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QVBoxLayout>
 
 #include "project/vues_donnees.h"
 #include "ui/Conversion.h"
 #include "ui/Modale.h"
+#include "ui/ModeleLignes.h"
 
 namespace veridane {
 
@@ -37,8 +38,10 @@ TViewDicGlob::TViewDicGlob(TEtatVeridane& etat, IDialogues&, QWidget* parent) : 
     LabelNombre->setFont(gras);
     auto* dans = new QLabel("in dictionary", this);
     dans->setObjectName("LabelDans");
-    ListeDico = new QListWidget(this);
-    ListeDico->setObjectName("ListeDico");
+    ModeleDico = new TModeleLignes(this, [this](int ligne) {
+        return Texte(LigneVueGlobale(Etat.Base, static_cast<std::size_t>(ligne)));
+    });
+    ListeDico = VueLignes(this, "ListeDico", ModeleDico);
 
     auto* entete = new QGridLayout;
     entete->addWidget(image, 0, 0, 2, 1);
@@ -62,8 +65,7 @@ int TViewDicGlob::Ouvre() {
 
 void TViewDicGlob::FormActivate() {
     LabelNombre->setText(Texte(CompteVueGlobale(Etat.Base)));
-    ListeDico->clear();
-    for (const auto& ligne : LignesVueGlobale(Etat.Base)) ListeDico->addItem(Texte(ligne));
+    ModeleDico->Remplit(static_cast<int>(Etat.Base.Dictionnaire.size()));
 }
 
 void TViewDicGlob::Close1Click() { accept(); }

@@ -6,11 +6,12 @@
 #include "project/etat.h"
 
 class QLabel;
-class QListWidget;
+class QListView;
 
 namespace veridane {
 
 class IDialogues;
+class TModeleLignes;
 
 class TViewDicGlob : public QDialog {
     Q_OBJECT
@@ -28,7 +29,9 @@ private slots:
 private:
     TEtatVeridane& Etat;
     QLabel* LabelNombre = nullptr;
-    QListWidget* ListeDico = nullptr;
+    // One line per entry, written when drawn: a large base has a million.
+    QListView* ListeDico = nullptr;
+    TModeleLignes* ModeleDico = nullptr;
 };
 
 }  // namespace veridane

@@ -206,5 +206,35 @@ TEST(ConstructeurDicoTest, MatchesOneByOneInsertions) {
     }
 }
 
+// A large base's dictionary is compiled in shares of the attributes, on
+// several threads: whatever the number of shares, the same dictionary.
+TEST(ConstructeurDicoTest, SharesGiveTheDictionaryOfOneBuilder) {
+    std::mt19937 hasard(5);
+    auto tirage = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(hasard); };
+    auto proposition = [&] {
+        const std::string attribut = "A" + std::to_string(tirage(40));
+        return tirage(2) == 0 ? NouvelleProposition(attribut, OpEgal, static_cast<double>(tirage(4)))
+                              : NouvelleProposition(attribut, OpEgal, std::string(1, static_cast<char>('X' + tirage(3))));
+    };
+    TBaseConnaissances base;
+    base.Vide();
+    for (int i = 0; i < 2000; ++i) {
+        TRegle regle;
+        for (int j = tirage(3); j >= 0; --j) regle.Premisses.push_back(proposition());
+        regle.Conclusion = proposition();
+        base.Regles.push_back(regle);
+    }
+    base.NbRegles = 1900;  // the last rules are not compiled
+    base.DicoCree = true;
+    base.Dictionnaire = {Entree(NouvelleProposition("A7", OpEgal, 9.0)), Entree(NouvelleProposition("B", OpEgal, 1.0))};
+    auto compile = [&base](unsigned parts) {
+        TBaseConnaissances copie = base;
+        CompileDico(copie, parts);
+        return Entrees(copie);
+    };
+    const auto attendu = compile(1);
+    for (unsigned parts : {2u, 3u, 8u}) EXPECT_EQ(compile(parts), attendu) << parts << " shares";
+}
+
 }  // namespace
 }  // namespace veridane

@@ -72,10 +72,21 @@ public:
         return r;
     }
 
+    // Data of several degrees, and now and then a copy of an earlier one: a
+    // level's copies are matched once, yet a premise must keep the degrees
+    // of the last datum that satisfied it.
     std::vector<TProposition> Observation(int nbAttributs, int maxFaits) {
         std::vector<TProposition> faits;
         const int n = Entier(0, maxFaits);
-        for (int i = 0; i < n; ++i) faits.push_back(Proposition(nbAttributs));
+        for (int i = 0; i < n; ++i) {
+            if (!faits.empty() && Chance(30)) {
+                faits.push_back(Parmi(faits));
+                continue;
+            }
+            faits.push_back(Proposition(nbAttributs));
+            faits.back().Certitude = Entier(1, DegreCertain);
+            faits.back().Precision = Entier(1, DegreCertain);
+        }
         return faits;
     }
 

@@ -55,6 +55,22 @@ TEST(GardeCommande, AFaultPutsTheStateBackAndNamesTheCommandAndTheFile) {
     }
 }
 
+TEST(GardeCommande, AReadingCommandsFaultIsReportedAndTheProgramGoesOn) {
+    const std::function<void()> fautes[] = {[] { throw std::out_of_range("vector"); }, [] { throw 42; }, nullptr};
+    for (const auto& faute : fautes) {
+        TEtatVeridane etat;
+        etat.Projet.RepertoireProjet = "/projects/";
+        etat.Projet.NomProjet = "CAR.EXP";
+        TDialoguesJournal dialogues;
+        const bool fini = ExecuteGardee(etat, dialogues, "View rules", [&] { if (faute) faute(); }, TGarde::LectureSeule);
+        EXPECT_EQ(fini, faute == nullptr);
+        EXPECT_EQ(dialogues.NbAvertissements(), faute ? 1 : 0);
+        if (faute)
+            EXPECT_EQ(dialogues.Textes().front().rfind("Internal fault in the command \"View rules\" on the file "
+                                                       "/projects/CAR.EXP: ", 0), 0u);
+    }
+}
+
 TEST(GardeCommande, TheMessageNamesTheFileTheStateNames) {
     EXPECT_EQ(MessageFauteInterne("Save project", "/p/CAR.EXP", "write fault"),
               "Internal fault in the command \"Save project\" on the file /p/CAR.EXP: write fault\n"

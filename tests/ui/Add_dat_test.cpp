@@ -81,6 +81,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(Fenetre.get()));
     }
 
+    // The attributes list in the order of the characters shown, not of the
+    // file's bytes: the euro sign is byte 0x80 but comes after É.
+    void AttributesInTheOrderOfTheirTexts() {
+        Etat.Base.Dictionnaire = {Entree(NouvelleProposition("\x80URO", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("Z", OpEgal, 1.0)),
+                                  Entree(NouvelleProposition("\xC9T\xC9", OpEgal, 1.0))};
+        Etat.Base.NbFaitsDico = 3;
+        Fenetre->Initialise();
+        QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({"Z", "ÉTÉ", "€URO"}));
+    }
+
     // Typing, choosing and the set buttons build the antecedent line.
     void ComposingTheEntry() {
         Tape(C<QLineEdit>("EditAttribut"), QString::fromUtf8("  Température "));
@@ -101,7 +112,7 @@ private slots:
     }
 
     void ClickingAnAttributeFillsTheField() {
-        CliqueLigne(C<QListWidget>("ListeAttributs"), 2);
+        CliqueLigne(C<QListView>("ListeAttributs"), 2);
         QCOMPARE(C<QLineEdit>("EditAttribut")->text(), QString("COLOUR"));
         QCOMPARE(Ligne(), QString("COLOUR  [Operator] [Value(s)]"));
     }
@@ -122,7 +133,7 @@ private slots:
         QCOMPARE(C<QLabel>("EtiquetteAjout2")->text(), QString("B"));
         QCOMPARE(Etat.Base.NbFaitsDico, 4);
         AttendFinAnimation();
-        QCOMPARE(Lignes(C<QListWidget>("ListeDico")),
+        QCOMPARE(Lignes(C<QListView>("ListeDico")),
                  QStringList({"A = 1", "B = 1", "B = 2", "B = 3", "COLOUR in { BLUE, RED }"}));
         QCOMPARE(C<QLabel>("LabelDico")->text(), QString("Data Dictionary: 5 data"));
         QVERIFY(Etat.Base.DicoModifie && Etat.Commandes.BoutonDico);
@@ -132,7 +143,7 @@ private slots:
 
     // A click in the listing chooses removal; an entry a rule uses stays.
     void RemoveButton() {
-        auto* dico = C<QListWidget>("ListeDico");
+        auto* dico = C<QListView>("ListeDico");
         CliqueLigne(dico, 0);
         QVERIFY(C<QPushButton>("RemoveBtn")->isEnabled());
         QVERIFY(!C<QPushButton>("AddBtn")->isEnabled());

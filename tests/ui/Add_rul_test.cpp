@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QtTest>
@@ -70,7 +71,7 @@ class AjoutReglesTest : public QObject {
     T* C(const char* nom) { return Controle<T>(*Fenetre, nom); }
     void Clique(const char* bouton) { QTest::mouseClick(C<QPushButton>(bouton), Qt::LeftButton); }
     void Premisse(int ligne) {
-        CliqueLigne(C<QListWidget>("ListeDico"), ligne);
+        CliqueLigne(C<QListView>("ListeDico"), ligne);
         Clique("AddPremBtn");
     }
     void Conclusion(const QString& texte) {

@@ -7,7 +7,7 @@
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -43,7 +43,7 @@ QStringList Lignes(QWidget& fenetre) {
 
 // A right click on a line of a list, then the first entry of the menu that
 // comes up, by the keys.
-void MenuDroitPremier(QListWidget* liste, int ligne) {
+void MenuDroitPremier(QAbstractItemView* liste, int ligne) {
     QTimer::singleShot(0, [] {
         Attend([] { return QApplication::activePopupWidget() != nullptr; });
         if (QWidget* menu = QApplication::activePopupWidget()) {
@@ -51,7 +51,7 @@ void MenuDroitPremier(QListWidget* liste, int ligne) {
             QTest::keyClick(menu, Qt::Key_Return);
         }
     });
-    const QPoint position = liste->visualItemRect(liste->item(ligne)).center();
+    const QPoint position = liste->visualRect(liste->model()->index(ligne, 0)).center();
     QContextMenuEvent evenement(QContextMenuEvent::Mouse, position, liste->viewport()->mapToGlobal(position));
     QApplication::sendEvent(liste->viewport(), &evenement);
 }
@@ -94,7 +94,7 @@ void ExplDatTest::pourquoiEtPourquoiPas() {
                   boutonPretAvantChoix = fenetre.findChild<QWidget*>("WhyButton")->isEnabled();
                   CliqueLigne(fenetre, "DeducedData", 8);  // ACTION = RECHARGE_BATTERY
                   CliqueBouton(fenetre, "Why?");
-                  MenuDroitPremier(fenetre.findChild<QListWidget*>("TriggeredRules"), 3);  // rule 14
+                  MenuDroitPremier(fenetre.findChild<QAbstractItemView*>("TriggeredRules"), 3);  // rule 14
                   CliqueBouton(fenetre, "Why not...");
                   CliqueBouton(fenetre, "View tree of reasoning");
                   Utilise("Close1")(fenetre);

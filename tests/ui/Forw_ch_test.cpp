@@ -3,7 +3,7 @@
 // stop and a close pressed during the run.
 // A whole run on the demo project is walked from the menus in parcours_test.
 #include <QAction>
-#include <QListWidget>
+#include <QThread>
 #include <QPushButton>
 #include <QtTest>
 
@@ -27,14 +27,25 @@ class TFenetreObservee : public TForwChain {
 public:
     using TForwChain::TForwChain;
     std::function<void(TFenetreObservee&, int nb)> ApresDeclenchement;
-    std::function<void(TFenetreObservee&)> ApresDeduction;
+    std::function<void(TFenetreObservee&)> ApresNiveau;
+    std::function<void(TFenetreObservee&)> ApresPompe;
+    int Niveaux1 = 0;
+
+    void DebutNiveau(int niveau) override {
+        Niveaux1 += niveau == 1;
+        TForwChain::DebutNiveau(niveau);
+    }
     void RegleDeclenchee(int numero, int nb) override {
         TForwChain::RegleDeclenchee(numero, nb);
         if (ApresDeclenchement) ApresDeclenchement(*this, nb);
     }
-    void FaitDeduit(const TProposition& fait, int nbDeduits, int total) override {
-        TForwChain::FaitDeduit(fait, nbDeduits, total);
-        if (ApresDeduction) ApresDeduction(*this);
+    void FinNiveau() override {
+        TForwChain::FinNiveau();
+        if (ApresNiveau) ApresNiveau(*this);
+    }
+    void PompeEvenements() override {
+        TForwChain::PompeEvenements();
+        if (ApresPompe) ApresPompe(*this);
     }
 };
 
@@ -81,21 +92,21 @@ private slots:
 };
 
 void ForwChainTest::compteursPendantLeRun() {
+    // What the run adds shows when the window paints and at the end of each
+    // level: there the counters and both lists agree.
     TBanc banc;
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
     QStringList vus;
-    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
-        vus << TexteDe(f, "NbTriggered") << TexteDe(f, "StatusText");
-        if (nb == 1) vus << TexteDe(f, "NbDeduced") << TexteDe(f, "NbData");
-    };
-    fenetre.ApresDeduction = [&](TFenetreObservee& f) {
-        if (LignesDe(f, "DeducedData").size() == 1) vus << TexteDe(f, "NbDeduced") << TexteDe(f, "NbData");
+    fenetre.ApresNiveau = [&](TFenetreObservee& f) {
+        for (const char* nom : {"StatusText", "NbTriggered", "NbDeduced", "NbData"}) vus << TexteDe(f, nom);
+        vus << QString("%1/%2").arg(LignesDe(f, "TriggeredRules").size()).arg(LignesDe(f, "DeducedData").size());
     };
     banc.parcours.Puis("ForwChain", PuisFerme(), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
-    QCOMPARE(vus, QStringList({"Triggered rule: 1", " Level 1", "Deduced data: 0 data", "Data Base: 3 data",
-                               "Deduced data: 1", "Data Base: 4", "Triggered rule: 2", " Level 1",
-                               "Triggered rule: 3", " Level 2", "Triggered rule: 4", " Level 3"}));
+    QCOMPARE(vus, QStringList({" Level 1", "Triggered rule: 2", "Deduced data: 2", "Data Base: 5", "2/2",
+                               " Level 2", "Triggered rule: 3", "Deduced data: 3", "Data Base: 6", "3/3",
+                               " Level 3", "Triggered rule: 4", "Deduced data: 4", "Data Base: 7", "4/4",
+                               " Level 4", "Triggered rule: 4", "Deduced data: 4", "Data Base: 7", "4/4"}));
 }
 
 void ForwChainTest::detailsDeRegle_data() {
@@ -104,8 +115,13 @@ void ForwChainTest::detailsDeRegle_data() {
     QTest::addColumn<QString>("texte");
 
     const QString regle2 = "Rule 2 [Confidence degree = 90%]:\nIf COUGH = YES\nAnd FEVER = YES\nThen DIAGNOSIS = FLU";
+    const QString regle3 = "Rule 3 [Confidence degree = 85%]:\nIf AGE >= 65\nThen RISK = HIGH";
+    const QString regle4 = "Rule 4 [Confidence degree = 80%]:\nIf DIAGNOSIS = FLU\nAnd RISK = HIGH\n"
+                           "Then TREATMENT in { REST, ANTIVIRAL }";
     // The third deduced datum comes from the third record: rule 2, level 2.
     QTest::newRow("third deduced datum") << "DeducedData" << 2 << regle2;
+    QTest::newRow("second triggered rule") << "TriggeredRules" << 1 << regle3;
+    QTest::newRow("last deduced datum, value list") << "DeducedData" << 3 << regle4;
     QTest::newRow("first triggered rule") << "TriggeredRules" << 0
                                           << "Rule 1 [Confidence degree = 100%]:\nIf TEMPERATURE > 38\n"
                                              "Then FEVER = YES";
@@ -128,18 +144,33 @@ void ForwChainTest::detailsDeRegle() {
 }
 
 void ForwChainTest::detailsPendantLeNiveau() {
-    // A rule fired in the level still running has no record yet: its
-    // details come once its level is over.
+    // A rule fired in the level still running shows at the next painting
+    // but has no record yet: its details come once its level is over.
     TBanc banc;
     TFenetreObservee fenetre(banc.etat, banc.journal, banc.moteur);
-    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
-        if (nb != 1 && nb != 3) return;
+    bool aLaPeinture = false;
+    QStringList lignesMontrees;
+    auto details = [](TFenetreObservee& f) {
         CliqueLigne(f, "TriggeredRules", 0);
         Clique("View rule in detail")(f);
+    };
+    fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
+        if (nb == 1) {
+            QThread::msleep(TForwChain::IntervallePeinture + 5);
+            aLaPeinture = true;
+        }
+        if (nb == 3) details(f);
+    };
+    fenetre.ApresPompe = [&](TFenetreObservee& f) {
+        if (!aLaPeinture) return;
+        aLaPeinture = false;
+        lignesMontrees = LignesDe(f, "TriggeredRules");
+        details(f);
     };
     // The box comes up during the run, before the window is answered.
     banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", PuisFerme(), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
+    QCOMPARE(lignesMontrees, QStringList{"Rule 1"});
     QCOMPARE(banc.parcours.Vus.size(), 2);
 }
 

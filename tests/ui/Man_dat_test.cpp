@@ -7,7 +7,7 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMimeData>
 #include <QPushButton>
 #include <QtTest>
@@ -92,7 +92,7 @@ private slots:
         Ouvre(Etat({0}));
         auto* ok = C<QPushButton>("BoutonOK");
         for (std::size_t fois = 1; fois <= 2; ++fois) {
-            CliqueLigne(C<QListWidget>("ListeDico"), 1);
+            CliqueLigne(C<QListView>("ListeDico"), 1);
             Clique("BoutonAjout");
             QCOMPARE(ok->text(), QString("Add data"));
             QCOMPARE(C<QLineEdit>("LigneProposition")->text(), QString("PI = 3.14159"));
@@ -109,7 +109,7 @@ private slots:
         QCOMPARE(Donnees()[0].Certitude, DegreCertain);
         QVERIFY(EtatCourant.Faits.BaseFaitsModifiee);
         QCOMPARE(C<QLabel>("LabelObservation")->text(), QString("Data base: 2 data"));
-        QCOMPARE(Lignes(C<QListWidget>("ListeObservation")), QStringList({"PI = 3.14159", "PI = 3.14159"}));
+        QCOMPARE(Lignes(C<QListView>("ListeObservation")), QStringList({"PI = 3.14159", "PI = 3.14159"}));
         QVERIFY(C<QPushButton>("BoutonAjout")->isEnabled());
     }
 
@@ -119,7 +119,7 @@ private slots:
         Ouvre(Etat({2}));
         EtatCourant.Faits.Observations[0][0] = NouvelleProposition("A", OpEgal, 1.0);
         Fenetre->Initialise();
-        auto* observation = C<QListWidget>("ListeObservation");
+        auto* observation = C<QListView>("ListeObservation");
         DoubleCliqueLigne(observation, 0);
         QCOMPARE(C<QPushButton>("BoutonOK")->text(), QString("Remove data"));
         QCOMPARE(C<QLabel>("LabelCertitude")->text(), QString("Certainty degree: "));
@@ -146,7 +146,7 @@ private slots:
     // then closes the window.
     void Keys() {
         Ouvre(Etat({1}));
-        auto* dico = C<QListWidget>("ListeDico");
+        auto* dico = C<QListView>("ListeDico");
         CliqueLigne(dico, 2);
         QTest::keyClick(dico, Qt::Key_Insert);
         QCOMPARE(C<QPushButton>("BoutonOK")->text(), QString("Add data"));
@@ -154,7 +154,7 @@ private slots:
         QTest::keyClick(Fenetre.get(), Qt::Key_Escape);
         QVERIFY(!Fenetre->InvitationOuverte());
         QVERIFY(Fenetre->isVisible());
-        auto* observation = C<QListWidget>("ListeObservation");
+        auto* observation = C<QListView>("ListeObservation");
         CliqueLigne(observation, 0);
         QTest::keyClick(observation, Qt::Key_Delete);
         QCOMPARE(C<QPushButton>("BoutonOK")->text(), QString("Remove data"));
@@ -178,9 +178,9 @@ private slots:
         QFETCH(QString, cible);
         QFETCH(QString, legendeOK);
         Ouvre(Etat({2}));
-        CliqueLigne(C<QListWidget>("ListeObservation"), 0);  // the trash can shows
+        CliqueLigne(C<QListView>("ListeObservation"), 0);  // the trash can shows
         QWidget* widget = C<QWidget>(qPrintable(cible));
-        if (auto* liste = qobject_cast<QListWidget*>(widget)) widget = liste->viewport();
+        if (auto* liste = qobject_cast<QAbstractItemView*>(widget)) widget = liste->viewport();
         QCOMPARE(Depose(widget, source, 0), !legendeOK.isEmpty());
         QCOMPARE(Fenetre->InvitationOuverte(), !legendeOK.isEmpty());
         if (!legendeOK.isEmpty()) QCOMPARE(C<QPushButton>("BoutonOK")->text(), legendeOK);
@@ -192,7 +192,7 @@ private slots:
     void DropDuringAndCloseAfterAMove() {
         Ouvre(Etat({0}));
         EtatCourant.Commandes.MenuInference = false;
-        auto* observation = C<QListWidget>("ListeObservation");
+        auto* observation = C<QListView>("ListeObservation");
         QVERIFY(Depose(observation->viewport(), "ListeDico", 2));
         Clique("BoutonOK");
         QVERIFY(Fenetre->Anime());

@@ -3,7 +3,7 @@
 // single-observation shortcut and the refusal of an empty observation.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>

@@ -2,6 +2,7 @@
 // changed on the scratch copy with the manager's own buttons changes the
 // diagnosis in the live list, and leaving leaves the data base as it was.
 #include <QLabel>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
@@ -27,7 +28,7 @@ void Clic(QWidget& fenetre, const char* bouton) {
 // On the scratch copy of observation 1: the battery reads 12.6 V instead of
 // 11.6 V, replaced with the manager's Remove and Add buttons.
 void ChangeLaTension(QDialog& queSi) {
-    auto* observation = Controle<QListWidget>(queSi, "ListeObservation");
+    auto* observation = Controle<QAbstractItemView>(queSi, "ListeObservation");
     QVERIFY(CliqueLigne(queSi, "ListeObservation", QString("BATTERY_VOLTAGE = 11.6")));
     Clic(queSi, "BoutonRetrait");
     Clic(queSi, "BoutonOK");
@@ -80,7 +81,7 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
     gestionnaire.show();
 
     DansQueSi(gestionnaire, [&](QDialog& queSi) {
-        auto* difference = Controle<QListWidget>(queSi, "ListeDifference");
+        auto* difference = Controle<QAbstractItemView>(queSi, "ListeDifference");
         QCOMPARE(Lignes(difference), QStringList{"No change in the conclusions"});
         QVERIFY(!Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
         // The copy's own manager has no "What if..." of its own.
@@ -92,13 +93,13 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
                  QString("Deduced data: 9 as the observation is, 9 with these data (gained 4, lost 4) at the "
                          "critical value 0."));
         QVERIFY(Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
-        QTest::keyClick(Controle<QListWidget>(queSi, "ListeObservation"), Qt::Key_Escape);
+        QTest::keyClick(Controle<QAbstractItemView>(queSi, "ListeObservation"), Qt::Key_Escape);
         QVERIFY(!queSi.isVisible());
     });
 
     QVERIFY(!etat.Faits.BaseFaitsModifiee);
     QVERIFY(MemesDonnees(etat.Faits.ObservationCourante(), avant));
-    QVERIFY(Lignes(Controle<QListWidget>(gestionnaire, "ListeObservation")).contains("BATTERY_VOLTAGE = 11.6"));
+    QVERIFY(Lignes(Controle<QAbstractItemView>(gestionnaire, "ListeObservation")).contains("BATTERY_VOLTAGE = 11.6"));
     QVERIFY(gestionnaire.isVisible());
     QVERIFY(journal.Messages.empty());
 }

@@ -3,7 +3,7 @@
 // with the data base operations.
 #include <QAction>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>

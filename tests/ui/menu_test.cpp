@@ -3,7 +3,7 @@
 // availability table and the project questions are the layers' own.
 #include <QFile>
 #include <QLabel>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QMenu>
 #include <QStatusBar>
 #include <QtTest>
@@ -31,7 +31,7 @@ const QStringList Projet = {"Saveproject1", "Saveprojectas1", "SpeedButton2Actio
                             "Viewdata1", "Globalviewofdictionary1", "Adddata1", "SpeedButton5Action",
                             "Forwardchaining1", "Parameters1"};
 
-QString Ligne(QListWidget* liste, int i) { return liste->item(i)->text(); }
+QString Ligne(QAbstractItemView* liste, int i) { return liste->model()->index(i, 0).data().toString(); }
 
 // The main window with its message boxes and file dialogs scripted; its
 // own windows are answered through their controls.
@@ -40,7 +40,8 @@ struct TFenetreTest {
     TMenuExpert Menu{Journal};
     TParcours Parcours;
 
-    QListWidget* Liste(const char* nom) { return Menu.findChild<QListWidget*>(nom); }
+    QAbstractItemView* Liste(const char* nom) { return Menu.findChild<QAbstractItemView*>(nom); }
+    int Nombre(const char* nom) { return Liste(nom)->model()->rowCount(); }
     QLabel* Etiquette(const char* nom) { return Menu.findChild<QLabel*>(nom); }
     QString Titre(const char* menu) { return Menu.findChild<QMenu*>(menu)->title(); }
     // Uses the command, the windows it opens answered as queued on Parcours.
@@ -121,11 +122,11 @@ void TestMenu::ClicSurUneObservation() {
     QVERIFY(CliqueLigne(f.Menu, "EtatBase", 2));
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (3 / 8) "));
-    QCOMPARE(f.Liste("EtatObs")->count(), 4);
+    QCOMPARE(f.Nombre("EtatObs"), 4);
     QVERIFY(Action(f.Menu, "Selectanobservation1")->isEnabled());
     // The data list shows only: a click selects nothing.
     QVERIFY(CliqueLigne(f.Menu, "EtatObs", 1));
-    QVERIFY(f.Liste("EtatObs")->selectedItems().isEmpty());
+    QVERIFY(!f.Liste("EtatObs")->selectionModel()->hasSelection());
     // A click below the lines changes nothing.
     QWidget* fond = f.Liste("EtatBase")->viewport();
     QTest::mouseClick(fond, Qt::LeftButton, {}, QPoint(4, fond->height() - 2));

@@ -89,11 +89,11 @@ private slots:
         QCOMPARE(Controle<QLabel>(fenetre, "LabelNombre")->text(), QString("0 data"));
         fenetre.Initialise();
         QCOMPARE(Controle<QLabel>(fenetre, "LabelNombre")->text(), QString("3 data"));
-        QCOMPARE(Lignes(Controle<QListWidget>(fenetre, "ListeDico")),
+        QCOMPARE(Lignes(Controle<QAbstractItemView>(fenetre, "ListeDico")),
                  QStringList({"COLOUR in { RED, GREEN, BLUE }", "COUGH = YES", "PI >= 3.14159"}));
         etat.Base.Dictionnaire.pop_back();
         fenetre.Initialise();
-        QCOMPARE(Controle<QListWidget>(fenetre, "ListeDico")->count(), 2);
+        QCOMPARE(Lignes(Controle<QAbstractItemView>(fenetre, "ListeDico")).size(), 2);
         Controle<QAction>(fenetre, "Close1")->trigger();
         QCOMPARE(fenetre.result(), int(QDialog::Accepted));
     }

@@ -9,6 +9,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QAbstractItemView>
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
@@ -233,30 +234,36 @@ bool UtiliseCommande(QWidget& fenetre, const char* nom) {
 }
 
 bool CliqueLigne(QWidget& fenetre, const char* nom, int ligne) {
-    auto* liste = fenetre.findChild<QListWidget*>(nom);
-    if (liste == nullptr || ligne < 0 || ligne >= liste->count()) return false;
+    auto* liste = fenetre.findChild<QAbstractItemView*>(nom);
+    if (liste == nullptr || ligne < 0 || ligne >= liste->model()->rowCount()) return false;
     CliqueLigne(liste, ligne);
     return true;
 }
 
-void CliqueLigne(QListWidget* liste, int ligne, Qt::MouseButton bouton) {
-    QListWidgetItem* element = liste->item(ligne);
-    if (!element) qFatal("no line %d in %s", ligne, qPrintable(liste->objectName()));
-    liste->scrollToItem(element);
-    QTest::mouseClick(liste->viewport(), bouton, {}, liste->visualItemRect(element).center());
+// The line is clicked where the view draws it, whatever its model.
+QPoint CentreLigne(QAbstractItemView* liste, int ligne) {
+    const QModelIndex element = liste->model()->index(ligne, 0);
+    if (!element.isValid()) qFatal("no line %d in %s", ligne, qPrintable(liste->objectName()));
+    liste->scrollTo(element);
+    return liste->visualRect(element).center();
 }
 
-void DoubleCliqueLigne(QListWidget* liste, int ligne) {
-    const QPoint centre = liste->visualItemRect(liste->item(ligne)).center();
+void CliqueLigne(QAbstractItemView* liste, int ligne, Qt::MouseButton bouton) {
+    QTest::mouseClick(liste->viewport(), bouton, {}, CentreLigne(liste, ligne));
+}
+
+void DoubleCliqueLigne(QAbstractItemView* liste, int ligne) {
+    const QPoint centre = CentreLigne(liste, ligne);
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(liste->viewport(), Qt::LeftButton, {}, centre);
 }
 
 bool CliqueLigne(QWidget& fenetre, const char* nom, const QString& texte) {
-    auto* liste = fenetre.findChild<QListWidget*>(nom);
+    auto* liste = fenetre.findChild<QAbstractItemView*>(nom);
     if (liste == nullptr) return false;
-    const auto lignes = liste->findItems(texte, Qt::MatchExactly);
-    return lignes.size() == 1 && CliqueLigne(fenetre, nom, liste->row(lignes.front()));
+    const auto lignes = liste->model()->match(liste->model()->index(0, 0), Qt::DisplayRole, texte, 2,
+                                              Qt::MatchExactly);
+    return lignes.size() == 1 && CliqueLigne(fenetre, nom, lignes.front().row());
 }
 
 bool ChoisitDans(QWidget& fenetre, const char* nom, const QString& texte) {
@@ -332,15 +339,18 @@ QString TexteDe(QWidget& fenetre, const char* nom) {
     return {};
 }
 
-QStringList Lignes(const QListWidget* liste) {
+QStringList Lignes(const QAbstractItemView* liste) {
     QStringList lignes;
-    for (int i = 0; i < liste->count(); ++i) lignes.append(liste->item(i)->text());
+    const QAbstractItemModel* modele = liste->model();
+    for (int i = 0; i < modele->rowCount(); ++i) lignes.append(modele->index(i, 0).data().toString());
     return lignes;
 }
 
+bool Selection(const QAbstractItemView* liste) { return liste->selectionModel()->hasSelection(); }
+
 QStringList LignesDe(QWidget& fenetre, const char* nom) {
     QStringList lignes;
-    if (auto* liste = fenetre.findChild<QListWidget*>(nom)) {
+    if (auto* liste = fenetre.findChild<QAbstractItemView*>(nom)) {
         lignes = Lignes(liste);
     } else if (auto* deroulante = fenetre.findChild<QComboBox*>(nom)) {
         for (int i = 0; i < deroulante->count(); ++i) lignes.append(deroulante->itemText(i));

@@ -27,7 +27,7 @@
 
 class QComboBox;
 class QLineEdit;
-class QListWidget;
+class QAbstractItemView;
 class QScrollBar;
 class QWidget;
 
@@ -136,8 +136,8 @@ T* Controle(QObject& fenetre, const char* nom) {
     return controle;
 }
 // Clicks line `ligne` at its rectangle (the right button opens a line's menu).
-void CliqueLigne(QListWidget* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton);
-void DoubleCliqueLigne(QListWidget* liste, int ligne);
+void CliqueLigne(QAbstractItemView* liste, int ligne, Qt::MouseButton bouton = Qt::LeftButton);
+void DoubleCliqueLigne(QAbstractItemView* liste, int ligne);
 // Moves with the arrow keys to `texte`, as a person choosing from the list.
 void Choisit(QComboBox* liste, const QString& texte);
 // Replaces what the field holds by typed text.
@@ -147,7 +147,9 @@ void AvanceBarre(QScrollBar* barre);
 // Acts on the next modal window as soon as it shows, from the event loop it
 // runs (a message box, a dialog opened with exec()).
 void QuandModale(std::function<void(QWidget&)> action, int essais = 200);
-QStringList Lignes(const QListWidget* liste);
+QStringList Lignes(const QAbstractItemView* liste);
+// Whether some line of the list is selected.
+bool Selection(const QAbstractItemView* liste);
 
 // What the person reads: the text of a label, button, field or text area,
 // and the lines of a list or drop-down list.

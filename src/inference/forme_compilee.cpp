@@ -1,0 +1,110 @@
+#include "forme_compilee.h"
+
+#include <stdexcept>
+
+namespace veridane {
+namespace {
+
+std::size_t Hache(std::string_view nom) { return std::hash<std::string_view>{}(nom); }
+
+}  // namespace
+
+TFormeCompilee::TFormeCompilee(const std::vector<TRegle>& regles) {
+    // Ids are 32-bit: a base beyond that is refused rather than mixed up.
+    std::size_t nbPremisses = 0;
+    for (const auto& regle : regles) nbPremisses += regle.Premisses.size();
+    if (regles.size() >= Aucun || nbPremisses >= Aucun) throw std::length_error("rules base too large to compile");
+
+    DebutNoms_.push_back(0);
+    Cases_.assign(1024, 0);
+    DebutPremisses_.reserve(regles.size() + 1);
+    AttributPremisse_.reserve(nbPremisses);
+    for (const auto& regle : regles) {
+        DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
+        for (const auto& premisse : regle.Premisses) AttributPremisse_.push_back(Interne(premisse.Attribut));
+    }
+    DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
+
+    // The index, by counting: first how many rules each attribute has (a
+    // rule testing one attribute twice counts once), then the rules in
+    // ascending order into their places.
+    const std::size_t nbAttributs = NbAttributs();
+    std::vector<std::uint32_t> derniere(nbAttributs, Aucun);
+    DebutRegles_.assign(nbAttributs + 1, 0);
+    for (std::size_t i = 0; i < regles.size(); ++i)
+        for (auto id : AttributsPremisses(i))
+            if (derniere[id] != i) {
+                derniere[id] = static_cast<std::uint32_t>(i);
+                ++DebutRegles_[id + 1];
+            }
+    for (std::size_t a = 0; a < nbAttributs; ++a) DebutRegles_[a + 1] += DebutRegles_[a];
+    ReglesParAttribut_.resize(DebutRegles_.back());
+    std::vector<std::uint32_t> suivante(DebutRegles_.begin(), DebutRegles_.end() - 1);
+    derniere.assign(nbAttributs, Aucun);
+    for (std::size_t i = 0; i < regles.size(); ++i)
+        for (auto id : AttributsPremisses(i))
+            if (derniere[id] != i) {
+                derniere[id] = static_cast<std::uint32_t>(i);
+                ReglesParAttribut_[suivante[id]++] = static_cast<std::uint32_t>(i);
+            }
+    Noms_.shrink_to_fit();
+    DebutNoms_.shrink_to_fit();
+}
+
+bool TFormeCompilee::Decrit(const std::vector<TRegle>& regles) const {
+    if (regles.size() != NbRegles()) return false;
+    for (std::size_t i = 0; i < regles.size(); ++i) {
+        const auto ids = AttributsPremisses(i);
+        const auto& premisses = regles[i].Premisses;
+        if (premisses.size() != ids.size()) return false;
+        for (std::size_t j = 0; j < ids.size(); ++j)
+            if (NomAttribut(ids[j]) != premisses[j].Attribut) return false;
+    }
+    return true;
+}
+
+std::string_view TFormeCompilee::NomAttribut(std::uint32_t id) const {
+    return std::string_view(Noms_).substr(DebutNoms_[id], DebutNoms_[id + 1] - DebutNoms_[id]);
+}
+
+// The slot holding `nom`, or the empty slot where it would go.
+std::size_t TFormeCompilee::Case(std::string_view nom) const {
+    const std::size_t masque = Cases_.size() - 1;
+    for (std::size_t c = Hache(nom) & masque;; c = (c + 1) & masque)
+        if (Cases_[c] == 0 || NomAttribut(Cases_[c] - 1) == nom) return c;
+}
+
+std::uint32_t TFormeCompilee::Attribut(std::string_view nom) const {
+    if (Cases_.empty()) return Aucun;
+    const std::uint32_t contenu = Cases_[Case(nom)];
+    return contenu == 0 ? Aucun : contenu - 1;
+}
+
+void TFormeCompilee::Agrandit() {
+    std::vector<std::uint32_t> anciennes(Cases_.size() * 2, 0);
+    anciennes.swap(Cases_);
+    for (std::uint32_t id = 0; id < NbAttributs(); ++id) Cases_[Case(NomAttribut(id))] = id + 1;
+}
+
+std::uint32_t TFormeCompilee::Interne(std::string_view nom) {
+    std::size_t c = Case(nom);
+    if (Cases_[c] != 0) return Cases_[c] - 1;
+    const auto id = static_cast<std::uint32_t>(NbAttributs());
+    Noms_.append(nom);
+    DebutNoms_.push_back(static_cast<std::uint32_t>(Noms_.size()));
+    // At most half full, so that probes stay short.
+    if (2 * (static_cast<std::size_t>(id) + 1) > Cases_.size()) {
+        Agrandit();
+        c = Case(nom);
+    }
+    Cases_[c] = id + 1;
+    return id;
+}
+
+std::size_t TFormeCompilee::Octets() const {
+    return Noms_.capacity() + sizeof(std::uint32_t) * (DebutNoms_.capacity() + Cases_.capacity() +
+                                                       DebutPremisses_.capacity() + AttributPremisse_.capacity() +
+                                                       DebutRegles_.capacity() + ReglesParAttribut_.capacity());
+}
+
+}  // namespace veridane
