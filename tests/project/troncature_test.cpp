@@ -67,13 +67,22 @@ std::vector<std::string> Regles(const TBaseConnaissances& base) {
     return lignes;
 }
 
-TLu LitRegles(const std::string& chemin) {
+TLu LitReglesEnTranches(const std::string& chemin, unsigned tranches) {
     TBaseConnaissances base;
     TEtatCommandes commandes;
     TDialoguesJournal dialogues;
     TProgressionMuette progression;
-    OuvrirFR(base, chemin, commandes, dialogues, progression);
+    OuvrirFR(base, chemin, commandes, dialogues, progression, tranches);
     return {dialogues.Textes(), Regles(base)};
+}
+
+// Read in one piece, and in three slices on as many threads, alike.
+TLu LitRegles(const std::string& chemin) {
+    TLu lu = LitReglesEnTranches(chemin, 1);
+    const TLu tranches = LitReglesEnTranches(chemin, 3);
+    EXPECT_EQ(tranches.Messages, lu.Messages) << chemin << " in slices";
+    EXPECT_EQ(tranches.Modele, lu.Modele) << chemin << " in slices";
+    return lu;
 }
 
 TLu LitDico(const std::string& chemin) {
