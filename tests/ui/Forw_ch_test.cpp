@@ -156,7 +156,9 @@ void ForwChainTest::detailsPendantLeNiveau() {
     };
     fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
         if (nb == 1) {
-            QThread::msleep(TForwChain::IntervallePeinture + 5);
+            // Long enough for the next pump to paint, even in a slow build
+            // where the wait is ten times what the last painting took.
+            QThread::msleep(TForwChain::IntervallePeinture * 25);
             aLaPeinture = true;
         }
         if (nb == 3) details(f);
