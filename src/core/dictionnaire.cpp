@@ -126,21 +126,21 @@ std::vector<TProposition> CompilePart(std::vector<TProposition> depart, const st
 
 // The shares, each in attribute order and with attributes of its own, as one
 // list in attribute order.
-std::vector<TProposition> Fusionne(std::vector<std::vector<TProposition>>& shares) {
+std::vector<TProposition> Fusionne(std::vector<std::vector<TProposition>>& lots) {
     std::size_t total = 0;
-    for (const auto& share : shares) total += share.size();
+    for (const auto& lot : lots) total += lot.size();
     std::vector<TProposition> tout;
     tout.reserve(total);
-    std::vector<std::size_t> positions(shares.size(), 0);
+    std::vector<std::size_t> positions(lots.size(), 0);
     while (tout.size() < total) {
-        std::size_t meilleure = shares.size();
-        for (std::size_t k = 0; k < shares.size(); ++k) {
-            if (positions[k] == shares[k].size()) continue;
-            if (meilleure == shares.size() ||
-                shares[k][positions[k]].Attribut < shares[meilleure][positions[meilleure]].Attribut)
+        std::size_t meilleure = lots.size();
+        for (std::size_t k = 0; k < lots.size(); ++k) {
+            if (positions[k] == lots[k].size()) continue;
+            if (meilleure == lots.size() ||
+                lots[k][positions[k]].Attribut < lots[meilleure][positions[meilleure]].Attribut)
                 meilleure = k;
         }
-        tout.push_back(std::move(shares[meilleure][positions[meilleure]++]));
+        tout.push_back(std::move(lots[meilleure][positions[meilleure]++]));
     }
     return tout;
 }
@@ -167,12 +167,12 @@ void CompileDico(TBaseConnaissances& base, unsigned parts) {
     if (parts <= 1) {
         base.Dictionnaire = CompilePart(std::move(base.Dictionnaire), base.Regles, nombre, 0, 1);
     } else {
-        std::vector<std::vector<TProposition>> shares(parts);
-        for (auto& entree : base.Dictionnaire) shares[Part(entree.Attribut, parts)].push_back(std::move(entree));
+        std::vector<std::vector<TProposition>> lots(parts);
+        for (auto& entree : base.Dictionnaire) lots[Part(entree.Attribut, parts)].push_back(std::move(entree));
         std::vector<std::exception_ptr> erreurs(parts);
         auto construit = [&](unsigned k) {
             try {
-                shares[k] = CompilePart(std::move(shares[k]), base.Regles, nombre, k, parts);
+                lots[k] = CompilePart(std::move(lots[k]), base.Regles, nombre, k, parts);
             } catch (...) {
                 erreurs[k] = std::current_exception();
             }
@@ -184,7 +184,7 @@ void CompileDico(TBaseConnaissances& base, unsigned parts) {
         }
         for (const auto& erreur : erreurs)
             if (erreur) std::rethrow_exception(erreur);
-        base.Dictionnaire = Fusionne(shares);
+        base.Dictionnaire = Fusionne(lots);
     }
     base.NbFaitsDico = static_cast<int>(base.Dictionnaire.size());
 }
