@@ -1,10 +1,10 @@
 // A rules file read in slices on several threads gives exactly what a reading
 // in one piece gives: rules in the same order, comments, dictionary, messages
 // with their rule numbers, counters, progress and command states. Checked on
-// every fuzzing seed, on a sample file cut at many places, and on generated
-// bases made to put rule ends, comments and line ends where slices are cut.
+// every fuzzing seed and on generated bases made to put rule ends, comments
+// and line ends where slices are cut (the truncation test reads every cut
+// sample file in slices too).
 #include <bit>
-#include <cstring>
 #include <filesystem>
 #include <random>
 
@@ -77,19 +77,6 @@ TEST_F(LectureParallele, EveryFuzzingSeedReadsAlikeInSlices) {
         ++graines;
     }
     EXPECT_GT(graines, 10);
-}
-
-// Cuts around every line end, ";" and "#", where a slice boundary may go
-// wrong, and every eleventh byte elsewhere.
-TEST_F(LectureParallele, SampleCutAtEveryBoundaryReadsAlikeInSlices) {
-    const std::string complet = Lit(VERIDANE_TEST_DATA "/demo/car.rul");
-    ASSERT_GT(complet.size(), 1000u);
-    auto marque = [&](std::size_t i) { return i < complet.size() && std::strchr(";\r\n#", complet[i]) != nullptr; };
-    for (std::size_t taille = 0; taille <= complet.size(); ++taille) {
-        if (taille % 11 != 0 && !marque(taille) && !(taille > 0 && marque(taille - 1))) continue;
-        const std::string chemin = Ecrit("coupe.rul", complet.substr(0, taille));
-        ASSERT_EQ(Lis(chemin, 3).Lignes, Lis(chemin, 1).Lignes) << "cut at byte " << taille;
-    }
 }
 
 // A base whose rules vary in every way that matters to slicing: rules over

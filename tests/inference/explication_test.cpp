@@ -13,15 +13,8 @@ namespace veridane {
 namespace {
 
 using test::P;
+using test::R;
 using Textes = std::vector<std::string>;
-
-TRegle R(std::vector<std::string> premisses, const std::string& conclusion, double priorite) {
-    TRegle regle;
-    for (const auto& texte : premisses) regle.Premisses.push_back(P(texte));
-    regle.Conclusion = P(conclusion);
-    regle.Priorite = priorite;
-    return regle;
-}
 
 // A recorded run on a base where every fate of a rule occurs.
 struct TRunEnregistre {

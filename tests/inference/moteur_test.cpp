@@ -14,20 +14,12 @@ namespace veridane {
 namespace {
 
 using test::P;
+using test::R;
 using test::TEvenement;
 using test::TGenre;
 using test::TJournalMoteur;
 using Niveaux = std::vector<std::vector<int>>;
 using Textes = std::vector<std::string>;
-
-TRegle R(std::vector<std::string> premisses, const std::string& conclusion, double priorite = 1.0) {
-    TRegle regle;
-    for (const auto& texte : premisses) regle.Premisses.push_back(P(texte));
-    regle.Conclusion = P(conclusion);
-    regle.Priorite = priorite;
-    regle.NbPremissesRestantes = static_cast<int>(regle.Premisses.size());
-    return regle;
-}
 
 std::vector<TProposition> Faits(std::vector<std::string> textes) {
     std::vector<TProposition> faits;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "core/proposition.h"
 
@@ -19,6 +20,16 @@ inline TProposition P(const std::string& texte) {
     p.Operateur = TrouveOperateur(texte, pos);
     GereModalite(texte, pos, p.Operateur, p);
     return p;
+}
+
+// A rule from the texts of its premises and conclusion, ready to run.
+inline TRegle R(const std::vector<std::string>& premisses, const std::string& conclusion, double priorite = 1.0) {
+    TRegle regle;
+    for (const auto& texte : premisses) regle.Premisses.push_back(P(texte));
+    regle.Conclusion = P(conclusion);
+    regle.Priorite = priorite;
+    regle.NbPremissesRestantes = static_cast<int>(regle.Premisses.size());
+    return regle;
 }
 
 // A proposition the syntax cannot write: any operator with any value kind.

@@ -11,15 +11,8 @@ namespace veridane {
 namespace {
 
 using test::P;
+using test::R;
 using Textes = std::vector<std::string>;
-
-TRegle R(std::vector<std::string> premisses, const std::string& conclusion, double priorite = 1.0) {
-    TRegle regle;
-    for (const auto& texte : premisses) regle.Premisses.push_back(P(texte));
-    regle.Conclusion = P(conclusion);
-    regle.Priorite = priorite;
-    return regle;
-}
 
 TRaisonnement Niveau(std::vector<int> numeros) {
     TRaisonnement niveau;

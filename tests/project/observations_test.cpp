@@ -69,10 +69,6 @@ TEST(AffichageBaseTest, ClickSelectsAnObservation) {
         EXPECT_EQ(etat.Commandes.LegendeMenuBase, c.menu) << c.ligne;
         EXPECT_EQ(etat.Commandes.SelectionObservationActive, c.active) << c.ligne;
     }
-    TEtatVeridane etat = EtatAvec({1, 2, 0});
-    EtatBaseClick(etat, 2);
-    EXPECT_EQ(etat.Commandes.LegendeVoirDonnees, "&View data of observation 3");
-    EXPECT_EQ(etat.Commandes.LegendeAjouterDonnees, "&Add / Remove data (observation 3)");
 }
 
 TEST(ObservationsTest, NewDataBaseAsksAccordingToWhatItWouldDelete) {
@@ -193,7 +189,6 @@ TEST(ObservationsTest, RemovingOneOfTwoLeavesOneAndCaptionsWithoutNumbers) {
         EXPECT_EQ(etat.Commandes.LegendeAjouterDonnees, "&Add / Remove data");
         EXPECT_FALSE(etat.Commandes.SelectionObservationActive);
         EXPECT_EQ(ListesEtatBase(etat).LignesEtatBase.size(), 1u);
-        EXPECT_EQ(etat.Commandes.LegendeMenuBase, "Data &base");
     }
 }
 
