@@ -65,8 +65,6 @@ protected:
     TProgressionNotee Progression;
 };
 
-TEST_F(DictionnaireTest, WritesTheDiagnosisExampleByteForByte) { EXPECT_EQ(TexteDico(BaseDiagnostic()), DicoDiagnostic); }
-
 TEST_F(DictionnaireTest, DiagnosisExampleReadsBackToTheSameModel) {
     TBaseConnaissances depart = BaseDiagnostic();
     depart.DicoModifie = true;

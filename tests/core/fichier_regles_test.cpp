@@ -81,10 +81,6 @@ protected:
     TProgressionNotee Progression;
 };
 
-TEST_F(FichierReglesTest, WritesTheDiagnosisExampleByteForByte) {
-    EXPECT_EQ(TexteBaseRegles(BaseDiagnostic()), FichierDiagnostic);
-}
-
 TEST_F(FichierReglesTest, DiagnosisExampleReadsBackToTheSameModel) {
     TBaseConnaissances depart = BaseDiagnostic();
     depart.ReglesModifiees = true;

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "core/journal.h"
 #include "outils_test.h"
 
 namespace veridane {
@@ -70,29 +69,6 @@ TEST(FichierProjetTest, NamesTheProjectAfterAPath) {
     EXPECT_EQ(projet.NomFichRul, "Demo.RUL");
     EXPECT_EQ(projet.NomFichDat, "Demo.DTA");
     EXPECT_TRUE(projet.FichRulNomme && projet.FichDatNomme);
-}
-
-TEST(FichierProjetTest, WritesCommentsAnEmptyLineAndBothNames) {
-    TRepertoireTemporaire repertoire;
-    std::filesystem::create_directory(repertoire / "Work");
-    TProjet projet;
-    projet.RepertoireProjet = repertoire / "Work/";
-    projet.NomProjet = "Flu.EXP";
-    projet.NomFichRul = "Flu.RUL";
-    projet.NomFichDat = "Flu.DTA";
-    projet.FichRulNomme = projet.FichDatNomme = true;
-    projet.CommentairesProjet = std::vector<TModalite>{{"Flu study"}, {""}, {"by Ann"}};
-    TDialoguesJournal dialogues;
-    EXPECT_TRUE(EcritProjet(projet, dialogues));
-    EXPECT_TRUE(dialogues.Messages.empty());
-    EXPECT_EQ(LitFichier(repertoire / "Work/flu.exp"),
-              Lignes({"#Flu study", "#", "#by Ann", "", "Rules file: Flu.RUL", "Data base: Flu.DTA"}));
-
-    auto relu = LitProjet(repertoire / "Work/FLU.EXP");
-    ASSERT_TRUE(relu);
-    EXPECT_EQ(relu->Commentaires, *projet.CommentairesProjet);
-    EXPECT_EQ(relu->FichierRegles, "FLU.RUL");
-    EXPECT_EQ(relu->FichierBase, "FLU.DTA");
 }
 
 TEST(FichierProjetTest, WritesOnlyTheNamedFiles) {
