@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
@@ -21,20 +22,15 @@ using namespace veridane;
 
 namespace {
 
-TProposition Entree(TProposition p) {
-    p.Certitude = p.Precision = DegreNul;
-    return p;
-}
-
 // A dictionary (A = 1, B = 1, B = 2, COLOUR in { BLUE, RED }) and one rule
 // that uses A = 1.
 TEtatVeridane EtatExemple() {
     TEtatVeridane etat;
     etat.Base.Vide();
-    etat.Base.Dictionnaire = {Entree(NouvelleProposition("A", OpEgal, 1.0)),
-                              Entree(NouvelleProposition("B", OpEgal, 1.0)),
-                              Entree(NouvelleProposition("B", OpEgal, 2.0)),
-                              Entree(NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"BLUE", "RED"}))};
+    etat.Base.Dictionnaire = EntreesDico({NouvelleProposition("A", OpEgal, 1.0),
+                                          NouvelleProposition("B", OpEgal, 1.0),
+                                          NouvelleProposition("B", OpEgal, 2.0),
+                                          NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"BLUE", "RED"})});
     etat.Base.NbFaitsDico = 4;
     TRegle regle;
     regle.Premisses.push_back(NouvelleProposition("B", OpEgal, 2.0));
@@ -84,9 +80,9 @@ private slots:
     // The attributes list in the order of the characters shown, not of the
     // file's bytes: the euro sign is byte 0x80 but comes after É.
     void AttributesInTheOrderOfTheirTexts() {
-        Etat.Base.Dictionnaire = {Entree(NouvelleProposition("\x80URO", OpEgal, 1.0)),
-                                  Entree(NouvelleProposition("Z", OpEgal, 1.0)),
-                                  Entree(NouvelleProposition("\xC9T\xC9", OpEgal, 1.0))};
+        Etat.Base.Dictionnaire = EntreesDico({NouvelleProposition("\x80URO", OpEgal, 1.0),
+                                              NouvelleProposition("Z", OpEgal, 1.0),
+                                              NouvelleProposition("\xC9T\xC9", OpEgal, 1.0)});
         Etat.Base.NbFaitsDico = 3;
         Fenetre->Initialise();
         QCOMPARE(Lignes(C<QListView>("ListeAttributs")), QStringList({"Z", "ÉTÉ", "€URO"}));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
@@ -20,20 +21,15 @@ using namespace veridane;
 
 namespace {
 
-TProposition Entree(TProposition p) {
-    p.Certitude = p.Precision = DegreNul;
-    return p;
-}
-
 // Dictionary: AGE > 18, CLASS = ADULT, COLOUR in { RED, BLUE }, T = 38.5;
 // rules of priorities 0.9, 0.5, 0.3.
 TEtatVeridane EtatExemple() {
     TEtatVeridane etat;
     etat.Base.Vide();
-    etat.Base.Dictionnaire = {Entree(NouvelleProposition("AGE", OpSuperieur, 18.0)),
-                              Entree(NouvelleProposition("CLASS", OpEgal, std::string("ADULT"))),
-                              Entree(NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"RED", "BLUE"})),
-                              Entree(NouvelleProposition("T", OpEgal, 38.5))};
+    etat.Base.Dictionnaire = EntreesDico({NouvelleProposition("AGE", OpSuperieur, 18.0),
+                                          NouvelleProposition("CLASS", OpEgal, std::string("ADULT")),
+                                          NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"RED", "BLUE"}),
+                                          NouvelleProposition("T", OpEgal, 38.5)});
     etat.Base.NbFaitsDico = 4;
     for (double p : {0.9, 0.5, 0.3}) {
         TRegle r;

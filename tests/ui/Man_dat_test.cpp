@@ -13,6 +13,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
@@ -25,18 +26,13 @@ using namespace veridane;
 
 namespace {
 
-TProposition Entree(TProposition p) {
-    p.Certitude = p.Precision = DegreNul;
-    return p;
-}
-
 // A three-entry dictionary, one rule and observations of `tailles` data.
 TEtatVeridane Etat(std::vector<int> tailles, int num = 0) {
     TEtatVeridane etat;
     etat.Base.DicoCree = true;
-    etat.Base.Dictionnaire = {Entree(NouvelleProposition("COUGH", OpEgal, std::string("YES"))),
-                              Entree(NouvelleProposition("PI", OpEgal, 3.14159)),
-                              Entree(NouvelleProposition("SYMPTOMS", OpDans, std::vector<std::string>{"FEVER", "RASH"}))};
+    etat.Base.Dictionnaire = EntreesDico({NouvelleProposition("COUGH", OpEgal, std::string("YES")),
+                                          NouvelleProposition("PI", OpEgal, 3.14159),
+                                          NouvelleProposition("SYMPTOMS", OpDans, std::vector<std::string>{"FEVER", "RASH"})});
     etat.Base.NbFaitsDico = 3;
     etat.Base.Regles.push_back(TRegle{});
     etat.Base.NbRegles = 1;

@@ -13,6 +13,7 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
@@ -26,19 +27,14 @@ using namespace veridane;
 
 namespace {
 
-TProposition Entree(TProposition p) {
-    p.Certitude = p.Precision = DegreNul;
-    return p;
-}
-
 // Rule k (from 1): If T = 38.5 Then RULE = k, priorities 0.8, 0.7...
 TEtatVeridane EtatDeRegles(int nombre) {
     TEtatVeridane etat;
     etat.Base.Vide();
-    etat.Base.Dictionnaire = {Entree(NouvelleProposition("AGE", OpSuperieur, 18.0)),
-                              Entree(NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"RED", "BLUE"})),
-                              Entree(NouvelleProposition("RULE", OpEgal, 1.0)),
-                              Entree(NouvelleProposition("T", OpEgal, 38.5))};
+    etat.Base.Dictionnaire = EntreesDico({NouvelleProposition("AGE", OpSuperieur, 18.0),
+                                          NouvelleProposition("COLOUR", OpDans, std::vector<std::string>{"RED", "BLUE"}),
+                                          NouvelleProposition("RULE", OpEgal, 1.0),
+                                          NouvelleProposition("T", OpEgal, 38.5)});
     etat.Base.NbFaitsDico = 4;
     for (int k = 1; k <= nombre; ++k) {
         TRegle regle;

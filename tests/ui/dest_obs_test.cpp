@@ -8,6 +8,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "core/journal.h"
 #include "core/proposition.h"
@@ -17,14 +18,6 @@
 using namespace veridane;
 
 namespace {
-
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
 
 // A data base whose observation i holds tailles[i] data named A1, A2...
 struct TEffaceur {

@@ -1,12 +1,12 @@
 #include "outils.h"
 
 #include <QFile>
-#include <QMenu>
 #include <QProcess>
 
 #include "core/journal.h"
 #include "project/cycle_projet.h"
 #include "ui/Conversion.h"
+#include "support/parcours.h"
 
 namespace veridane {
 
@@ -32,25 +32,12 @@ QAction* Action(QObject& fenetre, const char* nom) {
     return action;
 }
 
-bool Utilisable(QObject& fenetre, const char* nom) {
-    QAction* action = Action(fenetre, nom);
-    if (!action->isEnabled() || !action->isVisible()) return false;
-    for (QObject* objet : action->associatedObjects())
-        if (auto* menu = qobject_cast<QMenu*>(objet); menu && !menu->menuAction()->isEnabled()) return false;
-    return true;
+bool Utilisable(QObject& fenetre, const char* nom) { return ActionUtilisable(*Action(fenetre, nom)); }
+
+std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees) {
+    for (TProposition& p : entrees) p.Certitude = p.Precision = DegreNul;
+    return entrees;
 }
-
-namespace {
-
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
-
-}  // namespace
 
 TEtatVeridane EtatDemo() {
     TEtatVeridane etat;
