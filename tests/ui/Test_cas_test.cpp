@@ -26,16 +26,6 @@ using namespace veridane::geste;
 
 namespace {
 
-QStringList Colonne(const QTableWidget& grille, int colonne) {
-    QStringList cellules;
-    for (int r = 0; r < grille.rowCount(); ++r) cellules << grille.item(r, colonne)->text();
-    return cellules;
-}
-
-void CliqueRangee(QTableWidget& grille, int rangee) {
-    QTest::mouseClick(grille.viewport(), Qt::LeftButton, {}, grille.visualItemRect(grille.item(rangee, 0)).center());
-}
-
 QString Lit(const QString& chemin) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) return {};
@@ -85,19 +75,19 @@ void TestCasTest::parcoursDesCas() {
                   auto& grille = *fenetre.findChild<QTableWidget*>("Grille");
                   auto& details = *fenetre.findChild<QPlainTextEdit*>("Details");
                   auto& bilan = *fenetre.findChild<QLabel*>("Bilan");
-                  QCOMPARE(Colonne(grille, 1), QStringList(8, "not run"));
+                  QCOMPARE(Lignes(&grille, 1), QStringList(8, "not run"));
 
                   QVERIFY(CliqueBouton(fenetre, "Run all"));
                   QCOMPARE(positions, QList<int>({1, 2, 3, 4, 5, 6, 7, 8}));
                   QVERIFY(jauge->isHidden());
-                  QCOMPARE(Colonne(grille, 1),
+                  QCOMPARE(Lignes(&grille, 1),
                            QStringList({"PASS", "PASS", "PASS", "PASS", "PASS", "PASS", "FAIL", "FAIL"}));
-                  QCOMPARE(Colonne(grille, 3), QStringList({"0", "0", "0", "0", "0", "0", "1", "1"}));
+                  QCOMPARE(Lignes(&grille, 3), QStringList({"0", "0", "0", "0", "0", "0", "1", "1"}));
                   QCOMPARE(bilan.text(),
                            QString("6 passed, 2 failed\nRules fired: 38 of 43; never fired: 34, 39, 40, 42, 43"));
 
                   // A click on the failing case shows its report.
-                  CliqueRangee(grille, 7);
+                  CliqueLigne(&grille, 7);
                   QVERIFY(details.toPlainText().contains("FAIL Observation 8\n  expected ACTION = CALL_A_MECHANIC"));
 
                   // Its results become its expectations; the case passes.
@@ -107,7 +97,7 @@ void TestCasTest::parcoursDesCas() {
                   QVERIFY(menu.Etat().CasModifies);
 
                   // Observation 7 edited (the editor's answer below).
-                  CliqueRangee(grille, 6);
+                  CliqueLigne(&grille, 6);
                   QVERIFY(CliqueBouton(fenetre, "Edit"));
                   QVERIFY(edite);
                   QCOMPARE(grille.item(6, 1)->text(), QString("not run"));

@@ -43,10 +43,7 @@ void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
     test::TSystemeEnPanne systeme;
     TMenuExpert menu(systeme);
     menu.show();
-    TParcours ouverture;
-    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
-        .Puis("Abstract of the project", Clique("OK"));
-    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    QVERIFY(OuvreParLeMenu(menu, demo.Repertoire().filePath("car.exp")));
     TParcours ajout;
     ajout.Puis("Observation n", Clique("OK"));
     QVERIFY2(ajout.Choisit(menu, "Addanobservation1"), qPrintable(ajout.Erreur()));

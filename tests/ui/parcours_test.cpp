@@ -21,16 +21,6 @@ using namespace veridane::geste;
 
 namespace {
 
-// Opens `projet` through "Open project" and closes its abstract.
-bool OuvreParLeMenu(TMenuExpert& menu, const QString& projet, QStringList* vus = nullptr) {
-    TParcours parcours;
-    parcours.Puis("QFileDialog", NommeFichier(projet)).Puis("Abstract of the project", Clique("OK"));
-    bool reussi = parcours.Choisit(menu, "Openproject1");
-    if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
-    if (vus) *vus = parcours.Vus;
-    return reussi;
-}
-
 QByteArray Contenu(const QString& chemin) {
     QFile fichier(chemin);
     if (!fichier.open(QIODevice::ReadOnly)) return "(missing " + chemin.toLatin1() + ")";
@@ -191,7 +181,8 @@ void TestParcours::InferenceJusquALArbreImprime() {
 
 // A new project: its dictionary typed in the dictionary manager, two rules
 // in the rules editor, an observation given its data, a run on it, the
-// project saved into a new folder and opened again by a fresh window.
+// project saved into a new folder and opened again by a fresh window
+// (saving what was read gives the same bytes: the project tests' own).
 void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QTemporaryDir dossier;
     const QDir ici(dossier.path());
@@ -295,8 +286,7 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QCOMPARE(Contenu(ici.filePath("Work/flu.dic")), dico);
     QCOMPARE(Contenu(ici.filePath("Work/flu.dta")), base);
 
-    // A fresh window opens it: what was typed is back, and saved again
-    // elsewhere it gives the same bytes.
+    // A fresh window opens it: what was typed is back.
     TMenuExpert relu;
     relu.show();
     QString resume;
@@ -309,13 +299,6 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QVERIFY2(ouverture.Choisit(relu, "Openproject1"), qPrintable(ouverture.Erreur()));
     QCOMPARE(resume, QString("Flu survey\n\n  winter ward"));
     QCOMPARE(LignesDe(relu, "EtatBase"), (QStringList{"Observation 1: 2 data", "Observation 2: no data"}));
-    QVERIFY(ici.mkdir("Copy"));
-    TParcours copie;
-    copie.Puis("QFileDialog", NommeFichier(ici.filePath("Copy/Flu.exp")))
-        .Puis("Change commentary of the project", Clique("OK"));
-    QVERIFY2(copie.Choisit(relu, "Saveprojectas1"), qPrintable(copie.Erreur()));
-    for (const char* nom : {"flu.exp", "flu.rul", "flu.dic", "flu.dta"})
-        QCOMPARE(Contenu(ici.filePath(QString("Copy/") + nom)), Contenu(ici.filePath(QString("Work/") + nom)));
 }
 
 // The demo edited: a rule's priority typed over and a premise added then

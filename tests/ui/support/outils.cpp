@@ -32,6 +32,14 @@ QAction* Action(QObject& fenetre, const char* nom) {
     return action;
 }
 
+bool OuvreParLeMenu(QWidget& menu, const QString& projet) {
+    TParcours parcours;
+    parcours.Puis("QFileDialog", geste::NommeFichier(projet)).Puis("Abstract of the project", geste::Clique("OK"));
+    const bool reussi = parcours.Choisit(menu, "Openproject1");
+    if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
+    return reussi;
+}
+
 bool Utilisable(QObject& fenetre, const char* nom) { return ActionUtilisable(*Action(fenetre, nom)); }
 
 std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees) {

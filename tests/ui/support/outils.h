@@ -41,6 +41,10 @@ public:
     void ChangeComment(bool) override {}
 };
 
+// Opens `projet` through "Open project" of the main window `menu`: its file
+// dialog answered, then the project's abstract closed.
+bool OuvreParLeMenu(QWidget& menu, const QString& projet);
+
 QAction* Action(QObject& fenetre, const char* nom);
 // The text of a PDF file as pdftotext lays it out (pages split by '\f');
 // empty when the tool fails.
