@@ -7,7 +7,6 @@
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>

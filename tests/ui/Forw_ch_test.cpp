@@ -52,14 +52,6 @@ public:
 // The run is over: the person sees "View tree of reasoning".
 bool RunFini(QWidget& fenetre) { return Montre(fenetre, "TreeButton") && !static_cast<TForwChain&>(fenetre).EnCours(); }
 
-// `geste`, then "&Close".
-TParcours::TGeste PuisFerme(TParcours::TGeste geste = {}) {
-    return [geste](QWidget& fenetre) {
-        if (geste) geste(fenetre);
-        Utilise("Close1")(fenetre);
-    };
-}
-
 struct TBanc {
     TEtatVeridane etat;
     TDialoguesJournal journal;
@@ -101,7 +93,7 @@ void ForwChainTest::compteursPendantLeRun() {
         for (const char* nom : {"StatusText", "NbTriggered", "NbDeduced", "NbData"}) vus << TexteDe(f, nom);
         vus << QString("%1/%2").arg(LignesDe(f, "TriggeredRules").size()).arg(LignesDe(f, "DeducedData").size());
     };
-    banc.parcours.Puis("ForwChain", PuisFerme(), RunFini);
+    banc.parcours.Puis("ForwChain", Utilise("Close1"), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(vus, QStringList({" Level 1", "Triggered rule: 2", "Deduced data: 2", "Data Base: 5", "2/2",
                                " Level 2", "Triggered rule: 3", "Deduced data: 3", "Data Base: 6", "3/3",
@@ -128,10 +120,10 @@ void ForwChainTest::detailsDeRegle() {
     TBanc banc;
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
     banc.parcours
-        .Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        .Puis("ForwChain", Suite({[&](QWidget& f) {
             CliqueLigne(f, qPrintable(liste), ligne);
             Clique("View rule in detail")(f);
-        }), RunFini)
+        }, Utilise("Close1")}), RunFini)
         .Puis("Rule ", Clique("OK"));
     QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(banc.parcours.Vus, (QStringList{"Forward Chaining", texte}));
@@ -164,7 +156,7 @@ void ForwChainTest::detailsPendantLeNiveau() {
         details(f);
     };
     // The box comes up during the run, before the window is answered.
-    banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", PuisFerme(), RunFini);
+    banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", Utilise("Close1"), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(lignesMontrees, QStringList{"Rule 1"});
     QCOMPARE(banc.parcours.Vus.size(), 2);
@@ -174,7 +166,7 @@ void ForwChainTest::boutonDetails() {
     TBanc banc;
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
     QList<bool> montre;
-    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+    banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
         CliqueLigne(f, "TriggeredRules", 0);
         montre << Montre(f, "RuleButton");
         CliqueLigne(f, "InitialData", 0);
@@ -183,7 +175,7 @@ void ForwChainTest::boutonDetails() {
         montre << Montre(f, "RuleButton");
         QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(2, f.height() / 2));
         montre << Montre(f, "RuleButton");
-    }), RunFini);
+    }, Utilise("Close1")}), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(montre, (QList<bool>{true, false, true, false}));
 }
@@ -196,9 +188,9 @@ void ForwChainTest::stopPendantUnLongRun() {
         if (nb == 3) Clique("Stop Induction")(f);
     };
     QStringList vu;
-    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+    banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
         vu << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData") << TexteDe(f, "StatusText");
-    }), RunFini);
+    }, Utilise("Close1")}), RunFini);
     QVERIFY(banc.Ouvre(fenetre));
     // The level in which Stop was pressed is finished and kept, then the
     // run ends.

@@ -123,9 +123,7 @@ private slots:
         Controle<QScrollBar>(fenetre, "ScrollBar1")->setValue(montree);
         Journal.Reponses.push_back(static_cast<TReponse>(reponse));
         QTest::mouseClick(Controle<QPushButton>(fenetre, "BoutonAction"), Qt::LeftButton);
-        QVERIFY(Journal.Messages == (std::vector<TMessageJournal>{{TGenreMessage::Information,
-                                                                   "Do you really want to remove this rule?",
-                                                                   TBoutons::OuiNon}}));
+        QCOMPARE(Journal.Textes(), std::vector<std::string>{"Do you really want to remove this rule?"});
         QCOMPARE(etat.Base.NbRegles, reponse == int(TReponse::Oui) ? 4 : 5);
         QCOMPARE(fenetre.windowTitle(), titre);
         QCOMPARE(Entete(fenetre), entete);
