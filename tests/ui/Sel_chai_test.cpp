@@ -29,11 +29,7 @@ struct TBanc {
     TParcours parcours;
 
     TBanc() { ProjetGrippe(etat); }
-    // Opens the window; `geste` acts in it.
-    bool Ouvre(TParcours::TGeste geste) {
-        parcours.Puis("SelChain", std::move(geste));
-        return Ouvre();
-    }
+    // Opens the window, answering the windows queued on `parcours`.
     bool Ouvre() {
         bool reussi = parcours.Execute([this] { fenetre.Ouvre(); });
         if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
@@ -82,12 +78,13 @@ void SelChainTest::navigation() {
     banc.etat.Faits.NumObservation = depart - 1;
     QString vue;
     QStringList vues;
-    QVERIFY(banc.Ouvre([&](QWidget& fenetre) {
+    banc.parcours.Puis("SelChain", [&](QWidget& fenetre) {
         if (!commande.isEmpty()) Utilise(qPrintable(commande))(fenetre);
         vue = TexteDe(fenetre, "Label1");
         vues = LignesDe(fenetre, "ListBox1");
         Utilise("Close1")(fenetre);
-    }));
+    });
+    QVERIFY(banc.Ouvre());
     QCOMPARE(vue, etiquette);
     QCOMPARE(vues, lignes);
 }

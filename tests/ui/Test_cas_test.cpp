@@ -24,16 +24,6 @@
 using namespace veridane;
 using namespace veridane::geste;
 
-namespace {
-
-QString Lit(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) return {};
-    return QString::fromLatin1(fichier.readAll());
-}
-
-}  // namespace
-
 class TestCasTest : public QObject {
     Q_OBJECT
 private slots:
@@ -44,13 +34,8 @@ void TestCasTest::parcoursDesCas() {
     TProjetDemo demo;
     const QDir dossier = demo.Repertoire();
     QVERIFY(QFile::copy(QString(VERIDANE_EXAMPLES) + "/car.tst", dossier.filePath("car.tst")));
-    QString regles = Lit(dossier.filePath("car.rul"));
-    regles.replace("Then ACTION = CALL_A_MECHANIC [0.8];", "Then ACTION = CALL_A_MECHANIC [0.4];");
-    {
-        QFile fichier(dossier.filePath("car.rul"));
-        QVERIFY(fichier.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        fichier.write(regles.toLatin1());
-    }
+    QVERIFY(Remplace(dossier.filePath("car.rul"), "Then ACTION = CALL_A_MECHANIC [0.8];",
+                     "Then ACTION = CALL_A_MECHANIC [0.4];"));
 
     TDialoguesJournal journal;
     TMenuExpert menu(journal);
@@ -131,15 +116,15 @@ void TestCasTest::parcoursDesCas() {
     // Saving the project writes the cases file.
     QVERIFY(UtiliseCommande(menu, "Saveproject1"));
     QVERIFY(!menu.Etat().CasModifies);
-    QCOMPARE(Lit(dossier.filePath("car.tst")).split("\r\n").at(10),
-             QString("Observation 7 critical 0.5: expect DIAGNOSIS = FUEL_PUMP_FAILURE; reject ACTION = ADD_FUEL"));
+    QCOMPARE(Contenu(dossier.filePath("car.tst")).split('\n').at(10),
+             "Observation 7 critical 0.5: expect DIAGNOSIS = FUEL_PUMP_FAILURE; reject ACTION = ADD_FUEL\r");
 
     // Saved under a new name, the project takes its cases along.
     journal.Fichiers.push_back(demo.Chemin("garage.exp"));
     TParcours sousUnNouveauNom;
     sousUnNouveauNom.Puis("*", Clique("OK"));
     QVERIFY2(sousUnNouveauNom.Choisit(menu, "Saveprojectas1"), qPrintable(sousUnNouveauNom.Erreur()));
-    QCOMPARE(Lit(dossier.filePath("garage.tst")), Lit(dossier.filePath("car.tst")));
+    QCOMPARE(Contenu(dossier.filePath("garage.tst")), Contenu(dossier.filePath("car.tst")));
 }
 
 QTEST_MAIN(TestCasTest)

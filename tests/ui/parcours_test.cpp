@@ -20,12 +20,6 @@ using namespace veridane::geste;
 
 namespace {
 
-QByteArray Contenu(const QString& chemin) {
-    QFile fichier(chemin);
-    if (!fichier.open(QIODevice::ReadOnly)) return "(missing " + chemin.toLatin1() + ")";
-    return fichier.readAll();
-}
-
 // Lines as the writers end them.
 QByteArray Lignes(const QStringList& lignes) {
     QByteArray texte;
@@ -393,15 +387,8 @@ void TestParcours::ModifieSupprimePuisQuitte() {
 // chosen when no project is named.
 void TestParcours::ProjetsAbimes() {
     TProjetDemo abime, sansBase, sain;
-    {
-        QFile regles(abime.Repertoire().filePath("car.rul"));
-        QVERIFY(regles.open(QIODevice::ReadOnly));
-        QByteArray texte = regles.readAll();
-        regles.close();
-        texte.replace("Then STARTER_POWER = GOOD [1];", "Then STARTER_POWER GOOD [1];");
-        QVERIFY(regles.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        regles.write(texte);
-    }
+    QVERIFY(Remplace(abime.Repertoire().filePath("car.rul"), "Then STARTER_POWER = GOOD [1];",
+                     "Then STARTER_POWER GOOD [1];"));
     QVERIFY(QFile::remove(sansBase.Repertoire().filePath("car.dta")));
     TMenuExpert menu;
     menu.show();

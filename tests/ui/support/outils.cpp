@@ -40,6 +40,19 @@ bool OuvreParLeMenu(QWidget& menu, const QString& projet) {
     return reussi;
 }
 
+QByteArray Contenu(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) return "(missing " + chemin.toLatin1() + ")";
+    return fichier.readAll();
+}
+
+bool Remplace(const QString& chemin, const QByteArray& avant, const QByteArray& apres) {
+    QByteArray texte = Contenu(chemin);
+    if (!texte.contains(avant)) return false;
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(texte.replace(avant, apres)) >= 0;
+}
+
 bool Utilisable(QObject& fenetre, const char* nom) { return ActionUtilisable(*Action(fenetre, nom)); }
 
 std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees) {

@@ -45,6 +45,11 @@ public:
 // dialog answered, then the project's abstract closed.
 bool OuvreParLeMenu(QWidget& menu, const QString& projet);
 
+// The bytes of a file; a marker naming it when it cannot be read.
+QByteArray Contenu(const QString& chemin);
+// Replaces `avant` by `apres` in the file; false when it is not there.
+bool Remplace(const QString& chemin, const QByteArray& avant, const QByteArray& apres);
+
 QAction* Action(QObject& fenetre, const char* nom);
 // The text of a PDF file as pdftotext lays it out (pages split by '\f');
 // empty when the tool fails.
