@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/journal.h"
-#include "inference/moteur.h"
 #include "inference_windows_fixture.h"
 #include "support/parcours.h"
 #include "ui/Forw_ch.h"
@@ -29,12 +27,7 @@ public:
     std::function<void(TFenetreObservee&, int nb)> ApresDeclenchement;
     std::function<void(TFenetreObservee&)> ApresNiveau;
     std::function<void(TFenetreObservee&)> ApresPompe;
-    int Niveaux1 = 0;
 
-    void DebutNiveau(int niveau) override {
-        Niveaux1 += niveau == 1;
-        TForwChain::DebutNiveau(niveau);
-    }
     void RegleDeclenchee(int numero, int nb) override {
         TForwChain::RegleDeclenchee(numero, nb);
         if (ApresDeclenchement) ApresDeclenchement(*this, nb);
@@ -51,23 +44,6 @@ public:
 
 // The run is over: the person sees "View tree of reasoning".
 bool RunFini(QWidget& fenetre) { return Montre(fenetre, "TreeButton") && !static_cast<TForwChain&>(fenetre).EnCours(); }
-
-struct TBanc {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TMoteur moteur;
-    TParcours parcours;
-
-    TBanc() { ProjetGrippe(etat); }
-    // Opens the window on `observation`, as choosing it does, and answers
-    // the windows queued on `parcours`.
-    bool Ouvre(TForwChain& fenetre, int observation = 0) {
-        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
-        bool reussi = parcours.Execute([&] { fenetre.Ouvre(); });
-        if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
-        return reussi;
-    }
-};
 
 }  // namespace
 
@@ -94,7 +70,7 @@ void ForwChainTest::compteursPendantLeRun() {
         vus << QString("%1/%2").arg(LignesDe(f, "TriggeredRules").size()).arg(LignesDe(f, "DeducedData").size());
     };
     banc.parcours.Puis("ForwChain", Utilise("Close1"), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(vus, QStringList({" Level 1", "Triggered rule: 2", "Deduced data: 2", "Data Base: 5", "2/2",
                                " Level 2", "Triggered rule: 3", "Deduced data: 3", "Data Base: 6", "3/3",
                                " Level 3", "Triggered rule: 4", "Deduced data: 4", "Data Base: 7", "4/4",
@@ -125,7 +101,7 @@ void ForwChainTest::detailsDeRegle() {
             Clique("View rule in detail")(f);
         }, Utilise("Close1")}), RunFini)
         .Puis("Rule ", Clique("OK"));
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(banc.parcours.Vus, (QStringList{"Forward Chaining", texte}));
 }
 
@@ -157,7 +133,7 @@ void ForwChainTest::detailsPendantLeNiveau() {
     };
     // The box comes up during the run, before the window is answered.
     banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", Utilise("Close1"), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(lignesMontrees, QStringList{"Rule 1"});
     QCOMPARE(banc.parcours.Vus.size(), 2);
 }
@@ -176,7 +152,7 @@ void ForwChainTest::boutonDetails() {
         QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(2, f.height() / 2));
         montre << Montre(f, "RuleButton");
     }, Utilise("Close1")}), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(montre, (QList<bool>{true, false, true, false}));
 }
 
@@ -191,7 +167,7 @@ void ForwChainTest::stopPendantUnLongRun() {
     banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
         vu << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData") << TexteDe(f, "StatusText");
     }, Utilise("Close1")}), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     // The level in which Stop was pressed is finished and kept, then the
     // run ends.
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{3});
@@ -208,7 +184,7 @@ void ForwChainTest::fermeturePendantLeRun() {
         if (nb == 3) fermeeTropTot = !f.isVisible();
     };
     // The window closes by itself once the run has stopped.
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QVERIFY(!fermeeTropTot);
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{2});
     QCOMPARE(fenetre.result(), int(QDialog::Rejected));

@@ -5,8 +5,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/journal.h"
-#include "inference/moteur.h"
 #include "inference_windows_fixture.h"
 #include "ui/Impression.h"
 #include "support/outils.h"
@@ -45,22 +43,6 @@ private:
     int hauteurPage_;
 };
 
-struct TBanc {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TMoteur moteur;
-
-    // Runs the inference on an observation as the forward chaining window
-    // does, without the window.
-    void Infere(int observation) {
-        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
-        moteur.InitialiseCompteurs(etat.Base.Regles);
-        moteur.InitialiseRegles(etat.Base.Regles, etat.ValeurCritique);
-        TNotificationsMuettes muettes;
-        moteur.Strategie(etat.Base.Regles, muettes);
-    }
-};
-
 }  // namespace
 
 class TreeTest : public QObject {
@@ -94,7 +76,6 @@ void TreeTest::impressionEchouee() {
     QFETCH(int, lignes);
     QFETCH(QString, compteRendu);
     TBanc banc;
-    ProjetGrippe(banc.etat);
     banc.Infere(0);
     TTree arbre(banc.etat, banc.journal, banc.moteur);
     TRecu recu;
@@ -128,7 +109,6 @@ void TreeTest::sautsDePage() {
     QFETCH(int, hauteurPage);
     QFETCH(QList<QList<int>>, attendu);
     TBanc banc;
-    ProjetGrippe(banc.etat);
     banc.Infere(0);
     TRecu recu;
     TImprimanteEnregistreuse imprimante(recu, hauteurPage);
