@@ -86,7 +86,6 @@ private slots:
     }
 
     void BuildingARuleWithTheButtons() {
-        QCOMPARE(Fenetre->windowTitle(), QString("Rules Editor: 3 rules"));
         QCOMPARE(Regle(), QStringList{"No rule created"});
         QVERIFY(!Prete());
         Premisse(0);

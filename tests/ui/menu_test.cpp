@@ -29,7 +29,6 @@ struct TFenetreTest {
     TParcours Parcours;
 
     QAbstractItemView* Liste(const char* nom) { return Menu.findChild<QAbstractItemView*>(nom); }
-    int Nombre(const char* nom) { return Liste(nom)->model()->rowCount(); }
     QLabel* Etiquette(const char* nom) { return Menu.findChild<QLabel*>(nom); }
     QString Titre(const char* menu) { return Menu.findChild<QMenu*>(menu)->title(); }
     // Uses the command, the windows it opens answered as queued on Parcours.
@@ -102,7 +101,7 @@ void TestMenu::ClicSurUneObservation() {
     QVERIFY(CliqueLigne(f.Menu, "EtatBase", 2));
     QCOMPARE(f.Menu.Etat().Faits.NumObservation, 2);
     QCOMPARE(f.Titre("Database1"), QString("Data &base (3 / 8) "));
-    QCOMPARE(f.Nombre("EtatObs"), 4);
+    QCOMPARE(LignesDe(f.Menu, "EtatObs").size(), 4);
     QVERIFY(Action(f.Menu, "Selectanobservation1")->isEnabled());
     // The data list shows only: a click selects nothing.
     QVERIFY(CliqueLigne(f.Menu, "EtatObs", 1));
