@@ -205,10 +205,8 @@ void TestMenu::DonneesDuNouveauProjet() {
     QVERIFY(f.Declenche("Addanobservation1"));
     QVERIFY(Utilisable(f.Menu, "Adddata2"));
     QVERIFY(Action(f.Menu, "Adddata2")->statusTip().isEmpty());
-    bool pageTrouvee = false;
-    for (const TPageAide& page : f.Menu.Aide().Cherche("Add an observation in data base"))
-        pageTrouvee = pageTrouvee || page.Fichier == "new_project.html";
-    QVERIFY(pageTrouvee);
+    const auto pages = f.Menu.Aide().Cherche("Add an observation in data base");
+    QVERIFY(std::any_of(pages.begin(), pages.end(), [](const TPageAide& p) { return p.Fichier == "new_project.html"; }));
 }
 
 QTEST_MAIN(TestMenu)
