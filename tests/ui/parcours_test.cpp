@@ -174,8 +174,8 @@ void TestParcours::InferenceJusquALArbreImprime() {
 
 // A new project: its dictionary typed in the dictionary manager, two rules
 // in the rules editor, an observation given its data, a run on it, the
-// project saved into a new folder and opened again by a fresh window
-// (saving what was read gives the same bytes: the project tests' own).
+// project saved into a new folder, opened again by a fresh window and saved
+// under another name.
 void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QTemporaryDir dossier;
     const QDir ici(dossier.path());
@@ -292,6 +292,14 @@ void TestParcours::ProjetCreeEnregistrePuisRouvert() {
     QVERIFY2(ouverture.Choisit(relu, "Openproject1"), qPrintable(ouverture.Erreur()));
     QCOMPARE(resume, QString("Flu survey\n\n  winter ward"));
     QCOMPARE(LignesDe(relu, "EtatBase"), (QStringList{"Observation 1: 2 data", "Observation 2: no data"}));
+    // "Save project as" on a named project asks for the new name.
+    QVERIFY(ici.mkdir("Copy"));
+    TParcours copie;
+    copie.Puis("QFileDialog", NommeFichier(ici.filePath("Copy/Flu.exp")))
+        .Puis("Change commentary of the project", Clique("OK"));
+    QVERIFY2(copie.Choisit(relu, "Saveprojectas1"), qPrintable(copie.Erreur()));
+    for (const char* nom : {"flu.exp", "flu.rul", "flu.dic", "flu.dta"})
+        QCOMPARE(Contenu(ici.filePath(QString("Copy/") + nom)), Contenu(ici.filePath(QString("Work/") + nom)));
 }
 
 // The demo edited: a rule's priority typed over and a premise added then
