@@ -7,7 +7,6 @@
 #include <QCompleter>
 #include <QContextMenuEvent>
 #include <QLineEdit>
-#include <QAbstractItemView>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -16,11 +15,10 @@
 #include <QtTest>
 #include <functional>
 
-#include "core/fichier_regles.h"
 #include "core/journal.h"
 #include "inference/moteur.h"
-#include "project/base_faits.h"
 #include "project/etat.h"
+#include "support/outils.h"
 #include "support/parcours.h"
 #include "ui/Forw_ch.h"
 
@@ -61,21 +59,12 @@ void MenuDroitPremier(QAbstractItemView* liste, int ligne) {
 class ExplDatTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
     void pourquoiEtPourquoiPas();
 
 private:
-    TEtatVeridane etat;
+    TEtatVeridane etat = EtatDemo();
     TDialoguesJournal journal;
 };
-
-void ExplDatTest::initTestCase() {
-    TProgressionMuette progression;
-    const std::string dossier = std::string(VERIDANE_EXAMPLES) + "/";
-    QVERIFY(OuvrirFR(etat.Base, dossier + "car.rul", etat.Commandes, journal, progression));
-    QVERIFY(OuvrirFF(etat, dossier + "car.dta", journal, progression));
-    QVERIFY(!etat.Base.Dictionnaire.empty());
-}
 
 void ExplDatTest::pourquoiEtPourquoiPas() {
     TMoteur moteur;

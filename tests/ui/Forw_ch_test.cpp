@@ -7,8 +7,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "core/journal.h"
-#include "inference/moteur.h"
 #include "inference_windows_fixture.h"
 #include "support/parcours.h"
 #include "ui/Forw_ch.h"
@@ -29,12 +27,7 @@ public:
     std::function<void(TFenetreObservee&, int nb)> ApresDeclenchement;
     std::function<void(TFenetreObservee&)> ApresNiveau;
     std::function<void(TFenetreObservee&)> ApresPompe;
-    int Niveaux1 = 0;
 
-    void DebutNiveau(int niveau) override {
-        Niveaux1 += niveau == 1;
-        TForwChain::DebutNiveau(niveau);
-    }
     void RegleDeclenchee(int numero, int nb) override {
         TForwChain::RegleDeclenchee(numero, nb);
         if (ApresDeclenchement) ApresDeclenchement(*this, nb);
@@ -51,31 +44,6 @@ public:
 
 // The run is over: the person sees "View tree of reasoning".
 bool RunFini(QWidget& fenetre) { return Montre(fenetre, "TreeButton") && !static_cast<TForwChain&>(fenetre).EnCours(); }
-
-// `geste`, then "&Close".
-TParcours::TGeste PuisFerme(TParcours::TGeste geste = {}) {
-    return [geste](QWidget& fenetre) {
-        if (geste) geste(fenetre);
-        Utilise("Close1")(fenetre);
-    };
-}
-
-struct TBanc {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TMoteur moteur;
-    TParcours parcours;
-
-    TBanc() { ProjetGrippe(etat); }
-    // Opens the window on `observation`, as choosing it does, and answers
-    // the windows queued on `parcours`.
-    bool Ouvre(TForwChain& fenetre, int observation = 0) {
-        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
-        bool reussi = parcours.Execute([&] { fenetre.Ouvre(); });
-        if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
-        return reussi;
-    }
-};
 
 }  // namespace
 
@@ -101,8 +69,8 @@ void ForwChainTest::compteursPendantLeRun() {
         for (const char* nom : {"StatusText", "NbTriggered", "NbDeduced", "NbData"}) vus << TexteDe(f, nom);
         vus << QString("%1/%2").arg(LignesDe(f, "TriggeredRules").size()).arg(LignesDe(f, "DeducedData").size());
     };
-    banc.parcours.Puis("ForwChain", PuisFerme(), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    banc.parcours.Puis("ForwChain", Utilise("Close1"), RunFini);
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(vus, QStringList({" Level 1", "Triggered rule: 2", "Deduced data: 2", "Data Base: 5", "2/2",
                                " Level 2", "Triggered rule: 3", "Deduced data: 3", "Data Base: 6", "3/3",
                                " Level 3", "Triggered rule: 4", "Deduced data: 4", "Data Base: 7", "4/4",
@@ -112,19 +80,13 @@ void ForwChainTest::compteursPendantLeRun() {
 void ForwChainTest::detailsDeRegle_data() {
     QTest::addColumn<QString>("liste");
     QTest::addColumn<int>("ligne");
-    QTest::addColumn<QString>("texte");
+    QTest::addColumn<QString>("texte");  // the inference texts' own
 
     const QString regle2 = "Rule 2 [Confidence degree = 90%]:\nIf COUGH = YES\nAnd FEVER = YES\nThen DIAGNOSIS = FLU";
     const QString regle3 = "Rule 3 [Confidence degree = 85%]:\nIf AGE >= 65\nThen RISK = HIGH";
-    const QString regle4 = "Rule 4 [Confidence degree = 80%]:\nIf DIAGNOSIS = FLU\nAnd RISK = HIGH\n"
-                           "Then TREATMENT in { REST, ANTIVIRAL }";
     // The third deduced datum comes from the third record: rule 2, level 2.
     QTest::newRow("third deduced datum") << "DeducedData" << 2 << regle2;
     QTest::newRow("second triggered rule") << "TriggeredRules" << 1 << regle3;
-    QTest::newRow("last deduced datum, value list") << "DeducedData" << 3 << regle4;
-    QTest::newRow("first triggered rule") << "TriggeredRules" << 0
-                                          << "Rule 1 [Confidence degree = 100%]:\nIf TEMPERATURE > 38\n"
-                                             "Then FEVER = YES";
 }
 
 void ForwChainTest::detailsDeRegle() {
@@ -134,12 +96,12 @@ void ForwChainTest::detailsDeRegle() {
     TBanc banc;
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
     banc.parcours
-        .Puis("ForwChain", PuisFerme([&](QWidget& f) {
+        .Puis("ForwChain", Suite({[&](QWidget& f) {
             CliqueLigne(f, qPrintable(liste), ligne);
             Clique("View rule in detail")(f);
-        }), RunFini)
+        }, Utilise("Close1")}), RunFini)
         .Puis("Rule ", Clique("OK"));
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(banc.parcours.Vus, (QStringList{"Forward Chaining", texte}));
 }
 
@@ -170,8 +132,8 @@ void ForwChainTest::detailsPendantLeNiveau() {
         details(f);
     };
     // The box comes up during the run, before the window is answered.
-    banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", PuisFerme(), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    banc.parcours.Puis("Rule 1 [Confidence degree = 100%]:", Clique("OK")).Puis("ForwChain", Utilise("Close1"), RunFini);
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(lignesMontrees, QStringList{"Rule 1"});
     QCOMPARE(banc.parcours.Vus.size(), 2);
 }
@@ -180,7 +142,7 @@ void ForwChainTest::boutonDetails() {
     TBanc banc;
     TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
     QList<bool> montre;
-    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+    banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
         CliqueLigne(f, "TriggeredRules", 0);
         montre << Montre(f, "RuleButton");
         CliqueLigne(f, "InitialData", 0);
@@ -189,8 +151,8 @@ void ForwChainTest::boutonDetails() {
         montre << Montre(f, "RuleButton");
         QTest::mouseClick(&f, Qt::LeftButton, {}, QPoint(2, f.height() / 2));
         montre << Montre(f, "RuleButton");
-    }), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    }, Utilise("Close1")}), RunFini);
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(montre, (QList<bool>{true, false, true, false}));
 }
 
@@ -202,10 +164,10 @@ void ForwChainTest::stopPendantUnLongRun() {
         if (nb == 3) Clique("Stop Induction")(f);
     };
     QStringList vu;
-    banc.parcours.Puis("ForwChain", PuisFerme([&](QWidget& f) {
+    banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
         vu << LignesDe(f, "TriggeredRules") << LignesDe(f, "DeducedData") << TexteDe(f, "StatusText");
-    }), RunFini);
-    QVERIFY(banc.Ouvre(fenetre));
+    }, Utilise("Close1")}), RunFini);
+    QVERIFY(banc.Ouvre(fenetre, 0));
     // The level in which Stop was pressed is finished and kept, then the
     // run ends.
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{3});
@@ -222,7 +184,7 @@ void ForwChainTest::fermeturePendantLeRun() {
         if (nb == 3) fermeeTropTot = !f.isVisible();
     };
     // The window closes by itself once the run has stopped.
-    QVERIFY(banc.Ouvre(fenetre));
+    QVERIFY(banc.Ouvre(fenetre, 0));
     QVERIFY(!fermeeTropTot);
     QCOMPARE(banc.moteur.Raisonnement().size(), std::size_t{2});
     QCOMPARE(fenetre.result(), int(QDialog::Rejected));

@@ -1,101 +1,62 @@
-// The parameters dialog: OK on a value taken or refused (reading the value
-// is the parameters layer's own), Cancel, and the percentage's separator.
-#include <QLabel>
+// The parameters dialog: OK on a value refused (reading the value is the
+// parameters layer's own) or taken with the user's decimal separator in its
+// percentage, and Cancel. OK on a value typed is walked in parcours_test.
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include "core/journal.h"
 #include "project/etat.h"
+#include "support/parcours.h"
 #include "ui/Mod_conf.h"
 
 using namespace veridane;
 
-namespace {
-
-// Types `texte` into the emptied field, as a person does.
-void Tape(TModiConf& dialogue, const QString& texte) {
-    dialogue.Champ()->clear();
-    QTest::keyClicks(dialogue.Champ(), texte);
-}
-
-void Clique(TModiConf& dialogue, const char* bouton) {
-    QTest::mouseClick(dialogue.findChild<QPushButton*>(bouton), Qt::LeftButton);
-}
-
-}  // namespace
-
 class ModConfTest : public QObject {
     Q_OBJECT
 private slots:
-    void valeurLue_data();
-    void valeurLue();
-    void annulerNeChangeRien();
-    void separateurDuPourcentage();
+    void boutons_data();
+    void boutons();
 };
 
-void ModConfTest::valeurLue_data() {
+void ModConfTest::boutons_data() {
     QTest::addColumn<QString>("saisie");
-    QTest::addColumn<bool>("acceptee");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("bouton");
+    QTest::addColumn<QString>("message");  // empty: none
     QTest::addColumn<double>("valeur");
-
-    const QString refus = "Error: critical value of priority degree incorrect";
-    QTest::newRow("comma") << "0,5" << true << "Critical value of priority degree = 50%" << 0.5;
-    QTest::newRow("above one") << "1.01" << false << refus << 0.3;
-    QTest::newRow("trailing text") << "0.5x" << false << refus << 0.3;
+    QTest::addColumn<QString>("reste");  // the field afterwards
+    QTest::addColumn<int>("resultat");
+    const int accepte = QDialog::Accepted, refuse = QDialog::Rejected;
+    QTest::newRow("refused: wiped for a new try") << "1.01" << "BitBtn1"
+                                                  << "Error: critical value of priority degree incorrect" << 0.3
+                                                  << "" << refuse;
+    QTest::newRow("taken, in the user's separator") << "0.125" << "BitBtn1"
+                                                    << "Critical value of priority degree = 12,5%" << 0.125
+                                                    << "0.125" << accepte;
+    QTest::newRow("Cancel changes nothing") << "0.9" << "BitBtn2" << "" << 0.3 << "0.9" << refuse;
 }
 
-void ModConfTest::valeurLue() {
+void ModConfTest::boutons() {
     QFETCH(QString, saisie);
-    QFETCH(bool, acceptee);
+    QFETCH(QString, bouton);
     QFETCH(QString, message);
     QFETCH(double, valeur);
-
+    QFETCH(QString, reste);
+    QFETCH(int, resultat);
     TEtatVeridane etat;
     etat.ValeurCritique = 0.3;
-    TDialoguesJournal journal;
-    TModiConf dialogue(etat, journal);
-    dialogue.Initialise();
-    dialogue.show();
-    Tape(dialogue, saisie);
-    Clique(dialogue, "BitBtn1");
-
-    QCOMPARE(journal.Messages.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(journal.Messages[0].Texte), message);
-    QCOMPARE(journal.Messages[0].Genre, TGenreMessage::Avertissement);
-    QCOMPARE(journal.Messages[0].Boutons, TBoutons::Ok);
-    QCOMPARE(etat.ValeurCritique, valeur);
-    QCOMPARE(dialogue.result(), acceptee ? int(QDialog::Accepted) : int(QDialog::Rejected));
-    // A refused text is wiped so the user types afresh.
-    if (!acceptee) QCOMPARE(dialogue.Champ()->text(), QString());
-}
-
-void ModConfTest::annulerNeChangeRien() {
-    TEtatVeridane etat;
-    etat.ValeurCritique = 0.4;
-    TDialoguesJournal journal;
-    TModiConf dialogue(etat, journal);
-    dialogue.Initialise();
-    dialogue.show();
-    Tape(dialogue, "0.9");
-    Clique(dialogue, "BitBtn2");
-    QCOMPARE(etat.ValeurCritique, 0.4);
-    QVERIFY(journal.Messages.empty());
-    QCOMPARE(dialogue.result(), int(QDialog::Rejected));
-}
-
-void ModConfTest::separateurDuPourcentage() {
-    // The percentage follows the user's decimal separator.
-    TEtatVeridane etat;
     etat.Base.SeparateurDecimal = ',';
     TDialoguesJournal journal;
     TModiConf dialogue(etat, journal);
+    dialogue.Initialise();
     dialogue.show();
-    Tape(dialogue, "0.125");
-    Clique(dialogue, "BitBtn1");
-    QCOMPARE(journal.Textes(), std::vector<std::string>{"Critical value of priority degree = 12,5%"});
-    QCOMPARE(etat.ValeurCritique, 0.125);
+    Tape(dialogue.Champ(), saisie);
+    QVERIFY(UtiliseCommande(dialogue, qPrintable(bouton)));
+    QCOMPARE(journal.Textes(), message.isEmpty() ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{message.toStdString()});
+    if (!message.isEmpty()) QCOMPARE(journal.Messages[0].Genre, TGenreMessage::Avertissement);
+    QCOMPARE(etat.ValeurCritique, valeur);
+    QCOMPARE(dialogue.Champ()->text(), reste);
+    QCOMPARE(dialogue.result(), resultat);
 }
 
 QTEST_MAIN(ModConfTest)

@@ -8,8 +8,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "core/journal.h"
-#include "inference/moteur.h"
 #include "inference_windows_fixture.h"
 #include "ui/Conversion.h"
 #include "support/parcours.h"
@@ -20,26 +18,6 @@ using namespace veridane::essai;
 using namespace veridane::geste;
 
 namespace {
-
-struct TBanc {
-    TEtatVeridane etat;
-    TDialoguesJournal journal;
-    TMoteur moteur;
-    TSelChain fenetre{etat, journal, moteur};
-    TParcours parcours;
-
-    TBanc() { ProjetGrippe(etat); }
-    // Opens the window; `geste` acts in it.
-    bool Ouvre(TParcours::TGeste geste) {
-        parcours.Puis("SelChain", std::move(geste));
-        return Ouvre();
-    }
-    bool Ouvre() {
-        bool reussi = parcours.Execute([this] { fenetre.Ouvre(); });
-        if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
-        return reussi;
-    }
-};
 
 // The forward chaining window's run is over.
 bool RunFini(QWidget& fenetre) { return TexteDe(fenetre, "StatusText") == " End of inference "; }
@@ -79,15 +57,17 @@ void SelChainTest::navigation() {
     QFETCH(QStringList, lignes);
 
     TBanc banc;
+    TSelChain fenetre(banc.etat, banc.journal, banc.moteur);
     banc.etat.Faits.NumObservation = depart - 1;
     QString vue;
     QStringList vues;
-    QVERIFY(banc.Ouvre([&](QWidget& fenetre) {
-        if (!commande.isEmpty()) Utilise(qPrintable(commande))(fenetre);
-        vue = TexteDe(fenetre, "Label1");
-        vues = LignesDe(fenetre, "ListBox1");
-        Utilise("Close1")(fenetre);
-    }));
+    banc.parcours.Puis("SelChain", [&](QWidget& selection) {
+        if (!commande.isEmpty()) Utilise(qPrintable(commande))(selection);
+        vue = TexteDe(selection, "Label1");
+        vues = LignesDe(selection, "ListBox1");
+        Utilise("Close1")(selection);
+    });
+    QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(vue, etiquette);
     QCOMPARE(vues, lignes);
 }
@@ -102,16 +82,17 @@ void SelChainTest::uneSeuleObservation_data() {
 void SelChainTest::uneSeuleObservation() {
     QFETCH(bool, vide);
     TBanc banc;
+    TSelChain fenetre(banc.etat, banc.journal, banc.moteur);
     if (vide)
         Observations(banc.etat, {{}});
     else
         banc.etat.Faits.Observations.resize(1);
     banc.parcours.Puis("ForwChain", Utilise("Close1"), RunFini);
-    QVERIFY(banc.Ouvre());
+    QVERIFY(banc.Ouvre(fenetre));
     QCOMPARE(banc.parcours.Vus, QStringList{"Forward Chaining"});
     QVERIFY(banc.journal.Messages.empty());
     QCOMPARE(banc.moteur.ObservationInference().size(), vide ? std::size_t{0} : std::size_t{3});
-    QVERIFY(banc.fenetre.Terminee());
+    QVERIFY(fenetre.Terminee());
 }
 
 QTEST_MAIN(SelChainTest)

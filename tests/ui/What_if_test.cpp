@@ -5,10 +5,7 @@
 #include <QAbstractItemView>
 #include <QListWidget>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
-#include <functional>
-#include <memory>
 
 #include "support/parcours.h"
 #include "core/journal.h"
@@ -21,40 +18,18 @@ using namespace veridane;
 
 namespace {
 
-void Clic(QWidget& fenetre, const char* bouton) {
-    QTest::mouseClick(Controle<QPushButton>(fenetre, bouton), Qt::LeftButton);
-}
-
 // On the scratch copy of observation 1: the battery reads 12.6 V instead of
 // 11.6 V, replaced with the manager's Remove and Add buttons.
 void ChangeLaTension(QDialog& queSi) {
     auto* observation = Controle<QAbstractItemView>(queSi, "ListeObservation");
     QVERIFY(CliqueLigne(queSi, "ListeObservation", QString("BATTERY_VOLTAGE = 11.6")));
-    Clic(queSi, "BoutonRetrait");
-    Clic(queSi, "BoutonOK");
+    UtiliseCommande(queSi, "BoutonRetrait");
+    UtiliseCommande(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(!Lignes(observation).contains("BATTERY_VOLTAGE = 11.6"), 5000);
     QVERIFY(CliqueLigne(queSi, "ListeDico", QString("BATTERY_VOLTAGE = 12.6")));
-    Clic(queSi, "BoutonAjout");
-    Clic(queSi, "BoutonOK");
+    UtiliseCommande(queSi, "BoutonAjout");
+    UtiliseCommande(queSi, "BoutonOK");
     QTRY_VERIFY_WITH_TIMEOUT(Lignes(observation).contains("BATTERY_VOLTAGE = 12.6"), 5000);
-}
-
-// Opens "What if..." from the manager and plays `action` on it.
-void DansQueSi(TGereFaits& gestionnaire, const std::function<void(QDialog&)>& action) {
-    bool joue = false;
-    QTimer::singleShot(0, [&] {
-        auto* queSi = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        QVERIFY(queSi != nullptr);
-        // Closed whatever happens, so that a failed check cannot hang the test.
-        const std::unique_ptr<QDialog, void (*)(QDialog*)> ferme(queSi, [](QDialog* d) {
-            if (d->isVisible()) d->reject();
-        });
-        QCOMPARE(queSi->windowTitle(), QString("What if..."));
-        action(*queSi);
-        joue = !QTest::currentTestFailed();
-    });
-    Clic(gestionnaire, "BoutonQueSi");
-    QVERIFY(joue);
 }
 
 const QStringList DiagnosticChange = {
@@ -80,7 +55,7 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
     gestionnaire.Initialise();
     gestionnaire.show();
 
-    DansQueSi(gestionnaire, [&](QDialog& queSi) {
+    QVERIFY(DansLaModale(gestionnaire, "BoutonQueSi", "What if...", [&](QDialog& queSi) {
         auto* difference = Controle<QAbstractItemView>(queSi, "ListeDifference");
         QCOMPARE(Lignes(difference), QStringList{"No change in the conclusions"});
         QVERIFY(!Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
@@ -95,7 +70,7 @@ void WhatIfTest::laCopieChangeLeDiagnosticSansToucherLaBase() {
         QVERIFY(Controle<QPushButton>(queSi, "BoutonGarder")->isEnabled());
         QTest::keyClick(Controle<QAbstractItemView>(queSi, "ListeObservation"), Qt::Key_Escape);
         QVERIFY(!queSi.isVisible());
-    });
+    }));
 
     QVERIFY(!etat.Faits.BaseFaitsModifiee);
     QVERIFY(MemesDonnees(etat.Faits.ObservationCourante(), avant));

@@ -38,7 +38,6 @@ void TestAide::PagesDesContextes_data() {
     QTest::addColumn<QString>("page");
     QTest::newRow("main window") << 1 << "main.html";
     QTest::newRow("unknown number") << 99 << "index.html";
-    QTest::newRow("none") << 0 << "index.html";
 }
 
 void TestAide::PagesDesContextes() {

@@ -5,7 +5,6 @@
 // project file, the project, its files and the window stay as they were,
 // and the next save works.
 #include <QDir>
-#include <QFile>
 #include <QMap>
 #include <QtTest>
 
@@ -23,10 +22,7 @@ namespace {
 // Every file of the directory with its bytes.
 QMap<QString, QByteArray> Contenus(const QDir& repertoire) {
     QMap<QString, QByteArray> contenus;
-    for (const QString& nom : repertoire.entryList(QDir::Files)) {
-        QFile fichier(repertoire.filePath(nom));
-        if (fichier.open(QIODevice::ReadOnly)) contenus.insert(nom, fichier.readAll());
-    }
+    for (const QString& nom : repertoire.entryList(QDir::Files)) contenus.insert(nom, Contenu(repertoire.filePath(nom)));
     return contenus;
 }
 
@@ -43,10 +39,7 @@ void TestGarde::UneFauteDuProgrammePendantUneSauvegarde() {
     test::TSystemeEnPanne systeme;
     TMenuExpert menu(systeme);
     menu.show();
-    TParcours ouverture;
-    ouverture.Puis("QFileDialog", NommeFichier(demo.Repertoire().filePath("car.exp")))
-        .Puis("Abstract of the project", Clique("OK"));
-    QVERIFY2(ouverture.Choisit(menu, "Openproject1"), qPrintable(ouverture.Erreur()));
+    QVERIFY(OuvreParLeMenu(menu, demo.Repertoire().filePath("car.exp")));
     TParcours ajout;
     ajout.Puis("Observation n", Clique("OK"));
     QVERIFY2(ajout.Choisit(menu, "Addanobservation1"), qPrintable(ajout.Erreur()));

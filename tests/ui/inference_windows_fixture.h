@@ -1,13 +1,17 @@
 // A small knowledge base and data base for the inference windows' tests,
 // built in memory: six rules over three levels, one of them with a known
-// conclusion, and three observations (the second one empty).
+// conclusion, and three observations (the second one empty); and the bench
+// the windows are opened on.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "core/journal.h"
 #include "core/proposition.h"
+#include "inference/moteur.h"
 #include "project/etat.h"
+#include "support/parcours.h"
 
 namespace veridane::essai {
 
@@ -74,5 +78,35 @@ inline void ProjetChaine(TEtatVeridane& etat, int n) {
     Rules(etat, std::move(regles));
     Observations(etat, {{NouvelleProposition("S1", OpEgal, "YES")}});
 }
+
+// What the inference windows work on, and a person to answer them.
+struct TBanc {
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TMoteur moteur;
+    TParcours parcours;
+
+    TBanc() { ProjetGrippe(etat); }
+    // Opens `fenetre` by its own Ouvre, as the window before it does (on
+    // `observation` when given, as choosing it does), and answers the
+    // windows queued on `parcours`.
+    template <class TFenetre>
+    bool Ouvre(TFenetre& fenetre, int observation = -1) {
+        if (observation >= 0)
+            moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
+        const bool reussi = parcours.Execute([&] { fenetre.Ouvre(); });
+        if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
+        return reussi;
+    }
+    // Runs the inference on an observation as the forward chaining window
+    // does, without the window.
+    void Infere(int observation) {
+        moteur.ChoisitObservation(etat.Faits.Observations.at(static_cast<std::size_t>(observation)), observation);
+        moteur.InitialiseCompteurs(etat.Base.Regles);
+        moteur.InitialiseRegles(etat.Base.Regles, etat.ValeurCritique);
+        TNotificationsMuettes muettes;
+        moteur.Strategie(etat.Base.Regles, muettes);
+    }
+};
 
 }  // namespace veridane::essai

@@ -1,57 +1,14 @@
-// The abstracts window: an edit is taken over by "OK" only. Saving a commentary and reading it back is walked
-// in parcours_test.
-#include <QLabel>
+// The abstracts window: an edit is taken over by "OK" only. Saving a
+// commentary and reading it back is walked in parcours_test.
 #include <QPlainTextEdit>
 #include <QtTest>
 
 #include "core/journal.h"
 #include "support/parcours.h"
-#include "ui/Conversion.h"
 #include "ui/Resume.h"
 
 using namespace veridane;
 using namespace veridane::geste;
-
-namespace {
-
-std::vector<TModalite> Lignes(std::initializer_list<const char*> textes) {
-    std::vector<TModalite> lignes;
-    for (const char* texte : textes) lignes.push_back({texte});
-    return lignes;
-}
-
-struct TResume {
-    TEtatVeridane Etat;
-    TDialoguesJournal Journal;
-    TAbstracts Fenetre{Etat, Journal};
-    TParcours Parcours;
-    QString Texte() { return Boite()->toPlainText(); }
-    QPlainTextEdit* Boite() { return Fenetre.findChild<QPlainTextEdit*>("Commentaire"); }
-    QString Nom(const char* nom) { return Fenetre.findChild<QLabel*>(nom)->text(); }
-    // Opens the window by `ouverture`, `geste` acting in it.
-    bool Ouvre(const std::function<void()>& ouverture, TParcours::TGeste geste) {
-        Parcours.Puis("Abstracts", std::move(geste));
-        bool reussi = Parcours.Execute(ouverture);
-        if (!reussi) qWarning("%s", qPrintable(Parcours.Erreur()));
-        return reussi;
-    }
-    bool MontreProjet(TParcours::TGeste geste) { return Ouvre([this] { Fenetre.MontreProjet(); }, std::move(geste)); }
-    bool ChangeComment(bool base, TParcours::TGeste geste) {
-        return Ouvre([this, base] { Fenetre.ChangeComment(base); }, std::move(geste));
-    }
-};
-
-// Replaces the whole text of the commentary by typing.
-TParcours::TGeste Remplace(const QString& texte) {
-    return [texte](QWidget& fenetre) {
-        auto* boite = fenetre.findChild<QPlainTextEdit*>("Commentaire");
-        QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(boite, Qt::Key_Delete);
-        TapeTexte(boite, texte);
-    };
-}
-
-}  // namespace
 
 class TestResume : public QObject {
     Q_OBJECT
@@ -60,16 +17,25 @@ private slots:
 };
 
 void TestResume::FermetureParLeCadre() {
-    TResume r;
-    r.Etat.Projet.CommentairesProjet = Lignes({"Kept"});
-    QVERIFY(r.ChangeComment(false, [&](QWidget& fenetre) {
-        Remplace("Typed, then the window closed by its frame")(fenetre);
-        fenetre.close();
-    }));
-    QCOMPARE(*r.Etat.Projet.CommentairesProjet, Lignes({"Kept"}));
+    TEtatVeridane etat;
+    TDialoguesJournal journal;
+    TAbstracts fenetre(etat, journal);
+    const std::vector<TModalite> garde{{"Kept"}};
+    etat.Projet.CommentairesProjet = garde;
+    TParcours edition;
+    edition.Puis("Abstracts", [](QWidget& resume) {
+        auto* boite = resume.findChild<QPlainTextEdit*>("Commentaire");
+        QTest::keyClick(boite, Qt::Key_A, Qt::ControlModifier);
+        TapeTexte(boite, "Typed, then the window closed by its frame");
+        resume.close();
+    });
+    QVERIFY2(edition.Execute([&] { fenetre.ChangeComment(false); }), qPrintable(edition.Erreur()));
+    QCOMPARE(*etat.Projet.CommentairesProjet, garde);
     // A later read-only showing then "OK" does not take the old edit over.
-    QVERIFY(r.MontreProjet(Clique("OK")));
-    QCOMPARE(*r.Etat.Projet.CommentairesProjet, Lignes({"Kept"}));
+    TParcours lecture;
+    lecture.Puis("Abstracts", Clique("OK"));
+    QVERIFY2(lecture.Execute([&] { fenetre.MontreProjet(); }), qPrintable(lecture.Erreur()));
+    QCOMPARE(*etat.Projet.CommentairesProjet, garde);
 }
 
 QTEST_MAIN(TestResume)

@@ -1,12 +1,12 @@
 #include "outils.h"
 
 #include <QFile>
-#include <QMenu>
 #include <QProcess>
 
 #include "core/journal.h"
 #include "project/cycle_projet.h"
 #include "ui/Conversion.h"
+#include "support/parcours.h"
 
 namespace veridane {
 
@@ -32,25 +32,33 @@ QAction* Action(QObject& fenetre, const char* nom) {
     return action;
 }
 
-bool Utilisable(QObject& fenetre, const char* nom) {
-    QAction* action = Action(fenetre, nom);
-    if (!action->isEnabled() || !action->isVisible()) return false;
-    for (QObject* objet : action->associatedObjects())
-        if (auto* menu = qobject_cast<QMenu*>(objet); menu && !menu->menuAction()->isEnabled()) return false;
-    return true;
+bool OuvreParLeMenu(QWidget& menu, const QString& projet) {
+    TParcours parcours;
+    parcours.Puis("QFileDialog", geste::NommeFichier(projet)).Puis("Abstract of the project", geste::Clique("OK"));
+    const bool reussi = parcours.Choisit(menu, "Openproject1");
+    if (!reussi) qWarning("%s", qPrintable(parcours.Erreur()));
+    return reussi;
 }
 
-namespace {
+QByteArray Contenu(const QString& chemin) {
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly)) return "(missing " + chemin.toLatin1() + ")";
+    return fichier.readAll();
+}
 
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
+bool Remplace(const QString& chemin, const QByteArray& avant, const QByteArray& apres) {
+    QByteArray texte = Contenu(chemin);
+    if (!texte.contains(avant)) return false;
+    QFile fichier(chemin);
+    return fichier.open(QIODevice::WriteOnly | QIODevice::Truncate) && fichier.write(texte.replace(avant, apres)) >= 0;
+}
 
-}  // namespace
+bool Utilisable(QObject& fenetre, const char* nom) { return ActionUtilisable(*Action(fenetre, nom)); }
+
+std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees) {
+    for (TProposition& p : entrees) p.Certitude = p.Precision = DegreNul;
+    return entrees;
+}
 
 TEtatVeridane EtatDemo() {
     TEtatVeridane etat;

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "project/cycle_projet.h"
 #include "project/etat.h"
 
 namespace veridane {
@@ -27,6 +28,27 @@ private:
 // The demo project of tests/data read as "Open project" reads it, without
 // any window; for tests that only need its state.
 TEtatVeridane EtatDemo();
+
+// Dictionary entries as the dictionary keeps them: with no degrees.
+std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees);
+
+// The project's windows for a project cycle used without them.
+class TFenetresMuettes : public IFenetresProjet {
+public:
+    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
+    void GestionnaireDico() override {}
+    void MontreProjet() override {}
+    void ChangeComment(bool) override {}
+};
+
+// Opens `projet` through "Open project" of the main window `menu`: its file
+// dialog answered, then the project's abstract closed.
+bool OuvreParLeMenu(QWidget& menu, const QString& projet);
+
+// The bytes of a file; a marker naming it when it cannot be read.
+QByteArray Contenu(const QString& chemin);
+// Replaces `avant` by `apres` in the file; false when it is not there.
+bool Remplace(const QString& chemin, const QByteArray& avant, const QByteArray& apres);
 
 QAction* Action(QObject& fenetre, const char* nom);
 // The text of a PDF file as pdftotext lays it out (pages split by '\f');

@@ -59,14 +59,14 @@ QAbstractButton* BoutonDe(QAction& action) {
     return nullptr;
 }
 
+}  // namespace
+
 bool ActionUtilisable(QAction& action) {
     if (!action.isEnabled() || !action.isVisible()) return false;
     for (QObject* objet : action.associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(objet); menu && !menu->menuAction()->isEnabled()) return false;
     return true;
 }
-
-}  // namespace
 
 TParcours::TParcours() {
     Minuterie.setInterval(10);
@@ -339,14 +339,28 @@ QString TexteDe(QWidget& fenetre, const char* nom) {
     return {};
 }
 
-QStringList Lignes(const QAbstractItemView* liste) {
+QStringList Lignes(const QAbstractItemView* liste, int colonne) {
     QStringList lignes;
     const QAbstractItemModel* modele = liste->model();
-    for (int i = 0; i < modele->rowCount(); ++i) lignes.append(modele->index(i, 0).data().toString());
+    for (int i = 0; i < modele->rowCount(); ++i) lignes.append(modele->index(i, colonne).data().toString());
     return lignes;
 }
 
-bool Selection(const QAbstractItemView* liste) { return liste->selectionModel()->hasSelection(); }
+bool DansLaModale(QWidget& fenetre, const char* bouton, const QString& titre,
+                  const std::function<void(QDialog&)>& action) {
+    bool joue = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialogue = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialogue == nullptr) return;
+        if (dialogue->windowTitle() == titre) {
+            action(*dialogue);
+            joue = !QTest::currentTestFailed();
+        }
+        if (dialogue->isVisible()) dialogue->reject();
+    });
+    QTest::mouseClick(Controle<QAbstractButton>(fenetre, bouton), Qt::LeftButton);
+    return joue;
+}
 
 QStringList LignesDe(QWidget& fenetre, const char* nom) {
     QStringList lignes;

@@ -26,8 +26,10 @@
 #include <functional>
 
 class QComboBox;
+class QDialog;
 class QLineEdit;
 class QAbstractItemView;
+class QAction;
 class QScrollBar;
 class QWidget;
 
@@ -109,6 +111,8 @@ TParcours::TGeste Suite(std::initializer_list<TParcours::TGeste> gestes);
 // Clicks the visible, enabled button of `fenetre` showing `texte`; false
 // when there is none.
 bool CliqueBouton(QWidget& fenetre, const QString& texte);
+// Enabled, visible and in an enabled menu: usable by a person.
+bool ActionUtilisable(QAction& action);
 // Uses a menu item (checks it is enabled, visible, in an enabled menu) or
 // clicks a tool button or push button, by object name; false when unusable.
 bool UtiliseCommande(QWidget& fenetre, const char* nom);
@@ -147,9 +151,14 @@ void AvanceBarre(QScrollBar* barre);
 // Acts on the next modal window as soon as it shows, from the event loop it
 // runs (a message box, a dialog opened with exec()).
 void QuandModale(std::function<void(QWidget&)> action, int essais = 200);
-QStringList Lignes(const QAbstractItemView* liste);
-// Whether some line of the list is selected.
-bool Selection(const QAbstractItemView* liste);
+// The texts of a list's lines, or of a table's column.
+QStringList Lignes(const QAbstractItemView* liste, int colonne = 0);
+// Clicks the button `bouton` of `fenetre` and plays `action` on the modal
+// window titled `titre` that it opens, closed afterwards whatever happens so
+// that a failed check cannot hang the test. False when that window did not
+// come up or a check in `action` failed.
+bool DansLaModale(QWidget& fenetre, const char* bouton, const QString& titre,
+                  const std::function<void(QDialog&)>& action);
 
 // What the person reads: the text of a label, button, field or text area,
 // and the lines of a list or drop-down list.
