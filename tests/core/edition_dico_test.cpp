@@ -245,7 +245,6 @@ TEST(DictionnaireEditionTest, AttributesOnceAndTitles) {
     TBaseConnaissances base = BaseAvecRegles();
     EXPECT_EQ(TrouveLesAttributs(base), (std::vector<std::string>{"A", "B", "COLOUR"}));
     EXPECT_EQ(TitreDico(4), "Data Dictionary: 4 data");
-    EXPECT_EQ(TitreDico(12), "Data Dictionary: 12 data");
     EXPECT_EQ(TitreDico(0), "Data Dictionary: no data");
     base.Dictionnaire.clear();
     base.NbFaitsDico = 0;

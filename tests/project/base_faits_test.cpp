@@ -163,14 +163,6 @@ TEST_F(LectureBase, MissingFileIsReported) {
     EXPECT_FALSE(Etat.Faits.BaseFaitsOuverte);
 }
 
-TEST_F(LectureBase, CommentThatReadsLikeACountLineStaysAComment) {
-    EXPECT_TRUE(Lit(Lignes({"#Number of data: many", "#number of data: 12;", "", "Number of data: 1;", "A = X ;"})));
-    EXPECT_TRUE(Dialogues.Messages.empty());
-    EXPECT_EQ(Etat.Faits.CommentairesBase,
-              (std::vector<TModalite>{{"Number of data: many"}, {"number of data: 12;"}}));
-    EXPECT_EQ(Etat.Faits.NbFaits, 1);
-}
-
 TEST_F(LectureBase, ReadsWhatTheWriterNeverWrites) {
     // A datum over two lines, Unix line ends, two "*" in a row, a "*" before
     // the first datum, text after ";" and comment text with its case kept.
