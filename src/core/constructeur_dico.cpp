@@ -8,30 +8,7 @@
 
 namespace veridane {
 
-namespace {
-
-void Melange(std::size_t& graine, std::size_t valeur) {
-    graine ^= valeur + 0x9e3779b97f4a7c15ULL + (graine << 6) + (graine >> 2);
-}
-
-}  // namespace
-
-std::size_t TConstructeurDico::Hacher(const TProposition& p) {
-    std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
-    Melange(graine, p.Operateur);
-    Melange(graine, p.TypeValeur);
-    switch (p.TypeValeur) {
-        case TypeNumerique:
-            // 0 and -0 are equal for Equivalence, so they must hash alike.
-            Melange(graine, std::hash<double>{}(p.Reel == 0 ? 0.0 : p.Reel));
-            break;
-        case TypeSymbolique: Melange(graine, std::hash<std::string_view>{}(p.Modalite)); break;
-        default:
-            for (const TModalite& mot : p.Liste) Melange(graine, std::hash<std::string_view>{}(mot.Nom));
-            break;
-    }
-    return graine;
-}
+std::size_t TConstructeurDico::Hacher(const TProposition& p) { return HacheEquivalence(p); }
 
 TConstructeurDico::TConstructeurDico(std::vector<TProposition> depart) : Entrees(std::move(depart)) {
     if (Entrees.size() >= UINT32_MAX) throw std::length_error("dictionary too large");

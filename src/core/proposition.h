@@ -49,6 +49,10 @@ std::string TransformeOperateur(std::uint8_t operateur);
 // Same fact: attribute, operator, kind and value equal (sets in order).
 bool Equivalence(const TProposition& a, const TProposition& b);
 
+// A hash equal for any two propositions Equivalence holds for, so that
+// tables of propositions can find equivalent ones without building keys.
+std::size_t HacheEquivalence(const TProposition& p);
+
 struct TRecherche {
     bool Trouve;
     std::size_t Index;  // where a new entry keeps the dictionary ordered

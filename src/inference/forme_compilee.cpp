@@ -7,6 +7,9 @@ namespace {
 
 std::size_t Hache(std::string_view nom) { return std::hash<std::string_view>{}(nom); }
 
+std::uint64_t Marque(std::size_t hache) { return static_cast<std::uint64_t>(hache) >> 32 << 32; }
+std::uint32_t Contenu(std::uint64_t c) { return static_cast<std::uint32_t>(c); }
+
 }  // namespace
 
 TFormeCompilee::TFormeCompilee(const std::vector<TRegle>& regles) {
@@ -67,44 +70,54 @@ std::string_view TFormeCompilee::NomAttribut(std::uint32_t id) const {
     return std::string_view(Noms_).substr(DebutNoms_[id], DebutNoms_[id + 1] - DebutNoms_[id]);
 }
 
-// The slot holding `nom`, or the empty slot where it would go.
-std::size_t TFormeCompilee::Case(std::string_view nom) const {
+// The slot holding `nom` (of hash `hache`), or the empty slot where it would go.
+std::size_t TFormeCompilee::Case(std::string_view nom, std::size_t hache) const {
     const std::size_t masque = Cases_.size() - 1;
-    for (std::size_t c = Hache(nom) & masque;; c = (c + 1) & masque)
-        if (Cases_[c] == 0 || NomAttribut(Cases_[c] - 1) == nom) return c;
+    const std::uint64_t marque = Marque(hache);
+    for (std::size_t c = hache & masque;; c = (c + 1) & masque) {
+        const std::uint64_t e = Cases_[c];
+        if (e == 0 || ((e ^ marque) >> 32 == 0 && NomAttribut(Contenu(e) - 1) == nom)) return c;
+    }
 }
 
 std::uint32_t TFormeCompilee::Attribut(std::string_view nom) const {
     if (Cases_.empty()) return Aucun;
-    const std::uint32_t contenu = Cases_[Case(nom)];
+    const std::uint32_t contenu = Contenu(Cases_[Case(nom, Hache(nom))]);
     return contenu == 0 ? Aucun : contenu - 1;
 }
 
 void TFormeCompilee::Agrandit() {
-    std::vector<std::uint32_t> anciennes(Cases_.size() * 2, 0);
+    std::vector<std::uint64_t> anciennes(Cases_.size() * 2, 0);
     anciennes.swap(Cases_);
-    for (std::uint32_t id = 0; id < NbAttributs(); ++id) Cases_[Case(NomAttribut(id))] = id + 1;
+    const std::size_t masque = Cases_.size() - 1;
+    for (std::uint32_t id = 0; id < NbAttributs(); ++id) {
+        const std::size_t hache = Hache(NomAttribut(id));
+        std::size_t c = hache & masque;
+        while (Cases_[c] != 0) c = (c + 1) & masque;
+        Cases_[c] = Marque(hache) | (id + 1);
+    }
 }
 
 std::uint32_t TFormeCompilee::Interne(std::string_view nom) {
-    std::size_t c = Case(nom);
-    if (Cases_[c] != 0) return Cases_[c] - 1;
+    const std::size_t hache = Hache(nom);
+    std::size_t c = Case(nom, hache);
+    if (Cases_[c] != 0) return Contenu(Cases_[c]) - 1;
     const auto id = static_cast<std::uint32_t>(NbAttributs());
     Noms_.append(nom);
     DebutNoms_.push_back(static_cast<std::uint32_t>(Noms_.size()));
     // At most half full, so that probes stay short.
     if (2 * (static_cast<std::size_t>(id) + 1) > Cases_.size()) {
         Agrandit();
-        c = Case(nom);
+        c = Case(nom, hache);
     }
-    Cases_[c] = id + 1;
+    Cases_[c] = Marque(hache) | (id + 1);
     return id;
 }
 
 std::size_t TFormeCompilee::Octets() const {
-    return Noms_.capacity() + sizeof(std::uint32_t) * (DebutNoms_.capacity() + Cases_.capacity() +
-                                                       DebutPremisses_.capacity() + AttributPremisse_.capacity() +
-                                                       DebutRegles_.capacity() + ReglesParAttribut_.capacity());
+    return Noms_.capacity() + sizeof(std::uint64_t) * Cases_.capacity() +
+           sizeof(std::uint32_t) * (DebutNoms_.capacity() + DebutPremisses_.capacity() + AttributPremisse_.capacity() +
+                                    DebutRegles_.capacity() + ReglesParAttribut_.capacity());
 }
 
 }  // namespace veridane

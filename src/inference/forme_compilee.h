@@ -54,14 +54,16 @@ public:
 
 private:
     std::uint32_t Interne(std::string_view nom);
-    std::size_t Case(std::string_view nom) const;
+    std::size_t Case(std::string_view nom, std::size_t hache) const;
     void Agrandit();
 
     // The attribute texts end to end; name k spans DebutNoms_[k] .. [k + 1].
     std::string Noms_;
     std::vector<std::uint32_t> DebutNoms_;
-    // Open addressing: id + 1 per slot, 0 for an empty one.
-    std::vector<std::uint32_t> Cases_;
+    // Open addressing, at most half full: per slot the high half of the
+    // name's hash above id + 1 (0 for an empty slot), so that a name is
+    // compared only with names of the same hash.
+    std::vector<std::uint64_t> Cases_;
 
     std::vector<std::uint32_t> DebutPremisses_;     // rule -> first premise; one past the end last
     std::vector<std::uint32_t> AttributPremisse_;   // premise -> attribute id
