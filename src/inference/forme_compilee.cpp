@@ -7,8 +7,6 @@ namespace {
 
 std::size_t Hache(std::string_view nom) { return std::hash<std::string_view>{}(nom); }
 
-std::uint64_t Marque(std::size_t hache) { return static_cast<std::uint64_t>(hache) >> 32 << 32; }
-std::uint32_t Contenu(std::uint64_t c) { return static_cast<std::uint32_t>(c); }
 
 }  // namespace
 
@@ -20,6 +18,7 @@ TFormeCompilee::TFormeCompilee(const std::vector<TRegle>& regles) {
 
     DebutNoms_.push_back(0);
     Cases_.assign(1024, 0);
+    BitsId_ = 10;
     DebutPremisses_.reserve(regles.size() + 1);
     AttributPremisse_.reserve(nbPremisses);
     for (const auto& regle : regles) {
@@ -70,13 +69,21 @@ std::string_view TFormeCompilee::NomAttribut(std::uint32_t id) const {
     return std::string_view(Noms_).substr(DebutNoms_[id], DebutNoms_[id + 1] - DebutNoms_[id]);
 }
 
+std::uint32_t TFormeCompilee::Marque(std::size_t hache) const {
+    return BitsId_ >= 32 ? 0 : static_cast<std::uint32_t>(static_cast<std::uint64_t>(hache) >> 32) << BitsId_;
+}
+
+std::uint32_t TFormeCompilee::Contenu(std::uint32_t c) const {
+    return BitsId_ >= 32 ? c : c & ((std::uint32_t{1} << BitsId_) - 1);
+}
+
 // The slot holding `nom` (of hash `hache`), or the empty slot where it would go.
 std::size_t TFormeCompilee::Case(std::string_view nom, std::size_t hache) const {
     const std::size_t masque = Cases_.size() - 1;
-    const std::uint64_t marque = Marque(hache);
+    const std::uint32_t marque = Marque(hache);
     for (std::size_t c = hache & masque;; c = (c + 1) & masque) {
-        const std::uint64_t e = Cases_[c];
-        if (e == 0 || ((e ^ marque) >> 32 == 0 && NomAttribut(Contenu(e) - 1) == nom)) return c;
+        const std::uint32_t e = Cases_[c];
+        if (e == 0 || (e - Contenu(e) == marque && NomAttribut(Contenu(e) - 1) == nom)) return c;
     }
 }
 
@@ -87,8 +94,9 @@ std::uint32_t TFormeCompilee::Attribut(std::string_view nom) const {
 }
 
 void TFormeCompilee::Agrandit() {
-    std::vector<std::uint64_t> anciennes(Cases_.size() * 2, 0);
+    std::vector<std::uint32_t> anciennes(Cases_.size() * 2, 0);
     anciennes.swap(Cases_);
+    ++BitsId_;
     const std::size_t masque = Cases_.size() - 1;
     for (std::uint32_t id = 0; id < NbAttributs(); ++id) {
         const std::size_t hache = Hache(NomAttribut(id));
@@ -115,9 +123,9 @@ std::uint32_t TFormeCompilee::Interne(std::string_view nom) {
 }
 
 std::size_t TFormeCompilee::Octets() const {
-    return Noms_.capacity() + sizeof(std::uint64_t) * Cases_.capacity() +
-           sizeof(std::uint32_t) * (DebutNoms_.capacity() + DebutPremisses_.capacity() + AttributPremisse_.capacity() +
-                                    DebutRegles_.capacity() + ReglesParAttribut_.capacity());
+    return Noms_.capacity() + sizeof(std::uint32_t) * (DebutNoms_.capacity() + Cases_.capacity() +
+                                                       DebutPremisses_.capacity() + AttributPremisse_.capacity() +
+                                                       DebutRegles_.capacity() + ReglesParAttribut_.capacity());
 }
 
 }  // namespace veridane

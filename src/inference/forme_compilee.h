@@ -55,15 +55,19 @@ public:
 private:
     std::uint32_t Interne(std::string_view nom);
     std::size_t Case(std::string_view nom, std::size_t hache) const;
+    std::uint32_t Marque(std::size_t hache) const;
+    std::uint32_t Contenu(std::uint32_t c) const;
     void Agrandit();
 
     // The attribute texts end to end; name k spans DebutNoms_[k] .. [k + 1].
     std::string Noms_;
     std::vector<std::uint32_t> DebutNoms_;
-    // Open addressing, at most half full: per slot the high half of the
-    // name's hash above id + 1 (0 for an empty slot), so that a name is
-    // compared only with names of the same hash.
-    std::vector<std::uint64_t> Cases_;
+    // Open addressing, at most half full: per slot id + 1 in the low
+    // BitsId_ bits (0 for an empty slot) and above them as many bits of the
+    // name's hash as are left, so that a name is rarely compared with
+    // another one. The table has 2^BitsId_ slots, so id + 1 always fits.
+    std::vector<std::uint32_t> Cases_;
+    unsigned BitsId_ = 0;
 
     std::vector<std::uint32_t> DebutPremisses_;     // rule -> first premise; one past the end last
     std::vector<std::uint32_t> AttributPremisse_;   // premise -> attribute id
