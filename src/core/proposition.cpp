@@ -146,10 +146,14 @@ bool Equivalence(const TProposition& a, const TProposition& b) {
 }
 
 std::size_t HacheEquivalence(const TProposition& p) {
+    return HacheEquivalence(p, std::hash<std::string_view>{}(p.Attribut));
+}
+
+std::size_t HacheEquivalence(const TProposition& p, std::size_t hacheAttribut) {
     auto melange = [](std::size_t& graine, std::size_t valeur) {
         graine ^= valeur + 0x9e3779b97f4a7c15ULL + (graine << 6) + (graine >> 2);
     };
-    std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
+    std::size_t graine = hacheAttribut;
     melange(graine, p.Operateur);
     melange(graine, p.TypeValeur);
     switch (p.TypeValeur) {
