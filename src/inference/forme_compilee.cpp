@@ -1,5 +1,6 @@
 #include "forme_compilee.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace veridane {
@@ -21,10 +22,25 @@ TFormeCompilee::TFormeCompilee(const std::vector<TRegle>& regles) {
     BitsId_ = 10;
     DebutPremisses_.reserve(regles.size() + 1);
     AttributPremisse_.reserve(nbPremisses);
+    // The names go to Interne in batches, in order, each batch's memory
+    // fetched first.
+    std::string_view noms[Lot];
+    std::size_t haches[Lot];
+    std::size_t nombre = 0;
+    auto interneLot = [&] {
+        Anticipe(haches, nombre);
+        for (std::size_t k = 0; k < nombre; ++k) AttributPremisse_.push_back(Interne(noms[k], haches[k]));
+        nombre = 0;
+    };
     for (const auto& regle : regles) {
-        DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
-        for (const auto& premisse : regle.Premisses) AttributPremisse_.push_back(Interne(premisse.Attribut));
+        DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size() + nombre));
+        for (const auto& premisse : regle.Premisses) {
+            noms[nombre] = premisse.Attribut;
+            haches[nombre] = Hache(premisse.Attribut);
+            if (++nombre == Lot) interneLot();
+        }
     }
+    interneLot();
     DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
 
     // The index, by counting: first how many rules each attribute has (a
@@ -87,6 +103,34 @@ std::size_t TFormeCompilee::Case(std::string_view nom, std::size_t hache) const 
     }
 }
 
+// Fetches the slots of a batch of names, then the bounds and the texts of
+// the names in them, so that the lookups that follow find them at hand: the
+// waits of the whole batch overlap instead of following one another.
+void TFormeCompilee::Anticipe(const std::size_t* haches, std::size_t nombre) const {
+    const std::size_t masque = Cases_.size() - 1;
+    for (std::size_t k = 0; k < nombre; ++k) __builtin_prefetch(&Cases_[haches[k] & masque]);
+    for (std::size_t k = 0; k < nombre; ++k)
+        if (const std::uint32_t e = Cases_[haches[k] & masque]; e != 0) __builtin_prefetch(&DebutNoms_[Contenu(e) - 1]);
+    for (std::size_t k = 0; k < nombre; ++k)
+        if (const std::uint32_t e = Cases_[haches[k] & masque]; e != 0)
+            __builtin_prefetch(Noms_.data() + DebutNoms_[Contenu(e) - 1]);
+}
+
+void TFormeCompilee::Attributs(const std::vector<TProposition>& faits, std::vector<std::uint32_t>& ids) const {
+    ids.assign(faits.size(), Aucun);
+    if (Cases_.empty()) return;
+    std::size_t haches[Lot];
+    for (std::size_t debut = 0; debut < faits.size(); debut += Lot) {
+        const std::size_t nombre = std::min(Lot, faits.size() - debut);
+        for (std::size_t k = 0; k < nombre; ++k) haches[k] = Hache(faits[debut + k].Attribut);
+        Anticipe(haches, nombre);
+        for (std::size_t k = 0; k < nombre; ++k) {
+            const std::uint32_t contenu = Contenu(Cases_[Case(faits[debut + k].Attribut, haches[k])]);
+            if (contenu != 0) ids[debut + k] = contenu - 1;
+        }
+    }
+}
+
 std::uint32_t TFormeCompilee::Attribut(std::string_view nom) const {
     if (Cases_.empty()) return Aucun;
     const std::uint32_t contenu = Contenu(Cases_[Case(nom, Hache(nom))]);
@@ -106,8 +150,7 @@ void TFormeCompilee::Agrandit() {
     }
 }
 
-std::uint32_t TFormeCompilee::Interne(std::string_view nom) {
-    const std::size_t hache = Hache(nom);
+std::uint32_t TFormeCompilee::Interne(std::string_view nom, std::size_t hache) {
     std::size_t c = Case(nom, hache);
     if (Cases_[c] != 0) return Contenu(Cases_[c]) - 1;
     const auto id = static_cast<std::uint32_t>(NbAttributs());

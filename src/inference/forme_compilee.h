@@ -35,6 +35,9 @@ public:
     // The id of an attribute that some premise tests, or Aucun.
     std::uint32_t Attribut(std::string_view nom) const;
     std::string_view NomAttribut(std::uint32_t id) const;
+    // The ids of the data's attributes (Aucun for those no premise tests),
+    // looked up in batches.
+    void Attributs(const std::vector<TProposition>& faits, std::vector<std::uint32_t>& ids) const;
 
     // Where the premises of rule i start in the arrays indexed by premise
     // (their ids, the engine's run state), and their ids in premise order.
@@ -53,7 +56,9 @@ public:
     std::size_t Octets() const;
 
 private:
-    std::uint32_t Interne(std::string_view nom);
+    static constexpr std::size_t Lot = 64;
+    void Anticipe(const std::size_t* haches, std::size_t nombre) const;
+    std::uint32_t Interne(std::string_view nom, std::size_t hache);
     std::size_t Case(std::string_view nom, std::size_t hache) const;
     std::uint32_t Marque(std::size_t hache) const;
     std::uint32_t Contenu(std::uint32_t c) const;

@@ -97,6 +97,7 @@ struct TMoteur::TIndex {
     std::vector<std::uint32_t> DernierTous;
     std::vector<std::uint32_t> Presents;      // attribute ids with working data
     std::vector<std::uint32_t> Premiers;      // open addressing: first datum of its kind + 1, or 0
+    std::vector<std::uint32_t> Ids;           // working datum -> its attribute id, or Aucun
     std::vector<std::uint64_t> Touchees;      // one bit per rule
 
     explicit TIndex(const TFormeCompilee& forme)
@@ -124,8 +125,9 @@ struct TMoteur::TIndex {
         if (!copies) Premiers.assign(taille, 0);
         const THachageFait hacher{&faits};
         const TMemeFait meme{&faits};
+        Forme.Attributs(faits, Ids);
         for (std::uint32_t k = 0; k < faits.size(); ++k) {
-            const auto id = Forme.Attribut(faits[k].Attribut);
+            const auto id = Ids[k];
             if (id == TFormeCompilee::Aucun) continue;
             Chaine(PremierTous, SuivantTous, DernierTous, id, k);
             DerniereCopie[k] = k;
