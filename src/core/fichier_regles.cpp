@@ -145,8 +145,10 @@ public:
 // after it) or at a lone LF.
 std::string_view LigneA(std::string_view texte, std::size_t& pos) {
     const std::size_t debut = pos;
-    const std::size_t fin = texte.find_first_of("\r\n", debut);
-    if (fin == std::string_view::npos) {
+    // A plain loop: find_first_of looks each byte up in the set of two.
+    std::size_t fin = debut;
+    while (fin < texte.size() && texte[fin] != '\n' && texte[fin] != '\r') ++fin;
+    if (fin == texte.size()) {
         pos = texte.size();
         return texte.substr(debut);
     }
@@ -156,7 +158,10 @@ std::string_view LigneA(std::string_view texte, std::size_t& pos) {
 }
 
 void AjouteMajuscules(std::string& texte, std::string_view ligne) {
-    for (char c : ligne) texte += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    const std::size_t debut = texte.size();
+    texte.resize(debut + ligne.size());
+    char* sortie = texte.data() + debut;
+    for (char c : ligne) *sortie++ = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // A line that ends a rule text: it holds a ";" and no "#" (a line with a
