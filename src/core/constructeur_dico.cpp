@@ -8,38 +8,13 @@
 
 namespace veridane {
 
-namespace {
-
-void Melange(std::size_t& graine, std::size_t valeur) {
-    graine ^= valeur + 0x9e3779b97f4a7c15ULL + (graine << 6) + (graine >> 2);
-}
-
-}  // namespace
-
-std::size_t TConstructeurDico::Hacher(const TProposition& p) {
-    std::size_t graine = std::hash<std::string_view>{}(p.Attribut);
-    Melange(graine, p.Operateur);
-    Melange(graine, p.TypeValeur);
-    switch (p.TypeValeur) {
-        case TypeNumerique:
-            // 0 and -0 are equal for Equivalence, so they must hash alike.
-            Melange(graine, std::hash<double>{}(p.Reel == 0 ? 0.0 : p.Reel));
-            break;
-        case TypeSymbolique: Melange(graine, std::hash<std::string_view>{}(p.Modalite)); break;
-        default:
-            for (const TModalite& mot : p.Liste) Melange(graine, std::hash<std::string_view>{}(mot.Nom));
-            break;
-    }
-    return graine;
-}
-
 TConstructeurDico::TConstructeurDico(std::vector<TProposition> depart) : Entrees(std::move(depart)) {
     if (Entrees.size() >= UINT32_MAX) throw std::length_error("dictionary too large");
     std::size_t taille = 1024;
     while (taille < 2 * Entrees.size()) taille *= 2;
     Cases.assign(taille, TCase{});
     for (std::size_t i = 0; i < Entrees.size(); ++i) {
-        const std::size_t hache = Hacher(Entrees[i]);
+        const std::size_t hache = HacheEquivalence(Entrees[i]);
         // An equivalent entry already held stays the only one indexed, as
         // a lookup would find it first.
         const std::size_t c = Case(Entrees[i], hache);
@@ -68,7 +43,32 @@ void TConstructeurDico::Agrandit() {
 }
 
 bool TConstructeurDico::Ajoute(const TProposition& p) {
-    const std::size_t hache = Hacher(p);
+    return Ajoute(p, std::hash<std::string_view>{}(p.Attribut));
+}
+
+bool TConstructeurDico::Ajoute(const TProposition& p, std::size_t hacheAttribut) {
+    return AjouteHache(p, HacheEquivalence(p, hacheAttribut));
+}
+
+void TConstructeurDico::AjouteLot(const TProposition* const* propositions, const std::size_t* hachesAttributs,
+                                  std::size_t nombre) {
+    std::size_t haches[Lot];
+    nombre = std::min(nombre, Lot);
+    const std::size_t masque = Cases.size() - 1;
+    for (std::size_t k = 0; k < nombre; ++k) {
+        haches[k] = HacheEquivalence(*propositions[k], hachesAttributs[k]);
+        __builtin_prefetch(&Cases[haches[k] & masque]);
+    }
+    // The entry an added proposition is most likely equal to: the one of
+    // its first slot, when the hashes agree.
+    for (std::size_t k = 0; k < nombre; ++k) {
+        const TCase& e = Cases[haches[k] & masque];
+        if (e.Position != 0 && e.Hache == haches[k]) __builtin_prefetch(&Entrees[e.Position - 1]);
+    }
+    for (std::size_t k = 0; k < nombre; ++k) AjouteHache(*propositions[k], haches[k]);
+}
+
+bool TConstructeurDico::AjouteHache(const TProposition& p, std::size_t hache) {
     std::size_t c = Case(p, hache);
     if (Cases[c].Position != 0) return false;
     if (Entrees.size() + 1 >= UINT32_MAX) throw std::length_error("dictionary too large");
@@ -85,15 +85,42 @@ bool TConstructeurDico::Ajoute(const TProposition& p) {
     return true;
 }
 
+namespace {
+
+// The first eight bytes of a text as a number that orders as the texts do
+// (bytes unsigned, a shorter text padded with zeros): texts of different
+// numbers need no other comparison.
+std::uint64_t Debut(const std::string& texte) {
+    std::uint64_t debut = 0;
+    for (std::size_t k = 0; k < 8; ++k)
+        debut = debut << 8 | (k < texte.size() ? static_cast<unsigned char>(texte[k]) : 0u);
+    return debut;
+}
+
+}  // namespace
+
 std::vector<TProposition> TConstructeurDico::Termine() {
     Cases = {};
-    // A stable sort keeps the order of addition among entries of one
-    // attribute, which is where FaitPresent would have put each of them.
-    std::stable_sort(Entrees.begin(), Entrees.end(),
-                     [](const TProposition& a, const TProposition& b) { return a.Attribut < b.Attribut; });
-    // The dictionary lives as long as the project: no spare room.
-    Entrees.shrink_to_fit();
-    return std::move(Entrees);
+    // The positions are sorted, not the entries, so that each entry moves
+    // once, into a list of its exact size (the dictionary lives as long as
+    // the project). Ties keep the order of addition, which is where
+    // FaitPresent would have put each entry.
+    struct TCle {
+        std::uint64_t Debut;
+        std::uint32_t Position;
+    };
+    std::vector<TCle> ordre(Entrees.size());
+    for (std::size_t i = 0; i < Entrees.size(); ++i) ordre[i] = {Debut(Entrees[i].Attribut), static_cast<std::uint32_t>(i)};
+    std::sort(ordre.begin(), ordre.end(), [this](const TCle& a, const TCle& b) {
+        if (a.Debut != b.Debut) return a.Debut < b.Debut;
+        const int c = Entrees[a.Position].Attribut.compare(Entrees[b.Position].Attribut);
+        return c != 0 ? c < 0 : a.Position < b.Position;
+    });
+    std::vector<TProposition> dictionnaire;
+    dictionnaire.reserve(Entrees.size());
+    for (const TCle& cle : ordre) dictionnaire.push_back(std::move(Entrees[cle.Position]));
+    Entrees = {};
+    return dictionnaire;
 }
 
 }  // namespace veridane

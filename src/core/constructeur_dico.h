@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "knowledge_base.h"
@@ -24,6 +25,17 @@ public:
     // Adds a copy of p as a dictionary entry (degree codes 0, not validated)
     // unless an equivalent entry is held; true when it was added.
     bool Ajoute(const TProposition& p);
+    // The same, given the hash of p.Attribut (std::hash<std::string_view>).
+    bool Ajoute(const TProposition& p, std::size_t hacheAttribut);
+
+    // Adds the propositions in order, as Ajoute one by one would (the
+    // hashes of their attributes given), at most Lot of them: each is
+    // looked up in memory before any is added, so that the waits overlap.
+    static constexpr std::size_t Lot = 64;
+    void AjouteLot(const TProposition* const* propositions, const std::size_t* hachesAttributs, std::size_t nombre);
+
+    // Room for n entries in all, so that adding them moves none.
+    void Reserve(std::size_t n) { Entrees.reserve(n); }
 
     // Number of entries held.
     std::size_t Nombre() const { return Entrees.size(); }
@@ -41,10 +53,10 @@ private:
         std::size_t Hache = 0;
         std::uint32_t Position = 0;
     };
-    static std::size_t Hacher(const TProposition& p);
     // The slot holding an entry equivalent to p (of hash `hache`), or the
     // empty slot where p would go.
     std::size_t Case(const TProposition& p, std::size_t hache) const;
+    bool AjouteHache(const TProposition& p, std::size_t hache);
     void Agrandit();
 
     std::vector<TProposition> Entrees;  // in order of addition

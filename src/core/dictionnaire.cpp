@@ -104,23 +104,44 @@ bool DecortiqueDico(TBaseConnaissances& base, const std::string& texte, IDialogu
 
 namespace {
 
-// The share of an attribute when the dictionary is built in `parts` shares.
+// The share of an attribute, from its hash, when the dictionary is built in
+// `parts` shares.
+unsigned Part(std::size_t hacheAttribut, unsigned parts) { return static_cast<unsigned>(hacheAttribut % parts); }
+
 unsigned Part(const std::string& attribut, unsigned parts) {
-    return static_cast<unsigned>(std::hash<std::string_view>{}(attribut) % parts);
+    return Part(std::hash<std::string_view>{}(attribut), parts);
 }
 
 // The entries of one share: those of the starting dictionary, then the
 // premises and conclusions of the rules, in order, whose attribute is its own.
 std::vector<TProposition> CompilePart(std::vector<TProposition> depart, const std::vector<TRegle>& regles,
                                       std::size_t nombre, unsigned part, unsigned parts) {
+    std::size_t propositions = depart.size();
+    for (std::size_t i = 0; i < nombre; ++i) propositions += regles[i].Premisses.size() + 1;
     TConstructeurDico constructeur(std::move(depart));
+    // Room for about every proposition of the share (a share takes about
+    // its part of them): pages never written cost nothing, and the entries
+    // are not moved again and again as the list grows.
+    constructeur.Reserve(propositions / parts + propositions / 8 + 1024);
+    // The share's propositions go to the builder in batches, in order.
+    const TProposition* lot[TConstructeurDico::Lot];
+    std::size_t haches[TConstructeurDico::Lot];
+    std::size_t nombreLot = 0;
     auto ajoute = [&](const TProposition& p) {
-        if (parts == 1 || Part(p.Attribut, parts) == part) constructeur.Ajoute(p);
+        const std::size_t hache = std::hash<std::string_view>{}(p.Attribut);
+        if (Part(hache, parts) != part) return;
+        lot[nombreLot] = &p;
+        haches[nombreLot] = hache;
+        if (++nombreLot == TConstructeurDico::Lot) {
+            constructeur.AjouteLot(lot, haches, nombreLot);
+            nombreLot = 0;
+        }
     };
     for (std::size_t i = 0; i < nombre; ++i) {
         for (const TProposition& premisse : regles[i].Premisses) ajoute(premisse);
         ajoute(regles[i].Conclusion);
     }
+    constructeur.AjouteLot(lot, haches, nombreLot);
     return constructeur.Termine();
 }
 

@@ -52,7 +52,11 @@ std::optional<TProposition> LitProposition(const std::string& texte, std::size_t
 // The premises up to and past "THEN"; nothing after a warning.
 std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, std::size_t& pos, int numero,
                                                       IDialogues& dialogues) {
-    std::vector<TProposition> premisses;
+    // Gathered in a list kept from one rule to the next, then moved into
+    // one of their exact size: a large base holds millions of premise
+    // lists, and growing each one would allocate it several times.
+    thread_local std::vector<TProposition> premisses;
+    premisses.clear();
     for (;;) {
         auto premisse = LitProposition(texte, pos, numero, "attribute of antecedent not found",
                                        "incorrect operator in antecedent", dialogues);
@@ -66,9 +70,8 @@ std::optional<std::vector<TProposition>> LitPremisses(const std::string& texte, 
         } else if (Commence(texte, pos, "THEN")) {
             Avance(texte, pos, 4);
             if (!premisse) return std::nullopt;
-            // A large base holds millions of premise lists: no spare room.
-            premisses.shrink_to_fit();
-            return premisses;
+            return std::vector<TProposition>(std::make_move_iterator(premisses.begin()),
+                                             std::make_move_iterator(premisses.end()));
         } else {
             dialogues.Avertit("Error in the rule " + std::to_string(numero) + ": THEN not found");
             return std::nullopt;
@@ -142,8 +145,10 @@ public:
 // after it) or at a lone LF.
 std::string_view LigneA(std::string_view texte, std::size_t& pos) {
     const std::size_t debut = pos;
-    const std::size_t fin = texte.find_first_of("\r\n", debut);
-    if (fin == std::string_view::npos) {
+    // A plain loop: find_first_of looks each byte up in the set of two.
+    std::size_t fin = debut;
+    while (fin < texte.size() && texte[fin] != '\n' && texte[fin] != '\r') ++fin;
+    if (fin == texte.size()) {
         pos = texte.size();
         return texte.substr(debut);
     }
@@ -153,7 +158,10 @@ std::string_view LigneA(std::string_view texte, std::size_t& pos) {
 }
 
 void AjouteMajuscules(std::string& texte, std::string_view ligne) {
-    for (char c : ligne) texte += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+    const std::size_t debut = texte.size();
+    texte.resize(debut + ligne.size());
+    char* sortie = texte.data() + debut;
+    for (char c : ligne) *sortie++ = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // A line that ends a rule text: it holds a ";" and no "#" (a line with a
@@ -183,6 +191,11 @@ void LitTranche(std::string_view contenu, TTranche& tranche) {
     TDialoguesMuets muets;
     std::string texte;
     std::size_t pos = tranche.Debut;
+    // Every rule text ends with a ";": room for them all, so that the
+    // rules are not moved as the list grows.
+    tranche.Regles.reserve(static_cast<std::size_t>(
+        std::count(contenu.begin() + static_cast<std::ptrdiff_t>(tranche.Debut),
+                   contenu.begin() + static_cast<std::ptrdiff_t>(tranche.Fin), ';')));
     while (pos < tranche.Fin) {
         const std::string_view ligne = LigneA(contenu, pos);
         if (ligne.find('#') != std::string_view::npos) continue;

@@ -2,6 +2,11 @@
 
 namespace veridane {
 
+const std::vector<TModalite>& TListeModalites::Vide() {
+    static const std::vector<TModalite> vide;
+    return vide;
+}
+
 void TBaseConnaissances::Vide() {
     Regles.clear();
     Dictionnaire.clear();

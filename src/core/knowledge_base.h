@@ -3,7 +3,10 @@
 // Windows-1252 text of the files; conversion to Unicode happens at the edges.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +39,59 @@ struct TModalite {
     bool operator==(const TModalite&) const = default;
 };
 
+// The words of a set value. Almost no proposition holds a set, so an empty
+// list is one null pointer, a third of an empty vector; the list copies its
+// words and reads as the std::vector<TModalite> it holds.
+class TListeModalites {
+public:
+    using value_type = TModalite;
+    using iterator = std::vector<TModalite>::iterator;
+    using const_iterator = std::vector<TModalite>::const_iterator;
+
+    TListeModalites() = default;
+    TListeModalites(std::vector<TModalite> mots) { *this = std::move(mots); }
+    TListeModalites(std::initializer_list<TModalite> mots) { *this = std::vector<TModalite>(mots); }
+    TListeModalites(const TListeModalites& autre)
+        : Mots_(autre.Mots_ ? std::make_unique<std::vector<TModalite>>(*autre.Mots_) : nullptr) {}
+    TListeModalites(TListeModalites&&) noexcept = default;
+    TListeModalites& operator=(const TListeModalites& autre) {
+        if (this != &autre) *this = TListeModalites(autre);
+        return *this;
+    }
+    TListeModalites& operator=(TListeModalites&&) noexcept = default;
+    TListeModalites& operator=(std::vector<TModalite> mots) {
+        if (mots.empty()) Mots_.reset();
+        else Mots_ = std::make_unique<std::vector<TModalite>>(std::move(mots));
+        return *this;
+    }
+    TListeModalites& operator=(std::initializer_list<TModalite> mots) { return *this = std::vector<TModalite>(mots); }
+
+    const std::vector<TModalite>& Mots() const { return Mots_ ? *Mots_ : Vide(); }
+    operator const std::vector<TModalite>&() const { return Mots(); }
+
+    bool empty() const { return !Mots_ || Mots_->empty(); }
+    std::size_t size() const { return Mots_ ? Mots_->size() : 0; }
+    std::size_t capacity() const { return Mots_ ? Mots_->capacity() : 0; }
+    const_iterator begin() const { return Mots().begin(); }
+    const_iterator end() const { return Mots().end(); }
+    iterator begin() { return Mots_ ? Mots_->begin() : iterator(); }
+    iterator end() { return Mots_ ? Mots_->end() : iterator(); }
+    const TModalite& operator[](std::size_t i) const { return (*Mots_)[i]; }
+    TModalite& operator[](std::size_t i) { return (*Mots_)[i]; }
+    void clear() { Mots_.reset(); }
+    void push_back(TModalite mot) {
+        if (!Mots_) Mots_ = std::make_unique<std::vector<TModalite>>();
+        Mots_->push_back(std::move(mot));
+    }
+
+    friend bool operator==(const TListeModalites& a, const TListeModalites& b) { return a.Mots() == b.Mots(); }
+    friend bool operator==(const TListeModalites& a, const std::vector<TModalite>& b) { return a.Mots() == b; }
+
+private:
+    static const std::vector<TModalite>& Vide();
+    std::unique_ptr<std::vector<TModalite>> Mots_;
+};
+
 // The small fields come first, side by side, so that a proposition takes no
 // padding: a large base holds millions of them.
 struct TProposition {
@@ -47,7 +103,7 @@ struct TProposition {
     double Reel = 0.0;
     std::string Attribut;
     std::string Modalite;
-    std::vector<TModalite> Liste;  // meaningful only for TypeEnsemble
+    TListeModalites Liste;  // meaningful only for TypeEnsemble
 };
 
 struct TRegle {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <functional>
+#include <string_view>
 #include <system_error>
 #include <cmath>
 
@@ -141,6 +143,30 @@ bool Equivalence(const TProposition& a, const TProposition& b) {
         case TypeSymbolique: return a.Modalite == b.Modalite;
         default: return a.Liste == b.Liste;
     }
+}
+
+std::size_t HacheEquivalence(const TProposition& p) {
+    return HacheEquivalence(p, std::hash<std::string_view>{}(p.Attribut));
+}
+
+std::size_t HacheEquivalence(const TProposition& p, std::size_t hacheAttribut) {
+    auto melange = [](std::size_t& graine, std::size_t valeur) {
+        graine ^= valeur + 0x9e3779b97f4a7c15ULL + (graine << 6) + (graine >> 2);
+    };
+    std::size_t graine = hacheAttribut;
+    melange(graine, p.Operateur);
+    melange(graine, p.TypeValeur);
+    switch (p.TypeValeur) {
+        case TypeNumerique:
+            // 0 and -0 are equal for Equivalence, so they must hash alike.
+            melange(graine, std::hash<double>{}(p.Reel == 0 ? 0.0 : p.Reel));
+            break;
+        case TypeSymbolique: melange(graine, std::hash<std::string_view>{}(p.Modalite)); break;
+        default:
+            for (const TModalite& mot : p.Liste) melange(graine, std::hash<std::string_view>{}(mot.Nom));
+            break;
+    }
+    return graine;
 }
 
 TRecherche FaitPresent(const std::vector<TProposition>& dictionnaire, const TProposition& p) {

@@ -49,6 +49,12 @@ std::string TransformeOperateur(std::uint8_t operateur);
 // Same fact: attribute, operator, kind and value equal (sets in order).
 bool Equivalence(const TProposition& a, const TProposition& b);
 
+// A hash equal for any two propositions Equivalence holds for, so that
+// tables of propositions can find equivalent ones without building keys.
+std::size_t HacheEquivalence(const TProposition& p);
+// The same, given the hash of p.Attribut as std::hash<std::string_view> gives it.
+std::size_t HacheEquivalence(const TProposition& p, std::size_t hacheAttribut);
+
 struct TRecherche {
     bool Trouve;
     std::size_t Index;  // where a new entry keeps the dictionary ordered

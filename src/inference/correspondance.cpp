@@ -135,6 +135,10 @@ int HorsListe(const std::vector<TModalite>& ld, const TProposition& premisse) {
 
 int Correspondance(const TProposition& fait, const TProposition& premisse) {
     if (fait.Attribut != premisse.Attribut) return SansRapport;
+    return CorrespondanceMemeAttribut(fait, premisse);
+}
+
+int CorrespondanceMemeAttribut(const TProposition& fait, const TProposition& premisse) {
     switch (fait.Operateur) {
         case OpEgal:
             if (fait.TypeValeur == TypeNumerique)

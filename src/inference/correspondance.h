@@ -15,4 +15,8 @@ inline constexpr int Satisfaite = 2;   // the datum establishes the premise
 // combination the table does not cover, give SansRapport. No side effect.
 int Correspondance(const TProposition& fait, const TProposition& premisse);
 
+// The same for a datum and a premise known to have the same attribute (the
+// engine finds them through the attribute's id): the names are not compared.
+int CorrespondanceMemeAttribut(const TProposition& fait, const TProposition& premisse);
+
 }  // namespace veridane

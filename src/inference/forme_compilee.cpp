@@ -1,11 +1,13 @@
 #include "forme_compilee.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace veridane {
 namespace {
 
 std::size_t Hache(std::string_view nom) { return std::hash<std::string_view>{}(nom); }
+
 
 }  // namespace
 
@@ -17,12 +19,28 @@ TFormeCompilee::TFormeCompilee(const std::vector<TRegle>& regles) {
 
     DebutNoms_.push_back(0);
     Cases_.assign(1024, 0);
+    BitsId_ = 10;
     DebutPremisses_.reserve(regles.size() + 1);
     AttributPremisse_.reserve(nbPremisses);
+    // The names go to Interne in batches, in order, each batch's memory
+    // fetched first.
+    std::string_view noms[Lot];
+    std::size_t haches[Lot];
+    std::size_t nombre = 0;
+    auto interneLot = [&] {
+        Anticipe(haches, nombre);
+        for (std::size_t k = 0; k < nombre; ++k) AttributPremisse_.push_back(Interne(noms[k], haches[k]));
+        nombre = 0;
+    };
     for (const auto& regle : regles) {
-        DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
-        for (const auto& premisse : regle.Premisses) AttributPremisse_.push_back(Interne(premisse.Attribut));
+        DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size() + nombre));
+        for (const auto& premisse : regle.Premisses) {
+            noms[nombre] = premisse.Attribut;
+            haches[nombre] = Hache(premisse.Attribut);
+            if (++nombre == Lot) interneLot();
+        }
     }
+    interneLot();
     DebutPremisses_.push_back(static_cast<std::uint32_t>(AttributPremisse_.size()));
 
     // The index, by counting: first how many rules each attribute has (a
@@ -67,37 +85,83 @@ std::string_view TFormeCompilee::NomAttribut(std::uint32_t id) const {
     return std::string_view(Noms_).substr(DebutNoms_[id], DebutNoms_[id + 1] - DebutNoms_[id]);
 }
 
-// The slot holding `nom`, or the empty slot where it would go.
-std::size_t TFormeCompilee::Case(std::string_view nom) const {
+std::uint32_t TFormeCompilee::Marque(std::size_t hache) const {
+    return BitsId_ >= 32 ? 0 : static_cast<std::uint32_t>(static_cast<std::uint64_t>(hache) >> 32) << BitsId_;
+}
+
+std::uint32_t TFormeCompilee::Contenu(std::uint32_t c) const {
+    return BitsId_ >= 32 ? c : c & ((std::uint32_t{1} << BitsId_) - 1);
+}
+
+// The slot holding `nom` (of hash `hache`), or the empty slot where it would go.
+std::size_t TFormeCompilee::Case(std::string_view nom, std::size_t hache) const {
     const std::size_t masque = Cases_.size() - 1;
-    for (std::size_t c = Hache(nom) & masque;; c = (c + 1) & masque)
-        if (Cases_[c] == 0 || NomAttribut(Cases_[c] - 1) == nom) return c;
+    const std::uint32_t marque = Marque(hache);
+    for (std::size_t c = hache & masque;; c = (c + 1) & masque) {
+        const std::uint32_t e = Cases_[c];
+        if (e == 0 || (e - Contenu(e) == marque && NomAttribut(Contenu(e) - 1) == nom)) return c;
+    }
+}
+
+// Fetches the slots of a batch of names, then the bounds and the texts of
+// the names in them, so that the lookups that follow find them at hand: the
+// waits of the whole batch overlap instead of following one another.
+void TFormeCompilee::Anticipe(const std::size_t* haches, std::size_t nombre) const {
+    const std::size_t masque = Cases_.size() - 1;
+    for (std::size_t k = 0; k < nombre; ++k) __builtin_prefetch(&Cases_[haches[k] & masque]);
+    for (std::size_t k = 0; k < nombre; ++k)
+        if (const std::uint32_t e = Cases_[haches[k] & masque]; e != 0) __builtin_prefetch(&DebutNoms_[Contenu(e) - 1]);
+    for (std::size_t k = 0; k < nombre; ++k)
+        if (const std::uint32_t e = Cases_[haches[k] & masque]; e != 0)
+            __builtin_prefetch(Noms_.data() + DebutNoms_[Contenu(e) - 1]);
+}
+
+void TFormeCompilee::Attributs(const std::vector<TProposition>& faits, std::vector<std::uint32_t>& ids) const {
+    ids.assign(faits.size(), Aucun);
+    if (Cases_.empty()) return;
+    std::size_t haches[Lot];
+    for (std::size_t debut = 0; debut < faits.size(); debut += Lot) {
+        const std::size_t nombre = std::min(Lot, faits.size() - debut);
+        for (std::size_t k = 0; k < nombre; ++k) haches[k] = Hache(faits[debut + k].Attribut);
+        Anticipe(haches, nombre);
+        for (std::size_t k = 0; k < nombre; ++k) {
+            const std::uint32_t contenu = Contenu(Cases_[Case(faits[debut + k].Attribut, haches[k])]);
+            if (contenu != 0) ids[debut + k] = contenu - 1;
+        }
+    }
 }
 
 std::uint32_t TFormeCompilee::Attribut(std::string_view nom) const {
     if (Cases_.empty()) return Aucun;
-    const std::uint32_t contenu = Cases_[Case(nom)];
+    const std::uint32_t contenu = Contenu(Cases_[Case(nom, Hache(nom))]);
     return contenu == 0 ? Aucun : contenu - 1;
 }
 
 void TFormeCompilee::Agrandit() {
     std::vector<std::uint32_t> anciennes(Cases_.size() * 2, 0);
     anciennes.swap(Cases_);
-    for (std::uint32_t id = 0; id < NbAttributs(); ++id) Cases_[Case(NomAttribut(id))] = id + 1;
+    ++BitsId_;
+    const std::size_t masque = Cases_.size() - 1;
+    for (std::uint32_t id = 0; id < NbAttributs(); ++id) {
+        const std::size_t hache = Hache(NomAttribut(id));
+        std::size_t c = hache & masque;
+        while (Cases_[c] != 0) c = (c + 1) & masque;
+        Cases_[c] = Marque(hache) | (id + 1);
+    }
 }
 
-std::uint32_t TFormeCompilee::Interne(std::string_view nom) {
-    std::size_t c = Case(nom);
-    if (Cases_[c] != 0) return Cases_[c] - 1;
+std::uint32_t TFormeCompilee::Interne(std::string_view nom, std::size_t hache) {
+    std::size_t c = Case(nom, hache);
+    if (Cases_[c] != 0) return Contenu(Cases_[c]) - 1;
     const auto id = static_cast<std::uint32_t>(NbAttributs());
     Noms_.append(nom);
     DebutNoms_.push_back(static_cast<std::uint32_t>(Noms_.size()));
     // At most half full, so that probes stay short.
     if (2 * (static_cast<std::size_t>(id) + 1) > Cases_.size()) {
         Agrandit();
-        c = Case(nom);
+        c = Case(nom, hache);
     }
-    Cases_[c] = id + 1;
+    Cases_[c] = Marque(hache) | (id + 1);
     return id;
 }
 

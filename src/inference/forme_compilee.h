@@ -35,6 +35,9 @@ public:
     // The id of an attribute that some premise tests, or Aucun.
     std::uint32_t Attribut(std::string_view nom) const;
     std::string_view NomAttribut(std::uint32_t id) const;
+    // The ids of the data's attributes (Aucun for those no premise tests),
+    // looked up in batches.
+    void Attributs(const std::vector<TProposition>& faits, std::vector<std::uint32_t>& ids) const;
 
     // Where the premises of rule i start in the arrays indexed by premise
     // (their ids, the engine's run state), and their ids in premise order.
@@ -53,15 +56,23 @@ public:
     std::size_t Octets() const;
 
 private:
-    std::uint32_t Interne(std::string_view nom);
-    std::size_t Case(std::string_view nom) const;
+    static constexpr std::size_t Lot = 64;
+    void Anticipe(const std::size_t* haches, std::size_t nombre) const;
+    std::uint32_t Interne(std::string_view nom, std::size_t hache);
+    std::size_t Case(std::string_view nom, std::size_t hache) const;
+    std::uint32_t Marque(std::size_t hache) const;
+    std::uint32_t Contenu(std::uint32_t c) const;
     void Agrandit();
 
     // The attribute texts end to end; name k spans DebutNoms_[k] .. [k + 1].
     std::string Noms_;
     std::vector<std::uint32_t> DebutNoms_;
-    // Open addressing: id + 1 per slot, 0 for an empty one.
+    // Open addressing, at most half full: per slot id + 1 in the low
+    // BitsId_ bits (0 for an empty slot) and above them as many bits of the
+    // name's hash as are left, so that a name is rarely compared with
+    // another one. The table has 2^BitsId_ slots, so id + 1 always fits.
     std::vector<std::uint32_t> Cases_;
+    unsigned BitsId_ = 0;
 
     std::vector<std::uint32_t> DebutPremisses_;     // rule -> first premise; one past the end last
     std::vector<std::uint32_t> AttributPremisse_;   // premise -> attribute id

@@ -4,8 +4,8 @@
 #include <bit>
 #include <cmath>
 #include <cstring>
-#include <unordered_map>
 
+#include "core/proposition.h"
 #include "correspondance.h"
 
 namespace veridane {
@@ -96,6 +96,8 @@ struct TMoteur::TIndex {
     std::vector<std::uint32_t> SuivantTous;
     std::vector<std::uint32_t> DernierTous;
     std::vector<std::uint32_t> Presents;      // attribute ids with working data
+    std::vector<std::uint32_t> Premiers;      // open addressing: first datum of its kind + 1, or 0
+    std::vector<std::uint32_t> Ids;           // working datum -> its attribute id, or Aucun
     std::vector<std::uint64_t> Touchees;      // one bit per rule
 
     explicit TIndex(const TFormeCompilee& forme)
@@ -118,19 +120,25 @@ struct TMoteur::TIndex {
         DerniereCopie.resize(faits.size());
         DernierFait.resize(PremierFait.size());
         DernierTous.resize(PremierFait.size());
-        std::unordered_map<std::uint32_t, std::uint32_t, THachageFait, TMemeFait> premiers(
-            copies ? 0 : faits.size(), THachageFait{&faits}, TMemeFait{&faits});
+        std::size_t taille = 1024;
+        while (!copies && taille < 2 * faits.size()) taille *= 2;
+        if (!copies) Premiers.assign(taille, 0);
+        const THachageFait hacher{&faits};
+        const TMemeFait meme{&faits};
+        Forme.Attributs(faits, Ids);
         for (std::uint32_t k = 0; k < faits.size(); ++k) {
-            const auto id = Forme.Attribut(faits[k].Attribut);
+            const auto id = Ids[k];
             if (id == TFormeCompilee::Aucun) continue;
             Chaine(PremierTous, SuivantTous, DernierTous, id, k);
             DerniereCopie[k] = k;
             if (!copies) {
-                const auto [premier, nouveau] = premiers.try_emplace(k, k);
-                if (!nouveau) {
-                    DerniereCopie[premier->second] = k;
+                std::size_t c = hacher(k) & (taille - 1);
+                while (Premiers[c] != 0 && !meme(Premiers[c] - 1, k)) c = (c + 1) & (taille - 1);
+                if (Premiers[c] != 0) {
+                    DerniereCopie[Premiers[c] - 1] = k;
                     continue;
                 }
+                Premiers[c] = k + 1;
             }
             if (PremierFait[id] == TFormeCompilee::Aucun) Presents.push_back(id);
             Chaine(PremierFait, FaitSuivant, DernierFait, id, k);
@@ -165,6 +173,7 @@ struct TMoteur::TIndex {
 };
 
 void TMoteur::ChoisitObservation(const std::vector<TProposition>& donnees, int numero) {
+    OublieConnus();  // they are positions in the observation
     ObservationInference_ = donnees;
     NumObservationInference_ = numero;
 }
@@ -194,12 +203,46 @@ void TMoteur::StopClick() {
 }
 
 bool TMoteur::FaitPresent(const TProposition& conclusion) const {
-    auto cle = CleEquivalence(conclusion);
-    return cle && Connus_.contains(*cle);
+    if (Connus_.empty()) return false;
+    return Connus_[CaseConnue(conclusion, HacheEquivalence(conclusion))].Position != 0;
 }
 
-void TMoteur::Connais(const TProposition& fait) {
-    if (auto cle = CleEquivalence(fait)) Connus_.insert(std::move(*cle));
+const TProposition& TMoteur::Connu(std::uint32_t position) const {
+    return position < ObservationInference_.size() ? ObservationInference_[position]
+                                                    : FaitsDeduits_[position - ObservationInference_.size()];
+}
+
+std::size_t TMoteur::CaseConnue(const TProposition& p, std::size_t hache) const {
+    const std::size_t masque = Connus_.size() - 1;
+    for (std::size_t c = hache & masque;; c = (c + 1) & masque) {
+        const auto& e = Connus_[c];
+        if (e.Position == 0 || (e.Hache == hache && Equivalence(Connu(e.Position - 1), p))) return c;
+    }
+}
+
+void TMoteur::Connais(std::uint32_t position) {
+    if (2 * (NbConnus_ + 1) > Connus_.size()) {
+        std::vector<TCaseConnue> anciennes(std::max<std::size_t>(1024, 2 * Connus_.size()));
+        anciennes.swap(Connus_);
+        const std::size_t masque = Connus_.size() - 1;
+        for (const auto& e : anciennes) {
+            if (e.Position == 0) continue;
+            std::size_t c = e.Hache & masque;
+            while (Connus_[c].Position != 0) c = (c + 1) & masque;
+            Connus_[c] = e;
+        }
+    }
+    const auto& fait = Connu(position);
+    const std::size_t hache = HacheEquivalence(fait);
+    auto& e = Connus_[CaseConnue(fait, hache)];
+    if (e.Position != 0) return;
+    e = {hache, position + 1};
+    ++NbConnus_;
+}
+
+void TMoteur::OublieConnus() {
+    if (NbConnus_ != 0) std::fill(Connus_.begin(), Connus_.end(), TCaseConnue{});
+    NbConnus_ = 0;
 }
 
 void TMoteur::AjouteFait(TProposition fait, INotificationsMoteur& notifications) {
@@ -223,8 +266,8 @@ void TMoteur::DebutRun() {
     Raisonnement_.clear();
     FaitsDeduits_.clear();
     DegresPremisses_.assign(Forme_->NbPremisses(), {});
-    Connus_.clear();
-    for (const auto& fait : ObservationInference_) Connais(fait);
+    OublieConnus();
+    for (std::uint32_t k = 0; k < ObservationInference_.size(); ++k) Connais(k);
     FaitsCourants_ = ObservationInference_;
 }
 
@@ -279,7 +322,9 @@ void TMoteur::Niveau(std::vector<TRegle>& regles, TIndex& index, INotificationsM
 
     // A stop request ends the run here; otherwise it goes on while data come.
     ContinueInference_ = !NouveauxFaits_.empty() && !ArretDemande_;
-    for (const auto& record : declenchees) Connais(regles[static_cast<std::size_t>(record.Numero - 1)].Conclusion);
+    // The data deduced in this level are the conclusions it recorded.
+    const auto premier = static_cast<std::uint32_t>(ObservationInference_.size() + FaitsDeduits_.size() - declenchees.size());
+    for (std::uint32_t k = 0; k < declenchees.size(); ++k) Connais(premier + k);
     FaitsCourants_ = NouveauxFaits_;
     Raisonnement_.push_back({0, std::move(declenchees)});
     notifications.FinNiveau();
@@ -298,7 +343,7 @@ void TMoteur::TesteRegle(std::vector<TRegle>& regles, std::size_t i, const TInde
         std::uint32_t dernier = TFormeCompilee::Aucun;
         for (auto k = index.PremierFait[attributs[j]]; k != TFormeCompilee::Aucun; k = index.FaitSuivant[k]) {
             const auto& fait = FaitsCourants_[k];
-            const int resultat = Correspondance(fait, premisse);
+            const int resultat = CorrespondanceMemeAttribut(fait, premisse);
             if (resultat == Contredite) {
                 regle.Declenchee = true;  // abandoned for the rest of the run
                 if (Enregistreur_) Enregistreur_->Contredite(i, j, Repere(k));
@@ -329,7 +374,7 @@ std::uint32_t TMoteur::DernierSatisfaisantAvant(const TIndex& index, const TProp
                                                 std::uint32_t attribut, std::uint32_t limite) const {
     std::uint32_t dernier = TFormeCompilee::Aucun;
     for (auto k = index.PremierTous[attribut]; k < limite; k = index.SuivantTous[k])
-        if (Correspondance(FaitsCourants_[k], premisse) == Satisfaite) dernier = k;
+        if (CorrespondanceMemeAttribut(FaitsCourants_[k], premisse) == Satisfaite) dernier = k;
     return dernier;
 }
 

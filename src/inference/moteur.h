@@ -10,7 +10,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "core/knowledge_base.h"
@@ -139,7 +138,13 @@ private:
                     std::vector<TNumeroDeRegle>& declenchees, INotificationsMoteur& notifications);
     void Declenche(std::vector<TRegle>& regles, std::size_t i, std::vector<TNumeroDeRegle>& declenchees,
                    INotificationsMoteur& notifications);
-    void Connais(const TProposition& fait);
+    // Known datum `position`: the initial data, then the deduced ones.
+    const TProposition& Connu(std::uint32_t position) const;
+    // The slot of the known datum equivalent to p (of hash `hache`), or the
+    // empty slot where it would go.
+    std::size_t CaseConnue(const TProposition& p, std::size_t hache) const;
+    void Connais(std::uint32_t position);
+    void OublieConnus();
     // The last datum of the level before `limite` that satisfies the
     // premise, copies included, or Aucun.
     std::uint32_t DernierSatisfaisantAvant(const TIndex& index, const TProposition& premisse, std::uint32_t attribut,
@@ -170,8 +175,17 @@ private:
     int NbFaitsInitiaux_ = 0;
     int NbFaitsDeduits_ = 0;
     int NbRegles_ = 0;
-    // Keys of the known data (initial data and recorded conclusions).
-    std::unordered_set<std::string> Connus_;
+    // The known data (initial data and the data deduced by completed
+    // levels, which are the recorded conclusions), found by open addressing
+    // on HacheEquivalence: each slot holds the hash and the position + 1 (0:
+    // empty), at most half full. No key is built and nothing is allocated
+    // per datum.
+    struct TCaseConnue {
+        std::size_t Hache = 0;
+        std::uint32_t Position = 0;
+    };
+    std::vector<TCaseConnue> Connus_;
+    std::size_t NbConnus_ = 0;
 };
 
 }  // namespace veridane
