@@ -65,9 +65,9 @@ TEST(GardeCommande, AReadingCommandsFaultIsReportedAndTheProgramGoesOn) {
         const bool fini = ExecuteGardee(etat, dialogues, "View rules", [&] { if (faute) faute(); }, TGarde::LectureSeule);
         EXPECT_EQ(fini, faute == nullptr);
         EXPECT_EQ(dialogues.NbAvertissements(), faute ? 1 : 0);
-        if (faute)
-            EXPECT_EQ(dialogues.Textes().front().rfind("Internal fault in the command \"View rules\" on the file "
-                                                       "/projects/CAR.EXP: ", 0), 0u);
+        if (!faute) continue;
+        EXPECT_EQ(dialogues.Textes().front().rfind("Internal fault in the command \"View rules\" on the file "
+                                                   "/projects/CAR.EXP: ", 0), 0u);
     }
 }
 

@@ -1,7 +1,6 @@
 // Opening a project: what is read, what the main window shows and enables,
 // and what a project file that cannot be used leaves alone.
 #include "cycle_test_outils.h"
-#include "project/affichage_base.h"
 
 namespace veridane {
 namespace {
@@ -28,9 +27,7 @@ TEST_F(CycleProjet, OpensAProjectWithItsRulesDictionaryAndDataBase) {
     EXPECT_EQ(Etat.ValeurCritique, 0.0);
     EXPECT_EQ(*Etat.Projet.CommentairesProjet, std::vector<TModalite>{{"Flu study"}});
     EXPECT_EQ(Fenetres.Journal, std::vector<std::string>{"MontreProjet"});
-
     EXPECT_EQ(Etat.Commandes.LegendeMenuBase, "Data &base (1 / 3) ");
-    EXPECT_EQ(AfficheEtatBase(Etat).TitreEtatObs, "Observation 1: 2 data");
 }
 
 TEST_F(CycleProjet, AsksToSaveAChangedProjectBeforeOpeningAnother) {

@@ -26,15 +26,6 @@ std::vector<TProposition> Dictionnaire() {
                         NouvelleProposition("PI", OpSuperieurEgal, 3.14159)});
 }
 
-// What a one-at-a-time viewer shows: position label, attribute, operator,
-// values.
-QStringList Vue(QWidget& fenetre) {
-    return QStringList{Controle<QLabel>(fenetre, "LabelPosition")->text(),
-                       Controle<QLineEdit>(fenetre, "ChampAttribut")->text(),
-                       Controle<QLineEdit>(fenetre, "ChampOperateur")->text()} +
-           Lignes(Controle<QListWidget>(fenetre, "ListeValeurs"));
-}
-
 void Commande(QWidget& fenetre, const QString& nom) {
     if (nom.startsWith("scroll:")) {
         auto* barre = Controle<QScrollBar>(fenetre, "ScrollBar1");
