@@ -52,20 +52,22 @@ bool TConstructeurDico::Ajoute(const TProposition& p, std::size_t hacheAttribut)
 
 void TConstructeurDico::AjouteLot(const TProposition* const* propositions, const std::size_t* hachesAttributs,
                                   std::size_t nombre) {
-    std::size_t haches[Lot];
-    nombre = std::min(nombre, Lot);
-    const std::size_t masque = Cases.size() - 1;
-    for (std::size_t k = 0; k < nombre; ++k) {
-        haches[k] = HacheEquivalence(*propositions[k], hachesAttributs[k]);
-        __builtin_prefetch(&Cases[haches[k] & masque]);
+    for (std::size_t debut = 0; debut < nombre; debut += Lot) {
+        const std::size_t taille = std::min(Lot, nombre - debut);
+        std::size_t haches[Lot];
+        const std::size_t masque = Cases.size() - 1;
+        for (std::size_t k = 0; k < taille; ++k) {
+            haches[k] = HacheEquivalence(*propositions[debut + k], hachesAttributs[debut + k]);
+            __builtin_prefetch(&Cases[haches[k] & masque]);
+        }
+        // The entry an added proposition is most likely equal to: the one
+        // of its first slot, when the hashes agree.
+        for (std::size_t k = 0; k < taille; ++k) {
+            const TCase& e = Cases[haches[k] & masque];
+            if (e.Position != 0 && e.Hache == haches[k]) __builtin_prefetch(&Entrees[e.Position - 1]);
+        }
+        for (std::size_t k = 0; k < taille; ++k) AjouteHache(*propositions[debut + k], haches[k]);
     }
-    // The entry an added proposition is most likely equal to: the one of
-    // its first slot, when the hashes agree.
-    for (std::size_t k = 0; k < nombre; ++k) {
-        const TCase& e = Cases[haches[k] & masque];
-        if (e.Position != 0 && e.Hache == haches[k]) __builtin_prefetch(&Entrees[e.Position - 1]);
-    }
-    for (std::size_t k = 0; k < nombre; ++k) AjouteHache(*propositions[k], haches[k]);
 }
 
 bool TConstructeurDico::AjouteHache(const TProposition& p, std::size_t hache) {

@@ -29,8 +29,8 @@ public:
     bool Ajoute(const TProposition& p, std::size_t hacheAttribut);
 
     // Adds the propositions in order, as Ajoute one by one would (the
-    // hashes of their attributes given), at most Lot of them: each is
-    // looked up in memory before any is added, so that the waits overlap.
+    // hashes of their attributes given), Lot at a time: the memory each of
+    // a batch will read is fetched before any is added, so the waits overlap.
     static constexpr std::size_t Lot = 64;
     void AjouteLot(const TProposition* const* propositions, const std::size_t* hachesAttributs, std::size_t nombre);
 

@@ -95,8 +95,10 @@ private:
 // The small fields come first, side by side, so that a proposition takes no
 // padding: a large base holds millions of them.
 struct TProposition {
-    std::int32_t Certitude = DegreNul;
-    std::int32_t Precision = DegreNul;
+    // Degree codes 0 to 6: two bytes each leave the small fields within the
+    // eight bytes before the number.
+    std::int16_t Certitude = DegreNul;
+    std::int16_t Precision = DegreNul;
     std::uint8_t Operateur = OpAucun;
     std::uint8_t TypeValeur = TypeNumerique;
     bool Validee = false;

@@ -230,8 +230,15 @@ TEST(ConstructeurDicoTest, SharesGiveTheDictionaryOfOneBuilder) {
         CompileDico(copie, parts);
         return Entrees(copie);
     };
-    const auto attendu = compile(1);
-    for (unsigned parts : {2u, 3u, 8u}) EXPECT_EQ(compile(parts), attendu) << parts << " shares";
+    // The reference: the same entries added one by one (more than a batch
+    // of the builder in every share).
+    TBaseConnaissances uneParUne = base;
+    for (int i = 0; i < base.NbRegles; ++i) {
+        for (const TProposition& p : base.Regles[static_cast<std::size_t>(i)].Premisses) AjouteAuDico(uneParUne, p);
+        AjouteAuDico(uneParUne, base.Regles[static_cast<std::size_t>(i)].Conclusion);
+    }
+    const auto attendu = Entrees(uneParUne);
+    for (unsigned parts : {1u, 2u, 3u, 8u}) EXPECT_EQ(compile(parts), attendu) << parts << " shares";
 }
 
 }  // namespace
