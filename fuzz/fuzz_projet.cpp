@@ -15,6 +15,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "cli/fenetres_console.h"
 #include "core/fichier_texte.h"
 #include "core/journal.h"
 #include "outils_fuzz.h"
@@ -25,14 +26,6 @@ using namespace veridane;
 using namespace veridane::fuzz;
 
 namespace {
-
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
 
 void PrepareFichiersNommes() {
     static const bool prets = [] {
@@ -75,7 +68,7 @@ void VerifieEnregistrement(const std::string& nom) {
     TEtatVeridane etat;
     etat.Base.Vide();
     etat.Faits.Observations.assign(1, TObservation{});
-    TFenetresMuettes fenetres;
+    TFenetresConsole fenetres;
     TDialoguesJournal journal;
     TProgressionMuette progression;
     TCycleProjet cycle(etat, fenetres, journal, progression);
@@ -115,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     VerifieEnregistrement(std::string(Coupe(entree, "\n").first));
 
     TEtatVeridane etat;
-    TFenetresMuettes fenetres;
+    TFenetresConsole fenetres;
     TDialoguesJournal journal;
     TProgressionMuette progression;
     TCycleProjet cycle(etat, fenetres, journal, progression);

@@ -33,13 +33,7 @@ std::size_t TConstructeurDico::Case(const TProposition& p, std::size_t hache) co
 void TConstructeurDico::Agrandit() {
     std::vector<TCase> anciennes(Cases.size() * 2, TCase{});
     anciennes.swap(Cases);
-    const std::size_t masque = Cases.size() - 1;
-    for (const TCase& e : anciennes) {
-        if (e.Position == 0) continue;
-        std::size_t c = e.Hache & masque;
-        while (Cases[c].Position != 0) c = (c + 1) & masque;
-        Cases[c] = e;
-    }
+    Reinsere(Cases, anciennes);
 }
 
 bool TConstructeurDico::Ajoute(const TProposition& p) {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cases_hachees.h"
 #include "knowledge_base.h"
 
 namespace veridane {
@@ -46,13 +47,9 @@ public:
 
 private:
     // The index: open addressing over slots that hold an entry's hash and
-    // its position in Entrees plus one (0: empty), at most half full. The
-    // hash is kept, so an entry is compared only with the entries of the
-    // same hash, and growing never hashes the entries again.
-    struct TCase {
-        std::size_t Hache = 0;
-        std::uint32_t Position = 0;
-    };
+    // its position in Entrees plus one, at most half full. An entry is
+    // compared only with the entries of the same hash.
+    using TCase = TCaseHachee;
     // The slot holding an entry equivalent to p (of hash `hache`), or the
     // empty slot where p would go.
     std::size_t Case(const TProposition& p, std::size_t hache) const;

@@ -224,13 +224,7 @@ void TMoteur::Connais(std::uint32_t position) {
     if (2 * (NbConnus_ + 1) > Connus_.size()) {
         std::vector<TCaseConnue> anciennes(std::max<std::size_t>(1024, 2 * Connus_.size()));
         anciennes.swap(Connus_);
-        const std::size_t masque = Connus_.size() - 1;
-        for (const auto& e : anciennes) {
-            if (e.Position == 0) continue;
-            std::size_t c = e.Hache & masque;
-            while (Connus_[c].Position != 0) c = (c + 1) & masque;
-            Connus_[c] = e;
-        }
+        Reinsere(Connus_, anciennes);
     }
     const auto& fait = Connu(position);
     const std::size_t hache = HacheEquivalence(fait);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cases_hachees.h"
 #include "core/knowledge_base.h"
 #include "enregistreur.h"
 #include "forme_compilee.h"
@@ -177,13 +178,9 @@ private:
     int NbRegles_ = 0;
     // The known data (initial data and the data deduced by completed
     // levels, which are the recorded conclusions), found by open addressing
-    // on HacheEquivalence: each slot holds the hash and the position + 1 (0:
-    // empty), at most half full. No key is built and nothing is allocated
-    // per datum.
-    struct TCaseConnue {
-        std::size_t Hache = 0;
-        std::uint32_t Position = 0;
-    };
+    // on HacheEquivalence: each slot holds the hash and the position + 1,
+    // at most half full. No key is built and nothing is allocated per datum.
+    using TCaseConnue = TCaseHachee;
     std::vector<TCaseConnue> Connus_;
     std::size_t NbConnus_ = 0;
 };

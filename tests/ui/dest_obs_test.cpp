@@ -24,7 +24,7 @@ namespace {
 struct TEffaceur {
     TEtatVeridane Etat;
     TDialoguesJournal Journal;
-    TFenetresMuettes Fenetres;
+    TFenetresConsole Fenetres;
     TProgressionMuette Progression;
     TCycleProjet Cycle{Etat, Fenetres, Journal, Progression};
     TDestroyObs Fenetre{Etat, Journal, Cycle};

@@ -63,7 +63,7 @@ std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees) {
 TEtatVeridane EtatDemo() {
     TEtatVeridane etat;
     TDialoguesJournal journal;
-    TFenetresMuettes fenetres;
+    TFenetresConsole fenetres;
     TProgressionMuette progression;
     if (!TCycleProjet(etat, fenetres, journal, progression).OuvreProjet(VERIDANE_TEST_DATA "/demo/car.exp"))
         qFatal("demo project not read");

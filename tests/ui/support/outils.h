@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <string>
 
+#include "cli/fenetres_console.h"
 #include "project/cycle_projet.h"
 #include "project/etat.h"
 
@@ -31,15 +32,6 @@ TEtatVeridane EtatDemo();
 
 // Dictionary entries as the dictionary keeps them: with no degrees.
 std::vector<TProposition> EntreesDico(std::vector<TProposition> entrees);
-
-// The project's windows for a project cycle used without them.
-class TFenetresMuettes : public IFenetresProjet {
-public:
-    TChoixNouveauProjet NouveauProjet() override { return TChoixNouveauProjet::Annuler; }
-    void GestionnaireDico() override {}
-    void MontreProjet() override {}
-    void ChangeComment(bool) override {}
-};
 
 // Opens `projet` through "Open project" of the main window `menu`: its file
 // dialog answered, then the project's abstract closed.
