@@ -25,6 +25,9 @@ std::size_t Tas(const std::string& s) {
     return s.capacity() > std::string().capacity() ? s.capacity() + 1 : 0;
 }
 
+// A word lives inline up to fifteen bytes, else in a block of its exact size.
+std::size_t Tas(const TMot& mot) { return mot.size() > 15 ? mot.size() + 1 : 0; }
+
 std::size_t Tas(const TProposition& p) {
     std::size_t octets = Tas(p.Attribut) + Tas(p.Modalite) + p.Liste.capacity() * sizeof(TModalite);
     for (const auto& mot : p.Liste) octets += Tas(mot.Nom);

@@ -45,7 +45,7 @@ bool Vrai(double v, std::uint8_t op, double p) {
     }
 }
 
-bool Contient(const std::vector<TModalite>& liste, const std::string& mot) {
+bool Contient(const std::vector<TModalite>& liste, std::string_view mot) {
     return std::any_of(liste.begin(), liste.end(), [&](const TModalite& m) { return m.Nom == mot; });
 }
 
@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (!fait || !premisse) return 0;
     const TProposition faitAvant = *fait, premisseAvant = *premisse;
 
-    for (const std::string& attribut : {premisse->Attribut, premisse->Attribut + "X"}) {
+    for (const std::string& attribut : {premisse->Attribut.str(), premisse->Attribut + "X"}) {
         TProposition p = *premisse;
         p.Attribut = attribut;
         int resultat = Correspondance(*fait, p);

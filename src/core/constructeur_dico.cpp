@@ -86,7 +86,7 @@ namespace {
 // The first eight bytes of a text as a number that orders as the texts do
 // (bytes unsigned, a shorter text padded with zeros): texts of different
 // numbers need no other comparison.
-std::uint64_t Debut(const std::string& texte) {
+std::uint64_t Debut(std::string_view texte) {
     std::uint64_t debut = 0;
     for (std::size_t k = 0; k < 8; ++k)
         debut = debut << 8 | (k < texte.size() ? static_cast<unsigned char>(texte[k]) : 0u);

@@ -108,7 +108,7 @@ namespace {
 // `parts` shares.
 unsigned Part(std::size_t hacheAttribut, unsigned parts) { return static_cast<unsigned>(hacheAttribut % parts); }
 
-unsigned Part(const std::string& attribut, unsigned parts) {
+unsigned Part(std::string_view attribut, unsigned parts) {
     return Part(std::hash<std::string_view>{}(attribut), parts);
 }
 

@@ -156,7 +156,7 @@ std::vector<std::string> TrouveLesAttributs(const TBaseConnaissances& base) {
     if (base.NbFaitsDico < 1 || base.Dictionnaire.empty()) return {AttributsDicoVide};
     std::vector<std::string> attributs;
     for (const TProposition& p : base.Dictionnaire)
-        if (attributs.empty() || attributs.back() != p.Attribut) attributs.push_back(p.Attribut);
+        if (attributs.empty() || attributs.back() != p.Attribut) attributs.push_back(p.Attribut.str());
     return attributs;
 }
 

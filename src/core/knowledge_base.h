@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "mot.h"
+
 namespace veridane {
 
 // Operator codes as stored in a proposition.
@@ -103,8 +105,8 @@ struct TProposition {
     std::uint8_t TypeValeur = TypeNumerique;
     bool Validee = false;
     double Reel = 0.0;
-    std::string Attribut;
-    std::string Modalite;
+    TMot Attribut;
+    TMot Modalite;
     TListeModalites Liste;  // meaningful only for TypeEnsemble
 };
 

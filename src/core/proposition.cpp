@@ -173,7 +173,7 @@ TRecherche FaitPresent(const std::vector<TProposition>& dictionnaire, const TPro
     // The dictionary is ordered by attribute, so an equal entry can only stand
     // among the entries of p's attribute, and a new one goes after them.
     auto debut = std::lower_bound(dictionnaire.begin(), dictionnaire.end(), p.Attribut,
-                                  [](const TProposition& e, const std::string& a) { return e.Attribut < a; });
+                                  [](const TProposition& e, const TMot& a) { return e.Attribut < a; });
     auto it = debut;
     for (; it != dictionnaire.end() && it->Attribut == p.Attribut; ++it)
         if (Equivalence(*it, p)) return {true, static_cast<std::size_t>(it - dictionnaire.begin())};
@@ -183,7 +183,7 @@ TRecherche FaitPresent(const std::vector<TProposition>& dictionnaire, const TPro
 std::string ValeurEnChaine(const TProposition& p, int chiffres, char separateur) {
     switch (p.TypeValeur) {
         case TypeNumerique: return FormatGeneral(p.Reel, chiffres, separateur);
-        case TypeSymbolique: return p.Modalite;
+        case TypeSymbolique: return p.Modalite.str();
         default: {
             std::string texte = "{ ";
             for (std::size_t i = 0; i < p.Liste.size(); ++i) {

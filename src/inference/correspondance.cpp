@@ -11,7 +11,7 @@ namespace {
 
 int SiVrai(bool condition, int oui, int non) { return condition ? oui : non; }
 
-bool Contient(const std::vector<TModalite>& liste, const std::string& mot) {
+bool Contient(const std::vector<TModalite>& liste, std::string_view mot) {
     return std::any_of(liste.begin(), liste.end(), [&](const TModalite& m) { return m.Nom == mot; });
 }
 
@@ -105,7 +105,7 @@ int IntervalleNombre(std::uint8_t opFait, double d, std::uint8_t op, double p) {
     }
 }
 
-int EgalSymbole(const std::string& s, const TProposition& premisse) {
+int EgalSymbole(const TMot& s, const TProposition& premisse) {
     if (PremisseSymbole(premisse)) return SiVrai(s == premisse.Modalite, 2, 0);
     if (premisse.TypeValeur != TypeEnsemble) return SansRapport;
     if (premisse.Operateur == OpDans) return SiVrai(Contient(premisse.Liste, s), 2, 0);

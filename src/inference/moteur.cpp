@@ -11,7 +11,7 @@
 namespace veridane {
 namespace {
 
-void AjouteTexte(std::string& cle, const std::string& texte) {
+void AjouteTexte(std::string& cle, std::string_view texte) {
     const std::uint64_t longueur = texte.size();
     cle.append(reinterpret_cast<const char*>(&longueur), sizeof longueur);
     cle += texte;
@@ -35,9 +35,9 @@ struct THachageFait {
     const std::vector<TProposition>* Faits;
     std::size_t operator()(std::uint32_t k) const {
         const auto& f = (*Faits)[k];
-        std::size_t h = std::hash<std::string>{}(f.Attribut);
+        std::size_t h = std::hash<TMot>{}(f.Attribut);
         auto mele = [&h](std::size_t v) { h ^= v + 0x9e3779b97f4a7c15ULL + (h << 6) + (h >> 2); };
-        mele(std::hash<std::string>{}(f.Modalite));
+        mele(std::hash<TMot>{}(f.Modalite));
         mele(std::bit_cast<std::uint64_t>(f.Reel));
         mele(static_cast<std::size_t>(f.Operateur) << 8 | f.TypeValeur);
         for (const auto& m : f.Liste) mele(std::hash<std::string>{}(m.Nom));

@@ -120,7 +120,7 @@ std::vector<std::string> LignesSansCandidat(const TPourquoiPas& explication, int
     const std::string texte = PropEnChaine(explication.Fait, separateur);
     if (explication.Etabli) return {texte + " was established: " + TexteOrigine(*explication.Etabli)};
     if (!explication.Candidats.empty()) return {};
-    const std::string& attribut = explication.Fait.Attribut;
+    const TMot& attribut = explication.Fait.Attribut;
     std::vector<std::string> lignes{"No rule can conclude " + texte + "."};
     lignes.push_back(explication.AuDictionnaire
                          ? attribut + " is in the dictionary: an observation could give it."

@@ -12,7 +12,7 @@ TVueDonnee VueDonnee(const TProposition& p, int position, int chiffres, char sep
     vue.Operateur = TransformeOperateur(p.Operateur);
     switch (p.TypeValeur) {
         case TypeNumerique: vue.Valeurs.push_back(FormatGeneral(p.Reel, chiffres, separateur)); break;
-        case TypeSymbolique: vue.Valeurs.push_back(p.Modalite); break;
+        case TypeSymbolique: vue.Valeurs.push_back(p.Modalite.str()); break;
         default:
             for (const auto& valeur : p.Liste) vue.Valeurs.push_back(valeur.Nom);
     }

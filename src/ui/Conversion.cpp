@@ -4,7 +4,7 @@
 
 namespace veridane {
 
-QString Texte(const std::string& octets) {
+QString Texte(std::string_view octets) {
     QString texte;
     texte.reserve(static_cast<qsizetype>(octets.size()));
     for (char brut : octets) texte.append(QChar(static_cast<char16_t>(CaractereWindows1252(static_cast<unsigned char>(brut)))));

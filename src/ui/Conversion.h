@@ -4,10 +4,11 @@
 
 #include <QString>
 #include <string>
+#include <string_view>
 
 namespace veridane {
 
-QString Texte(const std::string& octets);
+QString Texte(std::string_view octets);
 // Characters that Windows-1252 cannot hold become "?".
 std::string Octets(const QString& texte);
 

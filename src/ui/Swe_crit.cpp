@@ -168,7 +168,7 @@ void TBalayageCritique::Initialise(double valeurCourante) {
 
     // The goals worth asking for: the attributes some rule concludes on.
     std::set<std::string> buts;
-    for (const auto& regle : Etat.Base.Regles) buts.insert(regle.Conclusion.Attribut);
+    for (const auto& regle : Etat.Base.Regles) buts.insert(regle.Conclusion.Attribut.str());
     ChoixBut->clear();
     ChoixBut->addItem("(none)");
     for (const auto& but : buts) ChoixBut->addItem(Texte(but));

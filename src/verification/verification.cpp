@@ -622,7 +622,7 @@ private:
                 const TProposition& p = Premisse(i, r);
                 if (!conclu[a]) {
                     if (!observe[a] && !declare[a])
-                        Ajoute("unreachable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut},
+                        Ajoute("unreachable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut.str()},
                                "premise " + Texte(p) + ": no rule concludes " + p.Attribut +
                                    ", no observation holds it and the dictionary does not declare it");
                 } else if (!observe[a]) {
@@ -635,12 +635,12 @@ private:
 
     void SignalePremisseDeduite(std::size_t r, const TProposition& p, const TProducteur& producteur) {
         if (producteur.Regle == 0) {
-            Ajoute("unsatisfiable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut},
+            Ajoute("unsatisfiable-premise", static_cast<int>(r + 1), 0, {}, {p.Attribut.str()},
                    "premise " + Texte(p) + ": " + p.Attribut +
                        " is only deduced, and no rule concludes a value that satisfies it");
         } else if (producteur.Priorite < Regles[r].Priorite) {
             const std::string degre = FormatGeneral(producteur.Priorite, ChiffresAffichage, Base.SeparateurDecimal);
-            Ajoute("priority-inversion", static_cast<int>(r + 1), 0, {producteur.Regle}, {p.Attribut},
+            Ajoute("priority-inversion", static_cast<int>(r + 1), 0, {producteur.Regle}, {p.Attribut.str()},
                    "premise " + Texte(p) + " is only satisfied by rules of lower priority, at most " + degre +
                        " (rule " + std::to_string(producteur.Regle) + "): above a critical value of " + degre +
                        " this rule can never fire");
@@ -667,8 +667,8 @@ private:
             if (Utilisee(utilisees, entree)) continue;
             // An entry that no rule uses can only have been declared: in
             // the dictionary file, or since in the dictionary manager.
-            Declares.insert(entree.Attribut);
-            Ajoute("unused-entry", 0, static_cast<int>(k + 1), {}, {entree.Attribut},
+            Declares.insert(entree.Attribut.str());
+            Ajoute("unused-entry", 0, static_cast<int>(k + 1), {}, {entree.Attribut.str()},
                    "entry " + Texte(entree) + " is used by no premise and no conclusion");
         }
     }
@@ -712,14 +712,14 @@ std::unordered_set<std::string> AttributsDuDico(const std::string& chemin) {
     std::unordered_set<std::string> attributs;
     if (!TrouveFichier(chemin)) return attributs;
     ChargeDicoFaits(dico, *TrouveFichier(chemin), commandes, silencieux);
-    for (const TProposition& p : dico.Dictionnaire) attributs.insert(p.Attribut);
+    for (const TProposition& p : dico.Dictionnaire) attributs.insert(p.Attribut.str());
     return attributs;
 }
 
 std::unordered_set<std::string> AttributsObserves(const TBaseFaits& faits) {
     std::unordered_set<std::string> attributs;
     for (const TObservation& observation : faits.Observations)
-        for (const TProposition& p : observation) attributs.insert(p.Attribut);
+        for (const TProposition& p : observation) attributs.insert(p.Attribut.str());
     return attributs;
 }
 

@@ -25,7 +25,7 @@ TEtatVeridane EtatAvec(const std::vector<int>& donnees, int selection = 0) {
 }
 
 // The first datum's attribute names its observation ("A3" for the third).
-std::string Marque(const TObservation& o) { return o.empty() ? "-" : o[0].Attribut; }
+std::string Marque(const TObservation& o) { return o.empty() ? "-" : o[0].Attribut.str(); }
 
 TEST(AffichageBaseTest, ShowsTheObservationsAndTheSelectedOnesData) {
     TEtatVeridane etat = EtatAvec({2, 0, 1});
