@@ -3,19 +3,25 @@
 namespace veridane {
 
 void TEnregistreur::DebutRun(const std::vector<TRegle>& regles) {
+    // One pass over the rules, which are a large part of memory in a large
+    // base: the premise slots, and the rules the preparation of the run
+    // marked below the critical value (nothing else is marked before the
+    // first level).
     const std::size_t nbRegles = regles.size();
-    Debuts_.assign(nbRegles + 1, 0);
-    for (std::size_t i = 0; i < nbRegles; ++i) Debuts_[i + 1] = Debuts_[i] + regles[i].Premisses.size();
-    Satisfactions_.assign(Debuts_.back(), TRepere{});
-    Contradictions_.assign(Debuts_.back(), TRepere{});
-    Statuts_.assign(nbRegles, TStatutRegle::Ouverte);
+    Debuts_.resize(nbRegles + 1);
+    Statuts_.resize(nbRegles);
+    std::uint32_t debut = 0;
+    for (std::size_t i = 0; i < nbRegles; ++i) {
+        Debuts_[i] = debut;
+        debut += static_cast<std::uint32_t>(regles[i].Premisses.size());
+        Statuts_[i] = regles[i].Declenchee ? TStatutRegle::Exclue : TStatutRegle::Ouverte;
+    }
+    Debuts_[nbRegles] = debut;
+    Satisfactions_.assign(debut, TRepere{});
+    Contradictions_.assign(debut, TRepere{});
     Niveaux_.assign(nbRegles, 0);
     Abandons_.assign(nbRegles, -1);
     Arretee_ = false;
-    // The preparation of the run marks the rules below the critical value;
-    // nothing else is marked before the first level.
-    for (std::size_t i = 0; i < nbRegles; ++i)
-        if (regles[i].Declenchee) Statuts_[i] = TStatutRegle::Exclue;
 }
 
 void TEnregistreur::Contredite(std::size_t i, std::size_t j, TRepere repere) {
@@ -41,7 +47,7 @@ void TEnregistreur::FinRun(bool arretee) {
 }
 
 std::size_t TEnregistreur::Octets() const {
-    return Debuts_.capacity() * sizeof(std::size_t) +
+    return Debuts_.capacity() * sizeof(std::uint32_t) +
            (Satisfactions_.capacity() + Contradictions_.capacity()) * sizeof(TRepere) +
            Statuts_.capacity() * sizeof(TStatutRegle) +
            (Niveaux_.capacity() + Abandons_.capacity()) * sizeof(std::int32_t);

@@ -69,7 +69,7 @@ public:
     std::size_t Octets() const;
 
 private:
-    std::vector<std::size_t> Debuts_;  // rule -> first premise slot
+    std::vector<std::uint32_t> Debuts_;  // rule -> first premise slot, as the compiled form counts them
     std::vector<TRepere> Satisfactions_;
     std::vector<TRepere> Contradictions_;
     std::vector<TStatutRegle> Statuts_;

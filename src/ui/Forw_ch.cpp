@@ -1,8 +1,11 @@
 #include "Forw_ch.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -53,6 +56,20 @@ void Indication(QWidget* controle, const std::string& indication) {
 }
 
 
+// Nanoseconds on a clock read in a few nanoseconds, with a resolution of a
+// few milliseconds: the pump looks at it before every rule the engine
+// tests, and the precise clock cost as much as testing a small rule.
+qint64 InstantGrossier() {
+#ifdef CLOCK_MONOTONIC_COARSE
+    timespec instant;
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &instant);
+    return static_cast<qint64>(instant.tv_sec) * 1000000000 + instant.tv_nsec;
+#else
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+#endif
+}
+
 }  // namespace
 
 TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur, QWidget* parent)
@@ -89,8 +106,11 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
         const auto k = static_cast<std::size_t>(ligne);
         return k < faits.size() ? Texte(PropEnChaine(faits[k], etat_.Base.SeparateurDecimal)) : QString();
     });
+    // The deduced data are the engine's own: the list only counts them.
     modeleDeduits_ = new TModeleLignes(this, [this](int ligne) {
-        return Texte(PropEnChaine(faitsDeduits_[static_cast<std::size_t>(ligne)], etat_.Base.SeparateurDecimal));
+        const auto& faits = moteur_.FaitsDeduits();
+        const auto k = static_cast<std::size_t>(ligne);
+        return k < faits.size() ? Texte(PropEnChaine(faits[k], etat_.Base.SeparateurDecimal)) : QString();
     });
     declenchees_ = VueLignes(this, "TriggeredRules", modeleDeclenchees_);
     Indication(declenchees_, "| Select a triggered rule to view it in details");
@@ -194,7 +214,6 @@ TForwChain::TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& mote
 
 void TForwChain::Initialise() {
     numerosDeclenchees_.clear();
-    faitsDeduits_.clear();
     nbDeclenchees_ = nbDeduits_ = totalFaits_ = 0;
     compteursEnCours_ = false;
     for (TModeleLignes* modele : {modeleDeclenchees_, modeleInitiaux_, modeleDeduits_}) modele->Remplit(0);
@@ -204,6 +223,7 @@ void TForwChain::Initialise() {
     pourquoi_->hide();
     pourquoiPas_->hide();
     jauge_->hide();
+    finJauge_ = -1;
     Statut("");
     fermerApres_ = false;
 }
@@ -225,8 +245,6 @@ void TForwChain::Lance() {
     if (isVisible()) repaint();
 
     enCours_ = true;
-    dureePompeNs_ = 0;
-    horloge_.start();
     dernierePeinture_ = derniereEntree_ = -1;
     attentePeinture_ = 0;
     moteur_.Strategie(etat_.Base.Regles, *this);
@@ -253,10 +271,16 @@ void TForwChain::Statut(const std::string& texte) {
 void TForwChain::DebutNiveau(int niveau) { Statut(TexteNiveauEnCours(niveau)); }
 
 void TForwChain::ProgressionRegle(int indice, int nbRegles) {
-    // The gauge is moved when the window paints: a progress bar repaints
-    // itself at once on every change of value.
+    // The gauge is set when the window paints: a progress bar repaints
+    // itself at once on every change of value, and this comes twice a rule.
     positionJauge_ = indice;
-    if (jauge_->maximum() != nbRegles - 1) jauge_->setRange(0, std::max(0, nbRegles - 1));
+    finJauge_ = nbRegles - 1;
+}
+
+void TForwChain::PeintJauge() {
+    if (finJauge_ < 0) return;
+    if (jauge_->maximum() != finJauge_) jauge_->setRange(0, std::max(0, finJauge_));
+    jauge_->setValue(positionJauge_);
     if (jauge_->isHidden()) jauge_->show();
 }
 
@@ -267,8 +291,7 @@ void TForwChain::RegleDeclenchee(int numero, int nbDeclenchees) {
     nbDeclenchees_ = nbDeclenchees;
 }
 
-void TForwChain::FaitDeduit(const TProposition& fait, int nbDeduits, int total) {
-    faitsDeduits_.push_back(fait);
+void TForwChain::FaitDeduit(const TProposition&, int nbDeduits, int total) {
     nbDeduits_ = nbDeduits;
     totalFaits_ = total;
 }
@@ -279,7 +302,7 @@ void TForwChain::PublieRun() {
         compteurDeclenchees_->setText(Texte(TexteRegleDeclencheeEnCours(nbDeclenchees_)));
         modeleDeclenchees_->Publie(declenchees);
     }
-    const int deduits = static_cast<int>(faitsDeduits_.size());
+    const int deduits = static_cast<int>(moteur_.FaitsDeduits().size());
     if (deduits != modeleDeduits_->Nombre()) {
         compteurDeduits_->setText(Texte(TexteFaitsDeduitsEnCours(nbDeduits_)));
         compteurBase_->setText(Texte(TexteBaseFaitsEnCours(totalFaits_)));
@@ -288,12 +311,16 @@ void TForwChain::PublieRun() {
 }
 
 void TForwChain::FinNiveau() {
+    finJauge_ = -1;
     jauge_->hide();
     PublieRun();
 }
 
 void TForwChain::FinInference() {
     PublieRun();
+    // The lists end on the run's last lines, as they followed it.
+    for (QListView* liste : {declenchees_, deduits_})
+        if (!liste->selectionModel()->hasSelection()) liste->scrollToBottom();
     Statut(TexteFinInference);
     stop_->hide();
     arbre_->show();
@@ -306,13 +333,15 @@ void TForwChain::FinInference() {
 
 void TForwChain::PompeEvenements() {
     constexpr qint64 Milliseconde = 1000000;
-    const qint64 debut = horloge_.nsecsElapsed();
+    const qint64 debut = InstantGrossier();
     const bool peindre = dernierePeinture_ < 0 || debut - dernierePeinture_ >= attentePeinture_;
     // Between two paintings the clicks and keys are still handled, every
     // IntervalleEntree ms; what they change is drawn at the next painting.
     if (!peindre && derniereEntree_ >= 0 && debut - derniereEntree_ < IntervalleEntree * Milliseconde) return;
+    QElapsedTimer duree;
+    duree.start();
     if (peindre) {
-        jauge_->setValue(positionJauge_);
+        PeintJauge();
         PublieRun();
         // The lists follow the run unless the user is looking at a line.
         for (QListView* liste : {declenchees_, deduits_})
@@ -327,13 +356,11 @@ void TForwChain::PompeEvenements() {
         QCoreApplication::processEvents();
         if (enCours_) PeintureSuspendue(true);
     }
-    const qint64 fin = horloge_.nsecsElapsed();
-    derniereEntree_ = fin;
+    derniereEntree_ = InstantGrossier();
     if (peindre) {
-        dernierePeinture_ = fin;
-        attentePeinture_ = std::max(IntervallePeinture * Milliseconde, 10 * (fin - debut));
+        dernierePeinture_ = derniereEntree_;
+        attentePeinture_ = std::max(IntervallePeinture * Milliseconde, PeinturesParRun * duree.nsecsElapsed());
     }
-    dureePompeNs_ += fin - debut;
 }
 
 void TForwChain::PeintureSuspendue(bool suspendue) {

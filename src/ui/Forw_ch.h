@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <string>
 #include <vector>
 
@@ -33,6 +32,8 @@ public:
     // or a close is still seen within a blink, and a run of a million rules
     // does not spend its time asking the window system for nothing.
     static constexpr int IntervalleEntree = 2;
+    // At most one part in this many of a run goes to painting.
+    static constexpr int PeinturesParRun = 20;
 
     TForwChain(TEtatVeridane& etat, IDialogues& dialogues, TMoteur& moteur, QWidget* parent = nullptr);
 
@@ -59,9 +60,6 @@ public:
     // the run.
     void PompeEvenements() override;
 
-    // Time spent pumping and painting during the last run, for measurements.
-    qint64 DureePompeNs() const { return dureePompeNs_; }
-
 public slots:
     void StopClick();
     void ViewTreeClick();
@@ -87,6 +85,8 @@ private:
     void PublieRun();
     void Statut(const std::string& texte);
     void PeintureSuspendue(bool suspendue);
+    // The gauge as the engine last reported it, shown while a level runs.
+    void PeintJauge();
     void MontreDetails(const std::string& titre, const std::string& texte);
     // The activation: counters, initial data, rules prepared, then the whole
     // run. Coming back from the tree window does not run it again.
@@ -107,24 +107,24 @@ private:
     bool sourceDeduits_ = false;  // which list was clicked last: deduced data (true) or triggered rules
     QString statut_;
     int positionJauge_ = 0;
+    int finJauge_ = -1;  // the gauge's last position; -1: no level is being scanned
     // One clock read per call of the pump, which comes at every rule:
     // the times of the last painting and of the last look at the input,
-    // in ns on the run's clock (-1: none yet).
-    QElapsedTimer horloge_;
+    // in ns (-1: none yet).
     qint64 dernierePeinture_ = -1;
     qint64 derniereEntree_ = -1;
     // The wait before the next painting, in ns: IntervallePeinture ms, or
-    // ten times what the last painting took, so that laying out lists of
-    // hundreds of thousands of lines never takes more than a tenth of the run.
+    // PeinturesParRun times what the last painting took, so that laying out
+    // lists of hundreds of thousands of lines (a list view lays out every
+    // line again when lines are added) takes at most that share of the run.
     qint64 attentePeinture_ = 0;
-    // The run so far, of which the lists show what was published.
+    // The rules fired so far, of which the list shows what was published;
+    // the deduced data are the engine's.
     std::vector<int> numerosDeclenchees_;
-    std::vector<TProposition> faitsDeduits_;
     int nbDeclenchees_ = 0;
     int nbDeduits_ = 0;
     int totalFaits_ = 0;
     bool compteursEnCours_ = false;
-    qint64 dureePompeNs_ = 0;
 
     QLabel* compteurRegles_;
     QLabel* compteurBase_;

@@ -46,6 +46,11 @@ void TModeleLignes::Publie(int nombre) {
 
 int TModeleLignes::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : nombre_; }
 
+QModelIndex TModeleLignes::index(int ligne, int colonne, const QModelIndex& parent) const {
+    if (ligne < 0 || ligne >= nombre_ || colonne != 0 || parent.isValid()) return {};
+    return createIndex(ligne, colonne);
+}
+
 QVariant TModeleLignes::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= nombre_ || !ecriture_) return {};
     return ecriture_(index.row());

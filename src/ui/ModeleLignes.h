@@ -35,6 +35,9 @@ public:
     void LigneInerte(int ligne) { inerte_ = ligne; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    // A list view lays out every line again whenever lines are added, asking
+    // for each line's index: this one makes no virtual calls.
+    QModelIndex index(int ligne, int colonne = 0, const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     // A line can be dragged where its view allows dragging.
     Qt::ItemFlags flags(const QModelIndex& index) const override;

@@ -3,6 +3,7 @@
 // stop and a close pressed during the run.
 // A whole run on the demo project is walked from the menus in parcours_test.
 #include <QAction>
+#include <QListView>
 #include <QThread>
 #include <QPushButton>
 #include <QtTest>
@@ -55,6 +56,7 @@ private slots:
     void detailsDeRegle();
     void detailsPendantLeNiveau();
     void boutonDetails();
+    void listesALaFin();
     void stopPendantUnLongRun();
     void fermeturePendantLeRun();
 };
@@ -119,7 +121,7 @@ void ForwChainTest::detailsPendantLeNiveau() {
     fenetre.ApresDeclenchement = [&](TFenetreObservee& f, int nb) {
         if (nb == 1) {
             // Long enough for the next pump to paint, even in a slow build
-            // where the wait is ten times what the last painting took.
+            // where the wait is PeinturesParRun times what the last painting took.
             QThread::msleep(TForwChain::IntervallePeinture * 25);
             aLaPeinture = true;
         }
@@ -154,6 +156,22 @@ void ForwChainTest::boutonDetails() {
     }, Utilise("Close1")}), RunFini);
     QVERIFY(banc.Ouvre(fenetre, 0));
     QCOMPARE(montre, (QList<bool>{true, false, true, false}));
+}
+
+void ForwChainTest::listesALaFin() {
+    // A run longer than the lists can show ends on their last lines.
+    TBanc banc;
+    ProjetChaine(banc.etat, 200);
+    TForwChain fenetre(banc.etat, banc.journal, banc.moteur);
+    QStringList enBas;
+    banc.parcours.Puis("ForwChain", Suite({[&](QWidget& f) {
+        for (const char* nom : {"TriggeredRules", "DeducedData"}) {
+            const auto* vue = f.findChild<QListView*>(nom);
+            enBas << vue->indexAt(QPoint(2, vue->viewport()->height() - 2)).data().toString();
+        }
+    }, Utilise("Close1")}), RunFini);
+    QVERIFY(banc.Ouvre(fenetre, 0));
+    QCOMPARE(enBas, (QStringList{"Rule 200", "S201 = YES"}));
 }
 
 void ForwChainTest::stopPendantUnLongRun() {
