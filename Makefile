@@ -107,6 +107,17 @@ bench:
 mutants: deps
 	nice -n 19 bash scripts/mutants.sh $(MUTANTS_FILTER)
 
+# Forward chaining in the desktop program on the 1,000,000-rule stratified
+# base, from the key to the end of the run, against the command line's
+# inference in the same build (bench/mesure_fenetre.sh; see
+# docs/performance.md). RUNS=5 measures five times.
+.PHONY: bench-window
+bench-window: configure
+	cmake --build $(BUILD) -j$(JOBS) --target veridane veridane-cli
+	cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DVERIDANE_BUILD_UI=OFF -DVERIDANE_BUILD_BENCH=ON
+	cmake --build $(BENCH_BUILD) -j$(JOBS) --target veridane-strates
+	bash bench/mesure_fenetre.sh $(BUILD) $(BENCH_BUILD)
+
 # Sweep of the critical value: "sweep --all" on the 100,000-rule stratified
 # base with 20 distinct priorities (bench/mesure_balayage.sh; see
 # docs/performance.md). OBSERVATIONS=10 sweeps ten observations.
