@@ -1,7 +1,5 @@
 #include "mot.h"
 
-#include <ostream>
-
 namespace veridane {
 
 void TMot::Copie(std::string_view texte) {
@@ -25,7 +23,5 @@ std::string TMot::Joint(std::string_view a, std::string_view b) {
     texte.append(a).append(b);
     return texte;
 }
-
-std::ostream& operator<<(std::ostream& flux, const TMot& mot) { return flux << mot.vue(); }
 
 }  // namespace veridane

@@ -11,7 +11,6 @@
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -50,15 +49,10 @@ public:
     TMot& operator=(const char* texte) { return *this = std::string_view(texte); }
 
     std::size_t size() const noexcept { return Externe() ? Longueur() : EnPlace - Octets_[EnPlace]; }
-    std::size_t length() const noexcept { return size(); }
     bool empty() const noexcept { return size() == 0; }
     // Always followed by a zero byte: an inline word of fifteen bytes ends on
     // its count of free bytes, which is then zero.
     const char* data() const noexcept { return Externe() ? Pointeur() : Octets_; }
-    const char* c_str() const noexcept { return data(); }
-    const char* begin() const noexcept { return data(); }
-    const char* end() const noexcept { return data() + size(); }
-    char operator[](std::size_t i) const noexcept { return data()[i]; }
     void clear() noexcept {
         Libere();
         Vide();
@@ -66,7 +60,6 @@ public:
 
     std::string_view vue() const noexcept { return {data(), size()}; }
     operator std::string_view() const noexcept { return vue(); }
-    explicit operator std::string() const { return std::string(vue()); }
     std::string str() const { return std::string(vue()); }
     int compare(std::string_view autre) const noexcept { return vue().compare(autre); }
 
@@ -88,7 +81,6 @@ public:
         return a.vue() <=> std::string_view(b);
     }
 
-    friend std::string operator+(const TMot& a, std::string_view b) { return Joint(a.vue(), b); }
     friend std::string operator+(const TMot& a, const std::string& b) { return Joint(a.vue(), b); }
     friend std::string operator+(const TMot& a, const char* b) { return Joint(a.vue(), b); }
     friend std::string operator+(const TMot& a, char b) { return Joint(a.vue(), std::string_view(&b, 1)); }
@@ -129,7 +121,6 @@ private:
     alignas(8) char Octets_[16];
 };
 
-std::ostream& operator<<(std::ostream& flux, const TMot& mot);
 
 }  // namespace veridane
 

@@ -30,7 +30,7 @@ TEST(MotTest, ReadsComparesAndHashesAsItsText) {
         const TMot mot(a);
         EXPECT_EQ(mot.vue(), a);
         EXPECT_EQ(mot.size(), a.size());
-        EXPECT_EQ(mot.c_str()[a.size()], '\0');
+        EXPECT_EQ(mot.data()[a.size()], '\0');
         EXPECT_EQ(std::hash<TMot>{}(mot), std::hash<std::string_view>{}(a));
         EXPECT_EQ("<" + mot + ">", "<" + a + ">");
         for (const std::string& b : Textes) {
